@@ -1,0 +1,95 @@
+#pragma once
+// Pixel-exact drawing surfaces: an off-screen bitmap and the canvas that draws on
+// it. Lines are our own Bresenham (end pixel excluded), not Qt's rasteriser.
+#include "Colors.h"
+
+#include <QFont>
+#include <QImage>
+#include <functional>
+#include <string>
+
+namespace Toolkit {
+
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TPoint&) const = default;
+};
+
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0; // exclusive
+    int Bottom = 0; // exclusive
+};
+
+class TBitmap;
+
+// The user-interface font for drawing: "MS Sans Serif", 11 pixels, falling back
+// to a sans face with Cyrillic where it is missing.
+QFont DefaultFont();
+
+class TCanvas {
+public:
+    // Draws on *image (Format_RGB32), which the owner keeps alive and may reallocate.
+    explicit TCanvas(QImage* image);
+
+    void SetPenColor(TColor c) { penColor_ = c; }
+    TColor PenColor() const { return penColor_; }
+    void SetBrushColor(TColor c) { brushColor_ = c; }
+    TColor BrushColor() const { return brushColor_; }
+    void SetFontColor(TColor c) { fontColor_ = c; }
+    TColor FontColor() const { return fontColor_; }
+    const QFont& Font() const { return font_; }
+
+    void MoveTo(int x, int y);
+    // A line in the pen colour from the pen position to (x, y), the end pixel
+    // excluded; the pen position becomes (x, y). Pixels off the surface are skipped.
+    void LineTo(int x, int y);
+    // s (UTF-8) with its top-left corner at (x, y) on an opaque background of the
+    // brush colour; the pen position becomes (x + width of s, y).
+    void TextOut(int x, int y, const std::string& s);
+    int TextWidth(const std::string& s) const;
+    TPoint PenPos() const { return pen_; }
+    // Scanline flood fill, 4-connected, with the brush colour, of every pixel reachable
+    // from (x, y) whose colour is not border.
+    void FloodFill(int x, int y, TColor border);
+    // The whole of source scaled into rect by nearest neighbour.
+    void StretchDraw(const TRect& rect, const TBitmap& source);
+
+    TColor Pixel(int x, int y) const; // 0xRRGGBB; clBlack outside the surface
+    int Width() const { return image_->width(); }
+    int Height() const { return image_->height(); }
+
+    // Called after every drawing operation (an image control repaints itself).
+    std::function<void()> OnChanged;
+
+private:
+    void Changed();
+    void SetPixel(int x, int y, TColor c);
+
+    QImage* image_;
+    QFont font_;
+    TColor penColor_ = clBlack;
+    TColor brushColor_ = clWhite;
+    TColor fontColor_ = clBlack;
+    TPoint pen_;
+};
+
+class TBitmap {
+public:
+    TBitmap();
+    void SetWidth(int w);
+    void SetHeight(int h);
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+    TCanvas& Canvas() { return canvas_; }
+    const QImage& Image() const { return image_; }
+
+private:
+    void Resize(int w, int h);
+    QImage image_;
+    TCanvas canvas_;
+};
+
+} // namespace Toolkit

@@ -1,0 +1,218 @@
+#pragma once
+// VCL-like controls over Qt widgets. The window logic sees only these classes;
+// each control is realised by one QWidget whose objectName is the control's name.
+//
+// Changes made by code never emit a Qt signal into a handler: the adapter sets the
+// widget under a QSignalBlocker and, where the classic toolkit fires an event for
+// that change, calls the handler directly, so exceptions travel through nested
+// handlers to the one dispatcher at the user-input boundary.
+#include "Canvas.h"
+#include "Colors.h"
+#include "Events.h"
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace Toolkit {
+
+class TForm;
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class TBevel { bvNone, bvRaised, bvLowered };
+
+class TControl : public TObject {
+public:
+    ~TControl() override;
+
+    QWidget* Widget() const { return widget_; }
+    TControl* Parent() const { return parent_; }
+    TForm* Form() const { return form_; }
+
+    // Visible is the control's own flag: a visible child of a hidden parent stays Visible.
+    void SetVisible(bool v);
+    bool Visible() const { return visible_; }
+    void SetEnabled(bool e);
+    bool Enabled() const { return enabled_; }
+
+    // Geometry in the parent's coordinates. Aligned controls are placed by the parent;
+    // for them only the size across the alignment is taken from SetWidth/SetHeight.
+    void SetBounds(int left, int top, int width, int height);
+    void SetWidth(int w);
+    void SetHeight(int h);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    virtual int Width() const { return width_; }
+    virtual int Height() const { return height_; }
+    void SetAlign(TAlign a);
+    TAlign Align() const { return align_; }
+
+    void SetColor(TColor c);      // background
+    void SetFontColor(TColor c);  // text
+    void SetHint(const std::string& hint);
+    void SetTabStop(bool t);
+    void SetFocus();
+    bool Focused() const;
+
+    // Places aligned children in the client rectangle (top, bottom, left, right,
+    // then the filling one, each in creation order), then realigns them in turn.
+    void Realign();
+
+protected:
+    TControl(TControl* parent, std::string name, QWidget* widget);
+    // The rectangle left to aligned children (inside a bevel or a caption).
+    virtual TRect ClientRect() const;
+    virtual void BoundsChanged() {}
+
+private:
+    friend class TForm;
+    TControl* parent_;
+    TForm* form_;
+    QWidget* widget_;
+    std::vector<TControl*> children_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TAlign align_ = TAlign::alNone;
+    bool visible_ = true;
+    bool enabled_ = true;
+};
+
+class TPanel : public TControl {
+public:
+    TPanel(TControl* parent, std::string name);
+    void SetBevelOuter(TBevel b); // default bvRaised, 1 pixel
+    void SetCaption(const std::string& caption);
+
+protected:
+    TRect ClientRect() const override;
+
+private:
+    TBevel bevel_ = TBevel::bvRaised;
+};
+
+class TLabel : public TControl {
+public:
+    TLabel(TControl* parent, std::string name);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+};
+
+class TEdit : public TControl {
+public:
+    TEdit(TControl* parent, std::string name);
+    std::string Text() const;
+    // A different text places the caret at the start and fires OnChange; the same text does nothing.
+    void SetText(const std::string& text);
+    void SetReadOnly(bool r);
+    bool ReadOnly() const;
+    TNotifyEvent OnChange;
+};
+
+class TCheckBox : public TControl {
+public:
+    TCheckBox(TControl* parent, std::string name);
+    void SetCaption(const std::string& caption);
+    bool Checked() const;
+    // A different value fires OnClick as a user click would; the same value does nothing.
+    void SetChecked(bool c);
+    TNotifyEvent OnClick;
+};
+
+// Push buttons and flat speed buttons share the caption with its "&" accelerator.
+class TButtonControl : public TControl {
+public:
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    char16_t Accelerator() const; // upper-case letter after "&", 0 if none
+    // Runs OnClick even when the button is hidden or disabled.
+    void Click();
+    TNotifyEvent OnClick;
+
+protected:
+    TButtonControl(TControl* parent, std::string name, QWidget* widget);
+};
+
+class TButton : public TButtonControl {
+public:
+    TButton(TControl* parent, std::string name);
+    void SetDefault(bool d); // recorded only: a hidden default button never sees Enter
+};
+
+class TSpeedButton : public TButtonControl {
+public:
+    TSpeedButton(TControl* parent, std::string name); // flat, never takes the focus
+};
+
+class TGroupBox : public TControl {
+public:
+    TGroupBox(TControl* parent, std::string name);
+    void SetCaption(const std::string& caption);
+    TNotifyEvent OnClick; // a click on the box's own free area
+
+protected:
+    TRect ClientRect() const override;
+};
+
+class TRadioGroup : public TControl {
+public:
+    TRadioGroup(TControl* parent, std::string name);
+    void SetCaption(const std::string& caption);
+    void SetItems(const std::vector<std::string>& items);
+    int ItemIndex() const;
+    void SetItemIndex(int i); // no handler of its own
+};
+
+class TComboBox : public TControl {
+public:
+    TComboBox(TControl* parent, std::string name); // drop-down list, no free text
+    void SetItems(const std::vector<std::string>& items);
+    int ItemIndex() const;
+    std::string Text() const; // selected item's text, empty while nothing is selected
+    void SetText(const std::string& text); // selects a matching item; other texts do nothing
+    TNotifyEvent OnChange; // user selection, mouse or keyboard
+};
+
+class TTrackBar : public TControl {
+public:
+    TTrackBar(TControl* parent, std::string name); // horizontal, ticks below at every unit
+    void SetMin(int v);      // ignored when above Max
+    void SetMax(int v);      // ignored when below Min
+    void SetPosition(int v); // clamped into [Min, Max]
+    void SetPageSize(int v);
+    int Min() const;
+    int Max() const;
+    int Position() const;
+    int PageSize() const;
+    // Every user step (drag move, arrow, page, click beside the thumb, wheel) and once
+    // more at the end of the drag or key press. Changes from code fire nothing.
+    TNotifyEvent OnChange;
+};
+
+class TSpinEdit : public TControl {
+public:
+    TSpinEdit(TControl* parent, std::string name);
+    void SetMinValue(int v);
+    void SetMaxValue(int v);
+    int MinValue() const;
+    int MaxValue() const;
+    // The text as a decimal integer, not clamped; text that is not one reads as MinValue.
+    int Value() const;
+    void SetValue(int v); // clamped, written as text (fires OnChange on a real change)
+    std::string Text() const;
+    void SetText(const std::string& text); // caret to the start; OnChange on a real change
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelLength(int n); // keeps the selection's start
+    TNotifyEvent OnChange; // every text change, by the user or by code
+};
+
+class TImage : public TControl {
+public:
+    TImage(TControl* parent, std::string name);
+    // The picture's canvas; the picture is created at the control's size on first use.
+    TCanvas& Canvas();
+    bool HasPicture() const;
+    const QImage& Picture() const;
+};
+
+} // namespace Toolkit

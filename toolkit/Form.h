@@ -1,0 +1,64 @@
+#pragma once
+// The main window: fixed size, key preview, Alt accelerators, active control.
+#include "Controls.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Toolkit {
+
+class TForm : public TControl {
+public:
+    explicit TForm(std::string name);
+    ~TForm() override;
+
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    // Window sizes are client sizes: the frame is unknown until a window manager
+    // has reparented the window, and offscreen or under a bare X server there is none.
+    void SetClientSize(int width, int height);
+
+    void Show(); // centred on the screen the first time
+    void Close();
+
+    TControl* ActiveControl() const; // the control holding the keyboard focus, or null
+
+    // Key preview: both see every key before the focused control does.
+    // KeyDown may set Key to 0 to swallow the key; KeyPress may replace the character
+    // (0 discards it). Neither is reached for the key of an Alt accelerator.
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+
+    // Creates a control owned by this window; parent must belong to it.
+    template <class T> T* Add(TControl* parent, std::string name) {
+        auto control = std::make_unique<T>(parent, std::move(name));
+        T* raw = control.get();
+        owned_.push_back(std::move(control));
+        return raw;
+    }
+
+    const std::vector<TControl*>& Controls() const { return registry_; } // creation order
+
+private:
+    friend class TControl;
+    class KeyPreview;
+    void Register(TControl* c) { registry_.push_back(c); }
+    bool PreviewKey(QWidget* target, class QKeyEvent* event);
+    bool HandleAccelerator(class QKeyEvent* event);
+
+    std::vector<std::unique_ptr<TControl>> owned_;
+    std::vector<TControl*> registry_;
+    std::unique_ptr<KeyPreview> preview_;
+    bool shownOnce_ = false;
+};
+
+// Application start-up: the toolkit, the title used as the caption of every message box.
+namespace Application {
+void SetTitle(const std::string& title);
+const std::string& Title();
+void ApplyStyle(); // Fusion, window font; call once after QApplication exists
+int Run();         // the event loop
+} // namespace Application
+
+} // namespace Toolkit
