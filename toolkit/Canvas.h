@@ -45,16 +45,23 @@ public:
     void MoveTo(int x, int y);
     // A line in the pen colour from the pen position to (x, y), the end pixel
     // excluded; the pen position becomes (x, y). Pixels off the surface are skipped.
+    // Bresenham: one pixel per step along the major axis (x when |dx| >= |dy|); the
+    // minor coordinate is the one nearest the exact line, and at an exact tie it stays
+    // on the side of the start point. A zero-length line draws nothing.
     void LineTo(int x, int y);
     // s (UTF-8) with its top-left corner at (x, y) on an opaque background of the
-    // brush colour; the pen position becomes (x + width of s, y).
+    // brush colour; the pen position becomes (x + width of s, y). The box is the
+    // text's advance wide and the font's line height tall; glyphs are not antialiased,
+    // so every pixel of the box is either the brush or the font colour.
     void TextOut(int x, int y, const std::string& s);
     int TextWidth(const std::string& s) const;
     TPoint PenPos() const { return pen_; }
     // Scanline flood fill, 4-connected, with the brush colour, of every pixel reachable
     // from (x, y) whose colour is not border.
     void FloodFill(int x, int y, TColor border);
-    // The whole of source scaled into rect by nearest neighbour.
+    // The whole of source scaled into rect by nearest neighbour: pixel (x, y) of the
+    // rectangle takes source pixel (x * sw / dw, y * sh / dh), rounded down; the parts
+    // of rect off the surface are skipped.
     void StretchDraw(const TRect& rect, const TBitmap& source);
 
     TColor Pixel(int x, int y) const; // 0xRRGGBB; clBlack outside the surface
@@ -79,15 +86,21 @@ private:
 class TBitmap {
 public:
     TBitmap();
+    TBitmap(const TBitmap&) = delete; // the canvas points into this object
+    TBitmap& operator=(const TBitmap&) = delete;
+    // New pixels are white; the part that both sizes share is kept.
     void SetWidth(int w);
     void SetHeight(int h);
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    // The sizes as set; the picture exists once both are positive.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     TCanvas& Canvas() { return canvas_; }
     const QImage& Image() const { return image_; }
 
 private:
     void Resize(int w, int h);
+    int width_ = 0;
+    int height_ = 0;
     QImage image_;
     TCanvas canvas_;
 };

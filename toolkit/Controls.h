@@ -10,10 +10,11 @@
 #include "Colors.h"
 #include "Events.h"
 
+#include <QPointer>
+#include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
-
-class QWidget;
 
 namespace Toolkit {
 
@@ -56,7 +57,9 @@ public:
     bool Focused() const;
 
     // Places aligned children in the client rectangle (top, bottom, left, right,
-    // then the filling one, each in creation order), then realigns them in turn.
+    // then the filling one, each in creation order; hidden ones take no space), pushes
+    // every child's geometry to its widget, then realigns the children in turn.
+    // Runs at once on every change of size, alignment or visibility, shown or not.
     void Realign();
 
 protected:
@@ -67,9 +70,11 @@ protected:
 
 private:
     friend class TForm;
+    void Relayout();      // after a change of this control's own record
+    void ApplyGeometry(); // the record to the widget
     TControl* parent_;
     TForm* form_;
-    QWidget* widget_;
+    QPointer<QWidget> widget_; // null once Qt has deleted it with its window
     std::vector<TControl*> children_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = TAlign::alNone;
@@ -130,6 +135,9 @@ public:
 
 protected:
     TButtonControl(TControl* parent, std::string name, QWidget* widget);
+
+private:
+    std::string caption_;
 };
 
 class TButton : public TButtonControl {
@@ -159,7 +167,13 @@ public:
     void SetCaption(const std::string& caption);
     void SetItems(const std::vector<std::string>& items);
     int ItemIndex() const;
-    void SetItemIndex(int i); // no handler of its own
+    void SetItemIndex(int i); // clamped to -1 .. count-1; no handler of its own
+
+protected:
+    void BoundsChanged() override;
+
+private:
+    void ArrangeButtons();
 };
 
 class TComboBox : public TControl {
@@ -188,22 +202,34 @@ public:
     TNotifyEvent OnChange;
 };
 
+// An integer field with arrows. The user's keys: Up and Down (and the arrow buttons, the
+// wheel) step Value by 1 within the range; Page Up and Page Down do nothing; typed
+// characters other than digits, "+", "-", the decimal separator and control characters
+// (Enter excluded) are refused with Beep(). Focus from Tab selects the whole text; losing
+// the focus to another control writes the clamped Value back.
 class TSpinEdit : public TControl {
 public:
-    TSpinEdit(TControl* parent, std::string name);
+    TSpinEdit(TControl* parent, std::string name); // range 0..0, text "0"
     void SetMinValue(int v);
     void SetMaxValue(int v);
     int MinValue() const;
     int MaxValue() const;
-    // The text as a decimal integer, not clamped; text that is not one reads as MinValue.
+    // The text as a decimal integer (leading blanks and a sign allowed), not clamped;
+    // text that is not one, or is out of the int range, reads as MinValue.
     int Value() const;
-    void SetValue(int v); // clamped, written as text (fires OnChange on a real change)
+    // Clamped into [MinValue, MaxValue] (unless the two are equal: then no range applies),
+    // written as text (fires OnChange on a real change).
+    void SetValue(int v);
     std::string Text() const;
     void SetText(const std::string& text); // caret to the start; OnChange on a real change
-    int SelStart() const;
+    int SelStart() const;  // the selection's start, or the caret when nothing is selected
     int SelLength() const;
-    void SetSelLength(int n); // keeps the selection's start
+    void SetSelLength(int n); // keeps the selection's start; 0 leaves the caret there
     TNotifyEvent OnChange; // every text change, by the user or by code
+
+private:
+    int minValue_ = 0;
+    int maxValue_ = 0;
 };
 
 class TImage : public TControl {
@@ -213,6 +239,10 @@ public:
     TCanvas& Canvas();
     bool HasPicture() const;
     const QImage& Picture() const;
+
+private:
+    QImage picture_;
+    std::unique_ptr<TCanvas> canvas_;
 };
 
 } // namespace Toolkit

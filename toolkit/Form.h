@@ -51,10 +51,14 @@ private:
     std::vector<TControl*> registry_;
     std::unique_ptr<KeyPreview> preview_;
     bool shownOnce_ = false;
+    bool resending_ = false; // a replaced character is on its way to the control
 };
 
 // Application start-up: the toolkit, the title used as the caption of every message box.
 namespace Application {
+// Creates the application object (once, before any window), then applies the style.
+void Initialize(int& argc, char** argv);
+void SetIcon(const TBitmap& icon);
 void SetTitle(const std::string& title);
 const std::string& Title();
 void ApplyStyle(); // Fusion, window font; call once after QApplication exists

@@ -1,0 +1,206 @@
+#include "Canvas.h"
+
+#include "QtBridge.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace Toolkit {
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+constexpr QRgb kRgbMask = 0x00FFFFFFu;
+
+QRgb* Row(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
+
+const QRgb* Row(const QImage& image, int y) {
+    return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+}
+
+} // namespace
+
+QFont DefaultFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    // Pixels, not points, so the desktop's DPI setting cannot change the layout.
+    font.setPixelSize(11);
+    return font;
+}
+
+TCanvas::TCanvas(QImage* image) : image_(image), font_(DefaultFont()) {
+    font_.setStyleStrategy(QFont::NoAntialias);
+}
+
+void TCanvas::Changed() {
+    if (OnChanged) OnChanged();
+}
+
+void TCanvas::SetPixel(int x, int y, TColor c) {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+    Row(*image_, y)[x] = Bridge::Rgb(c);
+}
+
+TColor TCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return clBlack;
+    return Row(std::as_const(*image_), y)[x] & kRgbMask;
+}
+
+void TCanvas::MoveTo(int x, int y) { pen_ = {x, y}; }
+
+void TCanvas::LineTo(int x, int y) {
+    const TPoint from = pen_;
+    pen_ = {x, y};
+    const int64_t dx = int64_t{x} - from.X;
+    const int64_t dy = int64_t{y} - from.Y;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int64_t n = std::abs(xMajor ? dx : dy); // steps, the end pixel not drawn
+    const int64_t m = std::abs(xMajor ? dy : dx);
+    if (n == 0) return;
+    const int64_t stepA = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int64_t stepB = (xMajor ? dy : dx) < 0 ? -1 : 1;
+    const int64_t a0 = xMajor ? from.X : from.Y;
+    const int64_t b0 = xMajor ? from.Y : from.X;
+    const int64_t extentA = xMajor ? Width() : Height();
+    const int64_t extentB = xMajor ? Height() : Width();
+
+    // Only the steps whose major coordinate lies on the surface are walked, so a line
+    // with far-away ends costs no more than one across the surface.
+    const int64_t first = stepA > 0 ? std::max<int64_t>(0, -a0) : std::max<int64_t>(0, a0 - extentA + 1);
+    const int64_t last = stepA > 0 ? std::min(n, extentA - a0) : std::min(n, a0 + 1);
+    if (first >= last) return;
+
+    // Minor offset at step i: ceil((2im - n) / 2n), i.e. nearest to i*m/n with ties
+    // toward the start; err = 2im - 2n*offset stays in (-n, n].
+    int64_t offset = static_cast<int64_t>((Wide{2} * first * m + n - 1) / (Wide{2} * n));
+    int64_t err = static_cast<int64_t>(Wide{2} * first * m - Wide{2} * n * offset);
+    const QRgb rgb = Bridge::Rgb(penColor_);
+    for (int64_t i = first; i < last; ++i) {
+        const int64_t a = a0 + stepA * i;
+        const int64_t b = b0 + stepB * offset;
+        if (b >= 0 && b < extentB) {
+            if (xMajor)
+                Row(*image_, static_cast<int>(b))[a] = rgb;
+            else
+                Row(*image_, static_cast<int>(a))[b] = rgb;
+        }
+        err += 2 * m;
+        if (err > n) {
+            ++offset;
+            err -= 2 * n;
+        }
+    }
+    Changed();
+}
+
+int TCanvas::TextWidth(const std::string& s) const {
+    return QFontMetrics(font_).horizontalAdvance(Bridge::Q(s));
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& s) {
+    const QString text = Bridge::Q(s);
+    const QFontMetrics metrics(font_);
+    const int width = metrics.horizontalAdvance(text);
+    pen_ = {x + width, y};
+    if (image_->isNull()) return;
+    QPainter painter(image_);
+    painter.fillRect(QRect(x, y, width, metrics.height()), Bridge::Color(brushColor_));
+    painter.setFont(font_);
+    painter.setPen(Bridge::Color(fontColor_));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    painter.end();
+    Changed();
+}
+
+void TCanvas::FloodFill(int x, int y, TColor border) {
+    const int w = Width();
+    const int h = Height();
+    if (x < 0 || y < 0 || x >= w || y >= h) return;
+    const QRgb stop = Bridge::Rgb(border) & kRgbMask;
+    const QRgb fill = Bridge::Rgb(brushColor_);
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    auto row = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
+    // Marks keep pixels that already had the brush colour from being walked twice.
+    std::vector<uint8_t> done(static_cast<size_t>(w) * h, 0);
+    auto open = [&](const QRgb* line, const uint8_t* marks, int px) {
+        return !marks[px] && (line[px] & kRgbMask) != stop;
+    };
+
+    std::vector<TPoint> seeds{{x, y}};
+    while (!seeds.empty()) {
+        const TPoint seed = seeds.back();
+        seeds.pop_back();
+        QRgb* line = row(seed.Y);
+        uint8_t* marks = &done[static_cast<size_t>(seed.Y) * w];
+        if (!open(line, marks, seed.X)) continue;
+        int left = seed.X;
+        while (left > 0 && open(line, marks, left - 1)) --left;
+        int right = seed.X;
+        while (right + 1 < w && open(line, marks, right + 1)) ++right;
+        std::fill(line + left, line + right + 1, fill);
+        std::fill(marks + left, marks + right + 1, uint8_t{1});
+        // One seed per run of open pixels in the rows above and below the span.
+        for (const int ny : {seed.Y - 1, seed.Y + 1}) {
+            if (ny < 0 || ny >= h) continue;
+            const QRgb* next = row(ny);
+            const uint8_t* nextMarks = &done[static_cast<size_t>(ny) * w];
+            bool inRun = false;
+            for (int px = left; px <= right; ++px) {
+                const bool isOpen = open(next, nextMarks, px);
+                if (isOpen && !inRun) seeds.push_back({px, ny});
+                inRun = isOpen;
+            }
+        }
+    }
+    Changed();
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source) {
+    const QImage& src = source.Image();
+    const int64_t dw = int64_t{rect.Right} - rect.Left;
+    const int64_t dh = int64_t{rect.Bottom} - rect.Top;
+    if (src.isNull() || dw <= 0 || dh <= 0) return;
+    const int x0 = std::max(rect.Left, 0);
+    const int x1 = std::min(rect.Right, Width());
+    const int y0 = std::max(rect.Top, 0);
+    const int y1 = std::min(rect.Bottom, Height());
+    if (x0 >= x1 || y0 >= y1) return;
+    std::vector<int> columns(static_cast<size_t>(x1 - x0));
+    for (int x = x0; x < x1; ++x)
+        columns[x - x0] = static_cast<int>((x - int64_t{rect.Left}) * src.width() / dw);
+    for (int y = y0; y < y1; ++y) {
+        const QRgb* from = Row(src, static_cast<int>((y - int64_t{rect.Top}) * src.height() / dh));
+        QRgb* to = Row(*image_, y);
+        for (int x = x0; x < x1; ++x) to[x] = from[columns[x - x0]] | 0xFF000000u;
+    }
+    Changed();
+}
+
+TBitmap::TBitmap() : canvas_(&image_) {}
+
+void TBitmap::SetWidth(int w) { Resize(w, Height()); }
+
+void TBitmap::SetHeight(int h) { Resize(Width(), h); }
+
+void TBitmap::Resize(int w, int h) {
+    width_ = std::max(w, 0);
+    height_ = std::max(h, 0);
+    if (width_ == image_.width() && height_ == image_.height()) return;
+    QImage next;
+    if (width_ > 0 && height_ > 0) {
+        next = QImage(width_, height_, QImage::Format_RGB32);
+        next.fill(Qt::white);
+        const int rows = std::min(height_, image_.height());
+        const size_t bytes = sizeof(QRgb) * std::min(width_, image_.width());
+        for (int y = 0; y < rows; ++y) std::memcpy(next.scanLine(y), image_.constScanLine(y), bytes);
+    }
+    image_ = std::move(next);
+}
+
+} // namespace Toolkit

@@ -1,0 +1,45 @@
+// The image control: a widget that shows its picture at the top-left corner.
+#include "Controls.h"
+
+#include <QPainter>
+
+namespace Toolkit {
+namespace {
+
+class ImageWidget : public QWidget {
+public:
+    const QImage* picture = nullptr;
+
+protected:
+    // Without a picture nothing is painted, so the parent's colour shows through.
+    void paintEvent(QPaintEvent*) override {
+        if (!picture || picture->isNull()) return;
+        QPainter(this).drawImage(0, 0, *picture);
+    }
+};
+
+} // namespace
+
+TImage::TImage(TControl* parent, std::string name) : TControl(parent, std::move(name), new ImageWidget) {}
+
+TCanvas& TImage::Canvas() {
+    if (!canvas_) {
+        if (Width() > 0 && Height() > 0) {
+            picture_ = QImage(Width(), Height(), QImage::Format_RGB32);
+            picture_.fill(Qt::white);
+        }
+        canvas_ = std::make_unique<TCanvas>(&picture_);
+        canvas_->OnChanged = [this] {
+            if (QWidget* widget = Widget()) widget->update();
+        };
+        static_cast<ImageWidget*>(Widget())->picture = &picture_;
+        Widget()->update();
+    }
+    return *canvas_;
+}
+
+bool TImage::HasPicture() const { return canvas_ != nullptr; }
+
+const QImage& TImage::Picture() const { return picture_; }
+
+} // namespace Toolkit

@@ -1,0 +1,173 @@
+// Containers: the bevelled panel, the group box with its click, the radio group.
+#include "Controls.h"
+
+#include "QtBridge.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace Toolkit {
+namespace {
+
+class PanelWidget : public QFrame {
+public:
+    QString caption;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        if (caption.isEmpty()) return;
+        QPainter painter(this);
+        painter.drawText(contentsRect(), Qt::AlignCenter, caption);
+    }
+};
+
+class GroupBoxWidget : public QGroupBox {
+public:
+    explicit GroupBoxWidget(TGroupBox* owner) : owner_(owner) {}
+
+protected:
+    // Presses that children ignored arrive here too; only the box's own free area clicks.
+    void mousePressEvent(QMouseEvent* event) override {
+        event->accept();
+        pressed_ = event->button() == Qt::LeftButton && !childAt(event->position().toPoint());
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        event->accept();
+        const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                           rect().contains(event->position().toPoint());
+        pressed_ = false;
+        if (click && !signalsBlocked() && owner_->OnClick)
+            Dispatch([this] { owner_->OnClick(owner_); });
+    }
+
+private:
+    TGroupBox* owner_;
+    bool pressed_ = false;
+};
+
+class RadioGroupWidget : public QGroupBox {
+public:
+    RadioGroupWidget() { group.setExclusive(true); }
+    QButtonGroup group;
+    std::vector<QRadioButton*> buttons;
+
+protected:
+    // Taken here, so a click beside the buttons never reaches an enclosing group box.
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+};
+
+RadioGroupWidget* RadioBox(const TControl* c) { return static_cast<RadioGroupWidget*>(c->Widget()); }
+
+} // namespace
+
+TPanel::TPanel(TControl* parent, std::string name) : TControl(parent, std::move(name), new PanelWidget) {
+    static_cast<QFrame*>(Widget())->setLineWidth(1);
+    SetBevelOuter(TBevel::bvRaised);
+}
+
+void TPanel::SetBevelOuter(TBevel b) {
+    bevel_ = b;
+    auto* frame = static_cast<QFrame*>(Widget());
+    switch (b) {
+    case TBevel::bvNone:
+        frame->setFrameStyle(QFrame::NoFrame);
+        break;
+    case TBevel::bvRaised:
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    case TBevel::bvLowered:
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    }
+    Realign();
+}
+
+void TPanel::SetCaption(const std::string& caption) {
+    auto* panel = static_cast<PanelWidget*>(Widget());
+    panel->caption = Bridge::Q(caption);
+    panel->update();
+}
+
+TRect TPanel::ClientRect() const {
+    const int inset = bevel_ == TBevel::bvNone ? 0 : 1;
+    return {inset, inset, Width() - inset, Height() - inset};
+}
+
+TGroupBox::TGroupBox(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new GroupBoxWidget(this)) {}
+
+void TGroupBox::SetCaption(const std::string& caption) {
+    static_cast<QGroupBox*>(Widget())->setTitle(Bridge::Q(caption));
+}
+
+TRect TGroupBox::ClientRect() const {
+    // The classic box: the caption's line height on top, a 2-pixel frame all round.
+    const int caption = QFontMetrics(Widget()->font()).height();
+    return {2, caption + 2, Width() - 2, Height() - 2};
+}
+
+TRadioGroup::TRadioGroup(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new RadioGroupWidget) {}
+
+void TRadioGroup::SetCaption(const std::string& caption) {
+    RadioBox(this)->setTitle(Bridge::Q(caption));
+}
+
+void TRadioGroup::SetItems(const std::vector<std::string>& items) {
+    RadioGroupWidget* box = RadioBox(this);
+    const int kept = ItemIndex();
+    for (QRadioButton* b : box->buttons) {
+        box->group.removeButton(b);
+        delete b;
+    }
+    box->buttons.clear();
+    for (const std::string& item : items) {
+        auto* button = new QRadioButton(Bridge::Q(item), box);
+        button->setShortcut(QKeySequence()); // accelerators are the form's business
+        box->group.addButton(button, static_cast<int>(box->buttons.size()));
+        box->buttons.push_back(button);
+        button->show();
+    }
+    ArrangeButtons();
+    SetItemIndex(std::min(kept, static_cast<int>(items.size()) - 1));
+}
+
+int TRadioGroup::ItemIndex() const { return RadioBox(this)->group.checkedId(); }
+
+void TRadioGroup::SetItemIndex(int i) {
+    RadioGroupWidget* box = RadioBox(this);
+    i = std::clamp(i, -1, static_cast<int>(box->buttons.size()) - 1);
+    if (i >= 0) {
+        box->buttons[i]->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = box->group.checkedButton()) {
+        box->group.setExclusive(false);
+        checked->setChecked(false);
+        box->group.setExclusive(true);
+    }
+}
+
+void TRadioGroup::BoundsChanged() { ArrangeButtons(); }
+
+void TRadioGroup::ArrangeButtons() {
+    // One column, rows of equal height under the caption, as the classic control lays them out.
+    RadioGroupWidget* box = RadioBox(this);
+    const int count = static_cast<int>(box->buttons.size());
+    if (count == 0) return;
+    const int lineHeight = QFontMetrics(box->font()).height();
+    const int room = std::max(Height() - lineHeight - 5, 0);
+    const int rowHeight = std::max(room / count, 0);
+    const int topMargin = lineHeight + 1 + (room % count) / 2;
+    for (int i = 0; i < count; ++i)
+        box->buttons[i]->setGeometry(8, topMargin + i * rowHeight, std::max(Width() - 10, 0), rowHeight);
+}
+
+} // namespace Toolkit

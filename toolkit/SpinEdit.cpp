@@ -1,0 +1,180 @@
+#include "Controls.h"
+
+#include "QtBridge.h"
+
+#include <QAbstractSpinBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <optional>
+
+namespace Toolkit {
+namespace {
+
+// Decimal only, as the classic field reads its text: blanks, an optional sign, digits.
+std::optional<int> ParseInteger(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+    if (i == text.size()) return std::nullopt;
+    int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') return std::nullopt;
+        magnitude = magnitude * 10 + (c - u'0');
+        if (magnitude > int64_t{1} << 31) return std::nullopt;
+    }
+    const int64_t value = negative ? -magnitude : magnitude;
+    if (value > INT32_MAX) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// A spin box without a value type of its own: the text is the state, every text is
+// acceptable while typing, and the owner's rules do the rest.
+class SpinEditWidget : public QAbstractSpinBox {
+public:
+    explicit SpinEditWidget(TSpinEdit* owner) : owner_(owner) { lineEdit()->setText(QStringLiteral("0")); }
+
+    QLineEdit* Edit() const { return lineEdit(); }
+
+    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
+    void fixup(QString&) const override {}
+
+    void stepBy(int steps) override {
+        if (signalsBlocked() || steps == 0) return;
+        // One unit per step whatever the modifiers, as the classic arrows do.
+        const int delta = steps > 0 ? 1 : -1;
+        Dispatch([this, delta] { owner_->SetValue(owner_->Value() + delta); });
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        const int value = owner_->Value();
+        const int low = owner_->MinValue();
+        const int high = owner_->MaxValue();
+        if (low == high) return StepUpEnabled | StepDownEnabled;
+        StepEnabled enabled = StepNone;
+        if (value < high) enabled |= StepUpEnabled;
+        if (value > low) enabled |= StepDownEnabled;
+        return enabled;
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            event->ignore();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Refuse(event);
+            return;
+        default:
+            break;
+        }
+        const QString text = event->text();
+        const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!text.isEmpty() && !command && !Accepts(text[0])) {
+            Refuse(event);
+            return;
+        }
+        QAbstractSpinBox::keyPressEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QAbstractSpinBox::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            lineEdit()->selectAll();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        // Leaving for another window or a popup is not leaving the control.
+        const bool leaves = event->reason() != Qt::ActiveWindowFocusReason &&
+                            event->reason() != Qt::PopupFocusReason;
+        if (leaves && !signalsBlocked()) Dispatch([this] { owner_->SetValue(owner_->Value()); });
+        QAbstractSpinBox::focusOutEvent(event);
+    }
+
+private:
+    bool Accepts(QChar c) const {
+        const char16_t code = c.unicode();
+        if (code < 32 || code == 0x7F) return true; // control characters: Backspace, clipboard keys
+        if (code >= u'0' && code <= u'9') return true;
+        return code == u'+' || code == u'-' || QString(c) == locale().decimalPoint();
+    }
+
+    static void Refuse(QKeyEvent* event) {
+        event->accept();
+        Dispatch([] { Beep(); });
+    }
+
+    TSpinEdit* owner_;
+};
+
+SpinEditWidget* SpinOf(const TControl* c) { return static_cast<SpinEditWidget*>(c->Widget()); }
+QLineEdit* EditOf(const TControl* c) { return SpinOf(c)->Edit(); }
+
+} // namespace
+
+TSpinEdit::TSpinEdit(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new SpinEditWidget(this)) {
+    QObject::connect(EditOf(this), &QLineEdit::textChanged, Widget(), [this] {
+        if (OnChange && !Widget()->signalsBlocked()) Dispatch([this] { OnChange(this); });
+    });
+}
+
+void TSpinEdit::SetMinValue(int v) {
+    minValue_ = v;
+    Widget()->update(); // the arrows' enabled state
+}
+
+void TSpinEdit::SetMaxValue(int v) {
+    maxValue_ = v;
+    Widget()->update();
+}
+
+int TSpinEdit::MinValue() const { return minValue_; }
+
+int TSpinEdit::MaxValue() const { return maxValue_; }
+
+int TSpinEdit::Value() const { return ParseInteger(EditOf(this)->text()).value_or(minValue_); }
+
+void TSpinEdit::SetValue(int v) {
+    if (minValue_ != maxValue_) v = std::clamp(v, minValue_, maxValue_);
+    SetText(std::to_string(v));
+}
+
+std::string TSpinEdit::Text() const { return Bridge::S(EditOf(this)->text()); }
+
+void TSpinEdit::SetText(const std::string& text) {
+    const QString next = Bridge::Q(text);
+    if (next == EditOf(this)->text()) return;
+    {
+        const QSignalBlocker blockEdit(EditOf(this));
+        const QSignalBlocker blockSpin(Widget());
+        EditOf(this)->setText(next);
+        EditOf(this)->setCursorPosition(0);
+    }
+    Widget()->update();
+    if (OnChange) OnChange(this);
+}
+
+int TSpinEdit::SelStart() const {
+    const QLineEdit* edit = EditOf(this);
+    return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+int TSpinEdit::SelLength() const { return EditOf(this)->selectionLength(); }
+
+void TSpinEdit::SetSelLength(int n) {
+    const int start = SelStart();
+    if (n > 0)
+        EditOf(this)->setSelection(start, n);
+    else
+        EditOf(this)->setCursorPosition(start); // also drops the selection
+}
+
+} // namespace Toolkit

@@ -1,0 +1,105 @@
+#include "Controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace Toolkit {
+namespace {
+
+// Qt reports each step (actionTriggered) and the end of a drag (sliderReleased) but has no
+// end notification after a key, a click in the groove or a wheel step; this widget adds it.
+class TrackBarWidget : public QSlider {
+public:
+    explicit TrackBarWidget(TTrackBar* owner) : QSlider(Qt::Horizontal), owner_(owner) {
+        setTickPosition(QSlider::TicksBelow);
+        setTickInterval(1);
+        setRange(0, 10);
+        setPageStep(2);
+        connect(this, &QAbstractSlider::actionTriggered, this, [this] { Notify(); });
+        connect(this, &QAbstractSlider::sliderReleased, this, [this] { Notify(); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QSlider::keyPressEvent(event);
+        if (event->isAccepted() && IsStepKey(event->key())) Notify();
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        QSlider::mousePressEvent(event);
+        grooveClick_ = event->isAccepted() && !isSliderDown();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QSlider::mouseReleaseEvent(event);
+        if (!grooveClick_) return;
+        grooveClick_ = false;
+        Notify();
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        QSlider::wheelEvent(event);
+        if (event->isAccepted()) Notify();
+    }
+
+private:
+    static bool IsStepKey(int key) {
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+        }
+    }
+    void Notify() {
+        if (!signalsBlocked() && owner_->OnChange) Dispatch([this] { owner_->OnChange(owner_); });
+    }
+
+    TTrackBar* owner_;
+    bool grooveClick_ = false;
+};
+
+QSlider* SliderOf(const TControl* c) { return static_cast<QSlider*>(c->Widget()); }
+
+} // namespace
+
+TTrackBar::TTrackBar(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new TrackBarWidget(this)) {}
+
+void TTrackBar::SetMin(int v) {
+    if (v > Max()) return;
+    const QSignalBlocker blocker(SliderOf(this));
+    SliderOf(this)->setMinimum(v);
+}
+
+void TTrackBar::SetMax(int v) {
+    if (v < Min()) return;
+    const QSignalBlocker blocker(SliderOf(this));
+    SliderOf(this)->setMaximum(v);
+}
+
+void TTrackBar::SetPosition(int v) {
+    const QSignalBlocker blocker(SliderOf(this));
+    SliderOf(this)->setValue(std::clamp(v, Min(), Max()));
+}
+
+void TTrackBar::SetPageSize(int v) { SliderOf(this)->setPageStep(v); }
+
+int TTrackBar::Min() const { return SliderOf(this)->minimum(); }
+
+int TTrackBar::Max() const { return SliderOf(this)->maximum(); }
+
+// During a step Qt already holds the new value here, while value() still has the old one.
+int TTrackBar::Position() const { return SliderOf(this)->sliderPosition(); }
+
+int TTrackBar::PageSize() const { return SliderOf(this)->pageStep(); }
+
+} // namespace Toolkit
