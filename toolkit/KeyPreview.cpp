@@ -97,8 +97,9 @@ bool TForm::PreviewKey(QWidget* target, QKeyEvent* event) {
     }
 
     const QString text = event->text();
-    if (text.size() != 1 || text[0].unicode() == 0x7F || AltOnly(event->modifiers()) || !OnKeyPress)
-        return false;
+    // An Alt+character that is no accelerator types nothing, as in the classic toolkit.
+    if (AltOnly(event->modifiers())) return !text.isEmpty() && text[0].isPrint();
+    if (text.size() != 1 || text[0].unicode() == 0x7F || !OnKeyPress) return false;
     char16_t c = text[0].unicode();
     const char16_t typed = c;
     bool finished = false;
