@@ -1,0 +1,67 @@
+// The analysis run: sample the chosen waveform, draw it, transform it, show its spectrum.
+#include "Fft87b41.h"
+#include "NumberText.h"
+#include "Translator.h"
+#include "Unit1.h"
+#include "Waveforms.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using namespace Toolkit;
+
+void TForm1::Button1Click(TObject*) {
+    YCheckBox->SetChecked(true);
+
+    const std::string hiText = HiEdit->Text(), loText = LoEdit->Text();
+    const std::string maxText = MaxEdit->Text(), minText = MinEdit->Text();
+    if (hiText.empty() || loText.empty() || maxText.empty() || minText.empty()) return;
+    double b = ReadEditNumber(hiText);
+    double a = ReadEditNumber(loText);
+    const double yMax = ReadEditNumber(maxText);
+    const double yMin = ReadEditNumber(minText);
+
+    std::fill(std::begin(ReBuf), std::end(ReBuf), 0.0);
+    std::fill(std::begin(ImBuf), std::end(ImBuf), 0.0);
+    if (XCheckBox->Checked()) {
+        b = std::numbers::pi;
+        a = -std::numbers::pi;
+    }
+
+    const int index = ComboBox1->ItemIndex();
+    const std::span<double, SampleCount> samples(ReBuf, SampleCount);
+    const bool formula = IsFormulaWaveform(index);
+    if (formula) {
+        FEdit->SetText(FormulaText(index, TrackBar1->Position(), TrackBar2->Position(),
+                                   TrackBar3->Position()));
+        if (index != 0) FEdit->SetText(WithDecimalPoint(FEdit->Text()));
+    } else if (!WriteSamples(index, TrackBar1->Position(), samples)) {
+        return; // nothing selected
+    }
+
+    if (formula) {
+        Translator::Translate(FEdit->Text());
+        const double d = (b - a) / SampleCount;
+        for (int i = 0; i < SampleCount; ++i) {
+            const long double x = static_cast<long double>(a) + i * static_cast<long double>(d);
+            ReBuf[i] = Translator::Evaluate(static_cast<double>(x));
+        }
+    }
+
+    ClearDrawings();
+    PlotGraph(samples, 0, b, a, yMax, yMin, clRed);
+
+    // The sample at x = 0 goes first, so the phases are those of cos kx and sin kx.
+    std::swap_ranges(ReBuf, ReBuf + SampleCount / 2, ReBuf + SampleCount / 2);
+    SignalPeak = std::abs(ReBuf[0]);
+    for (int i = 1; i < SampleCount; ++i) SignalPeak = std::max(SignalPeak, std::abs(ReBuf[i]));
+
+    Fft87b41::RealFft(SampleCount, 0, ReBuf, ImBuf, FftStatus);
+    // The transform's sine parts carry the opposite sign; mirroring turns them round.
+    for (int i = 0; i <= SampleCount / 2 - 1; ++i) std::swap(ImBuf[i], ImBuf[SampleCount - i]);
+    ImBuf[0] = 0.0;
+
+    if (FftStatus == Fft87b41::fsOk) ShowSpectrum();
+    if (formula) Translator::ReleaseFormula();
+}

@@ -1,0 +1,14 @@
+// Start-up: the toolkit, the application title, the main window, the event loop.
+#include "AppIcon.h"
+#include "Unit1.h"
+
+int main(int argc, char** argv) {
+    Toolkit::Application::Initialize(argc, argv);
+    Toolkit::Application::SetTitle("Фурье");
+    Toolkit::TBitmap icon;
+    DrawAppIcon(icon);
+    Toolkit::Application::SetIcon(icon);
+    TForm1 Form1;
+    Form1.Show();
+    return Toolkit::Application::Run();
+}

@@ -1,0 +1,82 @@
+// Start-up to the first painted frame and peak memory: the program's window side by side
+// with a bare Qt window of the same size, each started as a fresh process.
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+struct Figures {
+    double seconds = 0;
+    double peakKb = 0;
+    int runs = 0;
+};
+std::map<std::string, Figures> figures;
+
+// Runs the probe once; returns its peak resident memory in kB.
+long RunProbe(const char* which) {
+    int out[2];
+    if (pipe(out) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char* args[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(which), nullptr};
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, STARTUP_PROBE, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    close(out[0]);
+    if (spawned != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    long kb = -1;
+    std::sscanf(text.c_str(), "peak_rss_kb %ld", &kb);
+    return kb;
+}
+
+void Startup(benchmark::State& state, const char* which) {
+    Figures& f = figures[which];
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const long kb = RunProbe(which);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (kb < 0) {
+            state.SkipWithError("probe failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+        f.seconds += seconds;
+        f.peakKb += kb;
+        ++f.runs;
+    }
+    state.counters["peak_rss_kb"] = f.peakKb / f.runs;
+}
+BENCHMARK_CAPTURE(Startup, bare, "bare")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, fourier, "fourier")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const Figures& bare = figures["bare"];
+    const Figures& ours = figures["fourier"];
+    if (bare.runs > 0 && ours.runs > 0)
+        std::printf("start-up ratio (fourier / bare window): time %.2f, peak memory %.2f\n",
+                    (ours.seconds / ours.runs) / (bare.seconds / bare.runs),
+                    (ours.peakKb / ours.runs) / (bare.peakKb / bare.runs));
+    return 0;
+}

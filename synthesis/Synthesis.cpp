@@ -1,0 +1,56 @@
+// Fourier synthesis: the partial sum of harmonics 1 to k in red stems and harmonic k
+// alone as a yellow line, on the y range the last spectrum display chose.
+#include "HarmonicSum.h"
+#include "HarmonicText.h"
+#include "NumberText.h"
+#include "Unit1.h"
+
+#include <array>
+#include <numbers>
+
+using namespace Toolkit;
+
+void TForm1::SSpeedButtonClick(TObject*) {
+    if (SpinEdit1->Text().empty()) {
+        SpeedButton2->Click();
+        return;
+    }
+    YCheckBox->SetChecked(false);
+    ClearDrawings();
+    const double hi = ReadEditNumber(MaxEdit->Text());
+    const double lo = ReadEditNumber(MinEdit->Text());
+    constexpr double pi = std::numbers::pi;
+    std::array<double, 512> values{};
+
+    if (SCheckBox->Checked()) {
+        PartialSum(ReBuf, ImBuf, SpinEdit1->Value(), values);
+        PlotGraph(values, 0, pi, -pi, hi, lo, clRed);
+    }
+
+    const int k = SpinEdit1->Value();
+    const int mode = LRadioGroup->ItemIndex();
+    if (mode != 2 && k >= 1 && k <= HighestHarmonic) {
+        SingleHarmonic(ReBuf, ImBuf, k, mode == 0, values);
+        PlotGraph(values, 1, pi, -pi, hi, lo, clYellow);
+    }
+
+    ShowSpectrum();
+}
+
+void TForm1::SpeedButton2Click(TObject*) { SpinEdit1->SetValue(0); }
+
+void TForm1::SpinEdit1Change(TObject*) {
+    const std::string text = SpinEdit1->Text();
+    if (!text.empty() && CheckBox2->Checked()) SSpeedButton->Click();
+    if (text.empty()) return;
+    // Writing the cleaned text back runs this handler again, one cleaning step per level.
+    SpinEdit1->SetText(CleanHarmonicText(text));
+}
+
+void TForm1::GroupBox1Click(TObject*) {
+    if (SCheckBox->Checked() || LRadioGroup->ItemIndex() != 2) {
+        if (ASpeedButton->Enabled()) SSpeedButton->SetEnabled(true);
+    } else {
+        SSpeedButton->SetEnabled(false);
+    }
+}
