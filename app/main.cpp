@@ -3,7 +3,7 @@
 #include "Unit1.h"
 
 int main(int argc, char** argv) {
-    Toolkit::Application::Initialize(argc, argv);
+    Toolkit::Application::TSession session(argc, argv);
     Toolkit::Application::SetTitle("Фурье");
     Toolkit::TBitmap icon;
     DrawAppIcon(icon);

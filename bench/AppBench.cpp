@@ -20,9 +20,12 @@ std::unique_ptr<TForm1> MakeForm() {
     return form;
 }
 
+// One window for every benchmark; main closes it before the application object goes.
+std::unique_ptr<TForm1> sharedForm;
+
 TForm1& Form() {
-    static std::unique_ptr<TForm1> form = MakeForm();
-    return *form;
+    if (!sharedForm) sharedForm = MakeForm();
+    return *sharedForm;
 }
 
 void Choose(TForm1& form, int item) {
@@ -108,10 +111,11 @@ BENCHMARK(SliderBurst)->Arg(100)->Arg(1000)->Iterations(1)->Unit(benchmark::kMil
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    Toolkit::Application::Initialize(argc, argv);
+    Toolkit::Application::TSession session(argc, argv);
     Toolkit::Application::SetTitle("Фурье");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedForm.reset();
     return 0;
 }

@@ -36,10 +36,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QDir::setCurrent(FOURIER_SOURCE_DIR); // the default velmora.cfg
 
+    Toolkit::Application::TSession session(argc, argv);
     FirstPaint firstPaint;
     std::unique_ptr<QWidget> bareWindow;
     std::unique_ptr<TForm1> form;
-    Toolkit::Application::Initialize(argc, argv);
     if (bare) {
         bareWindow = std::make_unique<QWidget>();
         bareWindow->setFixedSize(800, 600);

@@ -4,15 +4,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <memory>
 
 namespace Toolkit::Application {
 
-void Initialize(int& argc, char** argv) {
-    static std::unique_ptr<QApplication> application;
-    if (!application) application = std::make_unique<QApplication>(argc, argv);
+TSession::TSession(int& argc, char** argv) : application_(std::make_unique<QApplication>(argc, argv)) {
     ApplyStyle();
 }
+
+TSession::~TSession() = default;
 
 void SetIcon(const TBitmap& icon) { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.Image()))); }
 

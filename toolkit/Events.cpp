@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
+#include <cstdio>
 
 namespace Toolkit {
 namespace {
 
 void ShowErrorBox(const std::string& message) {
+    // Also on standard error, where a script or a bug report can read it.
+    std::fprintf(stderr, "%s\n", message.c_str());
+    std::fflush(stderr);
     QMessageBox::critical(QApplication::activeWindow(),
                           QString::fromStdString(Application::Title()),
                           QString::fromStdString(message));

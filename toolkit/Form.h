@@ -56,8 +56,18 @@ private:
 
 // Application start-up: the toolkit, the title used as the caption of every message box.
 namespace Application {
-// Creates the application object (once, before any window), then applies the style.
-void Initialize(int& argc, char** argv);
+// Owns the application object; create it first in main, before any window, so that
+// it is destroyed after the windows and before the program's static data.
+class TSession {
+public:
+    TSession(int& argc, char** argv);
+    ~TSession();
+    TSession(const TSession&) = delete;
+    TSession& operator=(const TSession&) = delete;
+
+private:
+    std::unique_ptr<class QApplication> application_;
+};
 void SetIcon(const TBitmap& icon);
 void SetTitle(const std::string& title);
 const std::string& Title();
