@@ -1,0 +1,99 @@
+#include "Arithmetic.h"
+
+#include "TranslatorErrors.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace Translator {
+
+namespace {
+
+// Sine and cosine give 0 from here on, as the tangent does.
+constexpr long double TrigonometryLimit = 0x1p63L;
+constexpr double LargestIntegerExponent = 2147483647.0;
+
+[[noreturn]] void Raise(TFloatError error) {
+    throw FloatingPointError(error);
+}
+
+// No squaring after the highest bit, so no overflow the result itself does not have.
+long double IntegerPower(long double base, uint32_t exponent) {
+    long double result = 1;
+    while (true) {
+        if (exponent & 1u) result *= base;
+        exponent >>= 1;
+        if (exponent == 0) return result;
+        base *= base;
+    }
+}
+
+long double Power(double a, double b) {
+    if (b == 0) return 1;
+    if (a == 0 && b > 0) return 0;
+    if (std::trunc(b) == b && std::fabs(b) <= LargestIntegerExponent) {
+        const auto n = static_cast<int64_t>(b);
+        const long double power = IntegerPower(a, static_cast<uint32_t>(n < 0 ? -n : n));
+        if (n > 0) return power;
+        if (a == 0) Raise(feDivisionByZero);
+        // a power that underflowed long double inverts to far beyond a double
+        if (power == 0) Raise(feOverflow);
+        return 1 / power;
+    }
+    if (a < 0) Raise(feInvalidOperation);
+    if (a == 0) Raise(feDivisionByZero);
+    return std::exp(b * std::log(static_cast<long double>(a)));
+}
+
+bool BeyondTrigonometry(long double a) {
+    return std::fabs(a) >= TrigonometryLimit;
+}
+
+double StoredAsDouble(long double result) {
+    const auto value = static_cast<double>(result);
+    if (std::isnan(value)) Raise(feInvalidOperation);
+    if (std::isinf(value)) Raise(feOverflow);
+    return value;
+}
+
+} // namespace
+
+double ApplyOperation(TOperation operation, double a, double b) {
+    const long double wide = a;
+    long double result = 0;
+    switch (operation) {
+    case opSin:
+        result = BeyondTrigonometry(wide) ? 0 : std::sin(wide);
+        break;
+    case opCos:
+        result = BeyondTrigonometry(wide) ? 0 : std::cos(wide);
+        break;
+    case opTg:
+        result = BeyondTrigonometry(wide) ? 0 : std::tan(wide);
+        break;
+    case opLn:
+        if (a < 0) Raise(feInvalidOperation);
+        if (a == 0) Raise(feDivisionByZero);
+        result = std::log(wide);
+        break;
+    case opPower:
+        result = Power(a, b);
+        break;
+    case opAdd:
+        result = wide + b;
+        break;
+    case opSubtract:
+        result = wide - b;
+        break;
+    case opMultiply:
+        result = wide * b;
+        break;
+    case opDivide:
+        if (b == 0) return 0;
+        result = wide / b;
+        break;
+    }
+    return StoredAsDouble(result);
+}
+
+} // namespace Translator
