@@ -22,5 +22,8 @@ test: build
 bench: build
 	scripts/run-benchmarks.sh $(BUILD)
 
+fuzz: deps
+	scripts/run-fuzz.sh 60
+
 clean:
 	rm -rf $(BUILD) $(ASAN)
