@@ -25,5 +25,8 @@ bench: build
 fuzz: deps
 	scripts/run-fuzz.sh 60
 
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD) $(ASAN)

@@ -17,7 +17,7 @@ void DrawAppIcon(TBitmap& icon) {
     canvas.MoveTo(0, 12);
     canvas.LineTo(size, 12);
 
-    // A square wave and the sine that fits it best.
+    // A square wave (low, then high; rows grow downwards) and the sine that fits it best.
     canvas.SetPenColor(clRed);
     canvas.MoveTo(2, 17);
     canvas.LineTo(16, 17);
@@ -26,7 +26,7 @@ void DrawAppIcon(TBitmap& icon) {
     canvas.SetPenColor(clYellow);
     for (int x = 2; x < 30; ++x) {
         const double phase = 2.0 * std::numbers::pi * (x - 2) / 28.0;
-        const int y = 12 + static_cast<int>(std::lround(6.0 * std::sin(phase + std::numbers::pi)));
+        const int y = 12 + static_cast<int>(std::lround(6.0 * std::sin(phase)));
         if (x == 2) canvas.MoveTo(x, y);
         canvas.LineTo(x + 1, y);
     }
