@@ -33,7 +33,7 @@ bool IsIntegerText(const std::string& text) {
 }
 
 std::string CleanHarmonicText(std::string text) {
-    if (text.size() >= 2 && text[0] == '0') text.erase(0, 1);
+    if (text.size() >= 2 && text[0] == '0') text.erase(text.begin());
     if (!text.empty() && !IsIntegerText(text)) {
         const std::vector<std::size_t> starts = CharacterStarts(text);
         const std::size_t characters = starts.size() - 1;
@@ -45,8 +45,8 @@ std::string CleanHarmonicText(std::string text) {
             }
         }
         text.erase(starts[p - 1], starts[p] - starts[p - 1]);
-        if (text.empty()) text = "0";
+        if (text.empty()) text.assign(1, '0');
     }
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.erase(0, 1);
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.erase(text.begin());
     return text;
 }

@@ -25,13 +25,23 @@ protected:
     }
 
     void StartWindow(bool withConfig) {
+        StartWindowWith([withConfig](const QString& config) {
+            if (withConfig) {
+                ASSERT_TRUE(QFile::copy(FOURIER_SOURCE_DIR "/velmora.cfg", config));
+            }
+        });
+    }
+
+    // prepare puts whatever it likes at the path of velmora.cfg in the scratch folder.
+    template <class Prepare> void StartWindowWith(Prepare prepare) {
         form.reset();
+        errors.clear();
         previousDir_ = QDir::currentPath();
         ASSERT_TRUE(dir_.isValid());
-        QFile::remove(dir_.filePath("velmora.cfg"));
-        if (withConfig) {
-            ASSERT_TRUE(QFile::copy(FOURIER_SOURCE_DIR "/velmora.cfg", dir_.filePath("velmora.cfg")));
-        }
+        const QString config = dir_.filePath("velmora.cfg");
+        QFile::remove(config);
+        QDir(config).removeRecursively();
+        prepare(config);
         QDir::setCurrent(dir_.path());
         Toolkit::SetErrorReporter([this](const std::string& m) { errors.push_back(m); });
         Toolkit::SetBeep([this] { ++beeps; });
