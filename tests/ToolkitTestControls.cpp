@@ -283,6 +283,28 @@ TEST(Buttons, TabStopOff) {
     EXPECT_TRUE(b.push->Widget()->focusPolicy() & Qt::TabFocus);
 }
 
+TEST(Label, AutoSizeFitsTheCaption) {
+    struct Row {
+        const char* caption;
+    };
+    Window w;
+    auto* label = w.form.Add<TLabel>(&w.form, "Label1");
+    label->SetBounds(56, 30, 20, 13);
+    for (const Row row : {Row{"Ширина верхнего основания"}, Row{"f(x)="}, Row{""}}) {
+        SCOPED_TRACE(row.caption);
+        label->SetCaption(row.caption);
+        const QFontMetrics metrics(label->Widget()->font());
+        const QString text = QString::fromUtf8(row.caption);
+        EXPECT_EQ(label->Width(), metrics.horizontalAdvance(text));
+        EXPECT_EQ(label->Height(), metrics.height());
+        EXPECT_EQ(label->Widget()->geometry(), QRect(56, 30, label->Width(), label->Height()));
+    }
+    label->SetAutoSize(false);
+    label->SetBounds(56, 30, 20, 13);
+    label->SetCaption("Частота модуляции");
+    EXPECT_EQ(label->Width(), 20);
+}
+
 TEST(Label, PlainTextCaption) {
     Window w;
     auto* label = w.form.Add<TLabel>(&w.form, "Label1");

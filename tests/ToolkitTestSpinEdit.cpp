@@ -243,6 +243,19 @@ TEST(SpinEdit, FocusOutClampsAndWritesBack) {
     }
 }
 
+TEST(SpinEdit, AnotherWindowTakingTheKeyboardIsNotLeaving) {
+    SpinWindow w;
+    UserInput::TypeText(w.window(), "45");
+    TForm other("Other");
+    other.SetClientSize(100, 50);
+    ASSERT_TRUE(UserInput::ShowAndActivate(other.Widget()));
+    EXPECT_EQ(w.spin->Text(), "045");
+    ASSERT_TRUE(UserInput::ShowAndActivate(w.window()));
+    EXPECT_EQ(w.form.ActiveControl(), w.spin);
+    w.after->SetFocus();
+    EXPECT_EQ(w.spin->Text(), "32");
+}
+
 TEST(SpinEdit, TypedValueIsReadAsTypedUntilFocusLeaves) {
     SpinWindow w;
     UserInput::PressKey(w.window(), Qt::Key_End);

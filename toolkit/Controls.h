@@ -98,8 +98,16 @@ private:
 class TLabel : public TControl {
 public:
     TLabel(TControl* parent, std::string name);
+    // With AutoSize (the default, as in the classic toolkit) a new caption resizes the
+    // label to the text's advance and line height, its top-left corner staying put,
+    // so a longer caption is never clipped.
     void SetCaption(const std::string& caption);
     std::string Caption() const;
+    void SetAutoSize(bool a);
+
+private:
+    void FitText();
+    bool autoSize_ = true;
 };
 
 class TEdit : public TControl {

@@ -41,7 +41,7 @@ TForm::TForm(std::string name) : TControl(nullptr, std::move(name), new QWidget)
 }
 
 TForm::~TForm() {
-    qApp->removeEventFilter(preview_.get());
+    if (qApp) qApp->removeEventFilter(preview_.get());
     preview_.reset();
     // The whole widget tree goes at once while every control still exists; blocked
     // signals keep focus and text notifications of the dying widgets from any handler.

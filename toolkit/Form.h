@@ -17,6 +17,8 @@ public:
     std::string Caption() const;
     // Window sizes are client sizes: the frame is unknown until a window manager
     // has reparented the window, and offscreen or under a bare X server there is none.
+    // Width() and Height() (and SetWidth, SetHeight) of a form are its client size too;
+    // every change fixes the window at that size and realigns the controls at once.
     void SetClientSize(int width, int height);
 
     void Show(); // centred on the screen the first time

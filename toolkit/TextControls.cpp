@@ -4,6 +4,7 @@
 #include "QtBridge.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -22,9 +23,23 @@ TLabel::TLabel(TControl* parent, std::string name) : TControl(parent, std::move(
     LabelOf(this)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TLabel::SetCaption(const std::string& caption) { LabelOf(this)->setText(Bridge::Q(caption)); }
+void TLabel::SetCaption(const std::string& caption) {
+    LabelOf(this)->setText(Bridge::Q(caption));
+    FitText();
+}
 
 std::string TLabel::Caption() const { return Bridge::S(LabelOf(this)->text()); }
+
+void TLabel::SetAutoSize(bool a) {
+    autoSize_ = a;
+    FitText();
+}
+
+void TLabel::FitText() {
+    if (!autoSize_) return;
+    const QFontMetrics metrics(LabelOf(this)->font());
+    SetBounds(Left(), Top(), metrics.horizontalAdvance(LabelOf(this)->text()), metrics.height());
+}
 
 TEdit::TEdit(TControl* parent, std::string name) : TControl(parent, std::move(name), new QLineEdit) {
     QObject::connect(EditOf(this), &QLineEdit::textChanged, EditOf(this), [this] {
