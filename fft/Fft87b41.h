@@ -17,7 +17,7 @@ namespace Fft87b41 {
 // Status byte of RealFft.
 inline constexpr uint8_t fsOk = 0;       // size accepted, spectrum computed
 inline constexpr uint8_t fsTooSmall = 1; // fewer than 4 complex points (0 <= N <= 7)
-inline constexpr uint8_t fsBadSize = 2;  // any other size that is not N = 8, 32, 128 or 512
+inline constexpr uint8_t fsBadSize = 2;  // N >= 8 (or negative) with N/2 not 4, 16, 64 or 256
 
 // Spectrum of N real samples, in place. On entry Re[0..N-1] holds the samples; Im is
 // never read. On fsOk, Re[k] + i*Im[k] for k = 0..N-1 is
@@ -26,6 +26,7 @@ inline constexpr uint8_t fsBadSize = 2;  // any other size that is not N = 8, 32
 // are left as they were. An odd N drops its last sample. Accepted: N/2 (rounded down) in
 // {4, 16, 64, 256}. Any other N, negative ones included, sets Status and touches nothing.
 // Inverse != 0 runs the complex stage inverse; packing and splitting are unchanged.
+// Re and Im must be two different arrays.
 void RealFft(int32_t N, uint8_t Inverse, std::span<double, 1024> Re, std::span<double, 1024> Im,
              uint8_t& Status);
 

@@ -29,7 +29,8 @@ void MakeTwiddles(uint32_t M, std::span<double, 1024> SinTable, std::span<double
 
 void MakeSplitTwiddles(uint32_t M, std::span<const double, 1024> SinTable,
                        std::span<const double, 1024> CosTable, SplitTwiddles& Twiddles) {
-    if (M > MaxRealPoints) throw std::invalid_argument("MakeSplitTwiddles: M above 512");
+    if (M == 0 || M > MaxRealPoints)
+        throw std::invalid_argument("MakeSplitTwiddles: M must be from 1 to 512");
 
     const double step = static_cast<double>(Pi / M);
     for (uint32_t k = 1; k < M; ++k) {

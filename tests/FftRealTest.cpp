@@ -41,7 +41,7 @@ long double TwoPiTimes(long double cycles) {
 
 // The steps as the design lays them out, done literally with every table built afresh:
 // packing into two arrays, the complex transform, and the split through scratch copies.
-Result LiteralReference(uint32_t M, uint8_t D, const Array& samples) {
+Result LiteralReference(uint32_t M, uint8_t D, uint8_t inverse, const Array& samples) {
     Array sinTable{}, cosTable{};
     MakeTwiddles(M, sinTable, cosTable);
     Array re{}, im{};
@@ -49,7 +49,7 @@ Result LiteralReference(uint32_t M, uint8_t D, const Array& samples) {
         re[k] = samples[2 * k];
         im[k] = samples[2 * k + 1];
     }
-    ComplexFft4(D, M, 0, re, im, sinTable, cosTable);
+    ComplexFft4(D, M, inverse, re, im, sinTable, cosTable);
 
     Result split{re, im, fsOk};
     const long double root2 = std::sqrt(2.0L);
@@ -303,18 +303,26 @@ TEST(RealFft, ImOnEntryDoesNotMatter) {
 // literal steps with tables built for each call give, however the sizes alternate and
 // whatever refused calls come between.
 TEST(RealFft, KeptTablesAndMergedPassesGiveTheLiteralResultBitForBit) {
-    const int32_t sequence[] = {512, 8, 512, 512, 2048, 128, 32, 16, 512, 9, 8, 129, 0, 512};
+    struct Call {
+        int32_t N;
+        uint8_t inverse;
+    };
+    const Call sequence[] = {{512, 0}, {8, 0},   {512, 1},  {512, 0}, {2048, 0}, {128, 0},
+                             {32, 1},  {16, 0},  {512, 0},  {9, 0},   {8, 1},    {129, 0},
+                             {0, 0},   {512, 0}, {-512, 0}, {512, 1}};
     int round = 0;
-    for (const int32_t N : sequence) {
-        SCOPED_TRACE("round " + std::to_string(round) + " N=" + std::to_string(N));
+    for (const Call call : sequence) {
+        SCOPED_TRACE("round " + std::to_string(round) + " N=" + std::to_string(call.N) +
+                     (call.inverse ? " inverse" : ""));
         const Array samples = FftOracle::RandomArray(1000 + round++);
-        const Result run = Transform(N, samples, FftOracle::RandomArray(round));
+        Result run{samples, FftOracle::RandomArray(round)};
+        RealFft(call.N, call.inverse, run.re, run.im, run.status);
         uint8_t D = 0, status = 0;
-        CheckFftSize(static_cast<uint32_t>(N) >> 1, D, status);
+        CheckFftSize(static_cast<uint32_t>(call.N) >> 1, D, status);
         ASSERT_EQ(run.status, status);
         if (status != fsOk) continue;
-        const uint32_t M = static_cast<uint32_t>(N) >> 1;
-        const Result reference = LiteralReference(M, D, samples);
+        const uint32_t M = static_cast<uint32_t>(call.N) >> 1;
+        const Result reference = LiteralReference(M, D, call.inverse, samples);
         EXPECT_TRUE(FftOracle::SameBits(run.re, reference.re, 0, 2 * M));
         EXPECT_TRUE(FftOracle::SameBits(run.im, reference.im, 0, 2 * M));
     }
