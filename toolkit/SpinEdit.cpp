@@ -36,15 +36,18 @@ std::optional<int> ParseInteger(const QString& text) {
 // acceptable while typing, and the owner's rules do the rest.
 class SpinEditWidget : public QAbstractSpinBox {
 public:
-    explicit SpinEditWidget(TSpinEdit* owner) : owner_(owner) { lineEdit()->setText(QStringLiteral("0")); }
+    SpinEditWidget() { lineEdit()->setText(QStringLiteral("0")); }
 
+    // Qt asks for the step state while the owner is still being built; until it is
+    // bound, the widget behaves as a field without arrows or rules.
+    void Bind(TSpinEdit* owner) { owner_ = owner; }
     QLineEdit* Edit() const { return lineEdit(); }
 
     QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
     void fixup(QString&) const override {}
 
     void stepBy(int steps) override {
-        if (signalsBlocked() || steps == 0) return;
+        if (!owner_ || signalsBlocked() || steps == 0) return;
         // One unit per step whatever the modifiers, as the classic arrows do.
         const int delta = steps > 0 ? 1 : -1;
         Dispatch([this, delta] { owner_->SetValue(owner_->Value() + delta); });
@@ -52,6 +55,7 @@ public:
 
 protected:
     StepEnabled stepEnabled() const override {
+        if (!owner_) return StepNone;
         const int value = owner_->Value();
         const int low = owner_->MinValue();
         const int high = owner_->MaxValue();
@@ -94,7 +98,7 @@ protected:
         // Leaving for another window or a popup is not leaving the control.
         const bool leaves = event->reason() != Qt::ActiveWindowFocusReason &&
                             event->reason() != Qt::PopupFocusReason;
-        if (leaves && !signalsBlocked()) Dispatch([this] { owner_->SetValue(owner_->Value()); });
+        if (leaves && owner_ && !signalsBlocked()) Dispatch([this] { owner_->SetValue(owner_->Value()); });
         QAbstractSpinBox::focusOutEvent(event);
     }
 
@@ -111,7 +115,7 @@ private:
         Dispatch([] { Beep(); });
     }
 
-    TSpinEdit* owner_;
+    TSpinEdit* owner_ = nullptr;
 };
 
 SpinEditWidget* SpinOf(const TControl* c) { return static_cast<SpinEditWidget*>(c->Widget()); }
@@ -120,7 +124,8 @@ QLineEdit* EditOf(const TControl* c) { return SpinOf(c)->Edit(); }
 } // namespace
 
 TSpinEdit::TSpinEdit(TControl* parent, std::string name)
-    : TControl(parent, std::move(name), new SpinEditWidget(this)) {
+    : TControl(parent, std::move(name), new SpinEditWidget) {
+    SpinOf(this)->Bind(this);
     QObject::connect(EditOf(this), &QLineEdit::textChanged, Widget(), [this] {
         if (OnChange && !Widget()->signalsBlocked()) Dispatch([this] { OnChange(this); });
     });
