@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
@@ -194,6 +196,14 @@ TEST(Form, WindowIsFixedCentredAndUsesThePixelFont) {
     w->close(); // the title bar's close box
     EXPECT_FALSE(w->isVisible());
     EXPECT_FALSE(form.Visible());
+}
+
+TEST(Form, ApplicationStyleAndFont) {
+    EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
+    EXPECT_EQ(QApplication::font().pixelSize(), 11);
+    // 11 pixels whatever the DPI, with the classic 13-pixel line (DejaVu Sans stands in).
+    EXPECT_EQ(QFontInfo(DefaultFont()).pixelSize(), 11);
+    EXPECT_EQ(QFontMetrics(DefaultFont()).height(), 13);
 }
 
 TEST(Form, ClosingTheLastWindowEndsTheLoop) {
