@@ -36,17 +36,9 @@ void TForm1::Button1Click(TObject*) {
         FEdit->SetText(FormulaText(index, TrackBar1->Position(), TrackBar2->Position(),
                                    TrackBar3->Position()));
         if (index != 0) FEdit->SetText(WithDecimalPoint(FEdit->Text()));
+        SampleFormula(a, b);
     } else if (!WriteSamples(index, TrackBar1->Position(), samples)) {
         return; // nothing selected
-    }
-
-    if (formula) {
-        Translator::Translate(FEdit->Text());
-        const double d = (b - a) / SampleCount;
-        for (int i = 0; i < SampleCount; ++i) {
-            const long double x = static_cast<long double>(a) + i * static_cast<long double>(d);
-            ReBuf[i] = Translator::Evaluate(static_cast<double>(x));
-        }
     }
 
     ClearDrawings();
@@ -63,5 +55,26 @@ void TForm1::Button1Click(TObject*) {
     ImBuf[0] = 0.0;
 
     if (FftStatus == Fft87b41::fsOk) ShowSpectrum();
-    if (formula) Translator::ReleaseFormula();
+}
+
+void TForm1::SampleFormula(double a, double b) {
+    const std::string text = FEdit->Text();
+    TFormulaSamples& last = lastFormula_;
+    if (last.Valid && last.Text == text && last.A == a && last.B == b) {
+        std::copy(std::begin(last.Values), std::end(last.Values), ReBuf);
+        return;
+    }
+    last.Valid = false;
+    Translator::Translate(text);
+    const double d = (b - a) / SampleCount;
+    for (int i = 0; i < SampleCount; ++i) {
+        const long double x = static_cast<long double>(a) + i * static_cast<long double>(d);
+        ReBuf[i] = Translator::Evaluate(static_cast<double>(x));
+    }
+    Translator::ReleaseFormula();
+    std::copy(ReBuf, ReBuf + SampleCount, last.Values);
+    last.Text = text;
+    last.A = a;
+    last.B = b;
+    last.Valid = true;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 class TForm1 : public Toolkit::TForm {
 public:
@@ -96,8 +97,20 @@ public:
     void GroupBox1Click(TObject* Sender);
 
 private:
+    // The samples of the last formula waveform. Every slider step runs the analysis twice
+    // (the step and the end of the key press) on the same formula and range; the second
+    // run takes the samples from here instead of evaluating the formula again.
+    struct TFormulaSamples {
+        std::string Text;
+        double A = 0, B = 0;
+        double Values[512] = {};
+        bool Valid = false;
+    };
+    TFormulaSamples lastFormula_;
+
     void CreateControls();
     void WireEvents();
     void RememberTrackBar(int trackBar, int position);
-    void SampleWaveform(int itemIndex, double a, double b);
+    // Evaluates the formula in FEdit at the 512 grid points of [a, b) into ReBuf.
+    void SampleFormula(double a, double b);
 };

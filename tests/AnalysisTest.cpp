@@ -2,6 +2,7 @@
 // range texts, and the pixels of the graph and of the spectrum display.
 #include "FormFixture.h"
 #include "NumberText.h"
+#include "Translator.h"
 
 #include <QLocale>
 #include <cmath>
@@ -142,6 +143,20 @@ TEST_F(AnalysisTest, FormulaTextsUseAPointUnderADecimalCommaLocale) {
     }
     EXPECT_TRUE(errors.empty());
     QLocale::setDefault(previous);
+}
+
+TEST_F(AnalysisTest, RepeatedRunsOfAFormulaGiveTheSameSpectrum) {
+    Run({"am", 6, 16, 8, 4});
+    std::vector<double> first(std::begin(form->ReBuf), std::begin(form->ReBuf) + 512);
+    form->Button1->Click(); // same formula and range: the samples are reused
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), form->ReBuf));
+    EXPECT_EQ(Translator::OperatorNodeCount, 0);
+    EXPECT_EQ(Translator::FunctionNodeCount, 0);
+    Run({"am", 6, 17, 8, 4});
+    EXPECT_EQ(form->FEdit->Text(), "cos(17*x)*(1+0.3*cos(4*x))");
+    EXPECT_FALSE(std::equal(first.begin(), first.end(), form->ReBuf));
+    Run({"am", 6, 16, 8, 4});
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), form->ReBuf));
 }
 
 TEST_F(AnalysisTest, RangeTextsHoldTwelveSignificantDigits) {

@@ -80,14 +80,20 @@ void TCanvas::LineTo(int x, int y) {
     int64_t offset = static_cast<int64_t>((Wide{2} * first * m + n - 1) / (Wide{2} * n));
     int64_t err = static_cast<int64_t>(Wide{2} * first * m - Wide{2} * n * offset);
     const QRgb rgb = Bridge::Rgb(penColor_);
+    // One detach check for the whole line, then plain pointer arithmetic per pixel.
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    auto pixel = [bits, stride](int64_t x, int64_t y) -> QRgb& {
+        return reinterpret_cast<QRgb*>(bits + y * stride)[x];
+    };
     for (int64_t i = first; i < last; ++i) {
         const int64_t a = a0 + stepA * i;
         const int64_t b = b0 + stepB * offset;
         if (b >= 0 && b < extentB) {
             if (xMajor)
-                Row(*image_, static_cast<int>(b))[a] = rgb;
+                pixel(a, b) = rgb;
             else
-                Row(*image_, static_cast<int>(a))[b] = rgb;
+                pixel(b, a) = rgb;
         }
         err += 2 * m;
         if (err > n) {
@@ -126,6 +132,19 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
     auto row = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
+
+    // Without a single border pixel every pixel is reachable, since the grid is connected:
+    // the fill is the whole surface, which is how every clearing of a surface goes.
+    int borderPixels = 0;
+    for (int py = 0; py < h && borderPixels == 0; ++py) {
+        const QRgb* line = row(py);
+        for (int px = 0; px < w; ++px) borderPixels += (line[px] & kRgbMask) == stop; // vectorises
+    }
+    if (borderPixels == 0) {
+        image_->fill(fill);
+        Changed();
+        return;
+    }
     // Marks keep pixels that already had the brush colour from being walked twice.
     std::vector<uint8_t> done(static_cast<size_t>(w) * h, 0);
     auto open = [&](const QRgb* line, const uint8_t* marks, int px) {
@@ -174,9 +193,19 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source) {
     std::vector<int> columns(static_cast<size_t>(x1 - x0));
     for (int x = x0; x < x1; ++x)
         columns[x - x0] = static_cast<int>((x - int64_t{rect.Left}) * src.width() / dw);
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    int previousSource = -1;
     for (int y = y0; y < y1; ++y) {
-        const QRgb* from = Row(src, static_cast<int>((y - int64_t{rect.Top}) * src.height() / dh));
-        QRgb* to = Row(*image_, y);
+        const int sourceRow = static_cast<int>((y - int64_t{rect.Top}) * src.height() / dh);
+        QRgb* to = reinterpret_cast<QRgb*>(bits + y * stride);
+        if (sourceRow == previousSource) { // enlarging: the same source row again
+            std::memcpy(to + x0, reinterpret_cast<QRgb*>(bits + (y - 1) * stride) + x0,
+                        sizeof(QRgb) * (x1 - x0));
+            continue;
+        }
+        previousSource = sourceRow;
+        const QRgb* from = Row(src, sourceRow);
         for (int x = x0; x < x1; ++x) to[x] = from[columns[x - x0]] | 0xFF000000u;
     }
     Changed();
