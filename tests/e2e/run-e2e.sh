@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # End to end under Xvfb: the real binary, real key presses and mouse clicks, screenshots.
 #   run-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
+# E2E_WRAPPER runs the program under a tool (valgrind, say); E2E_WAIT is how many seconds
+# to wait for a window (default 20).
 set -euo pipefail
+wrapper=${E2E_WRAPPER:-}
+wait_for=${E2E_WAIT:-20}
 fourier=$(readlink -f "$1")
 config_dir=$(readlink -f "$2")
 convert=/usr/bin/convert
@@ -34,10 +38,11 @@ count_colour() { # pixels of one colour inside a client rectangle x y w h
     "$convert" "$work/shot.png" -crop "$3x$4+$((ox + $1))+$((oy + $2))" +repage -depth 8 txt:- |
         grep -c "$5" || true
 }
-shot() { sleep 0.3; import -window root "$work/shot.png"; }
+shot() { sleep "${E2E_SETTLE:-0.3}"; import -window root "$work/shot.png"; }
 
 start() { # start the program in folder $1, logging to $work/log
-    (cd "$1" && exec "$fourier") >"$work/log" 2>&1 &
+    # shellcheck disable=SC2086 # the wrapper is a command line of its own
+    (cd "$1" && exec $wrapper "$fourier") >"$work/log" 2>&1 &
     app=$!
     pids+=($app)
 }
@@ -45,7 +50,7 @@ start() { # start the program in folder $1, logging to $work/log
 # 1. With the default configuration: the window, a square wave, a partial sum.
 mkdir "$work/with" && cp "$config_dir/velmora.cfg" "$work/with/"
 start "$work/with"
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+wid=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
 [ -n "$wid" ] || fail "no window"
 xdotool windowfocus --sync "$wid"
 shot
@@ -74,18 +79,19 @@ cp "$work/shot.png" "${E2E_SCREENSHOT:-/dev/null}" 2>/dev/null || true
 
 # "Выход" ends the program with status 0.
 xdotool mousemove $((ox + 320 + 24)) $((oy + 569 + 3 + 12)) click 1
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
+for _ in $(seq $((wait_for * 20))); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$app" 2>/dev/null && fail "still running after Выход"
-wait "$app" || fail "exit status $?"
+wait "$app" || fail "exit status $?: $(tail -n 20 "$work/log")"
+[ -z "${E2E_KEEP_LOG:-}" ] || cp "$work/log" "$E2E_KEEP_LOG"
 
 # 2. Without the file: the error box comes before the window, which opens afterwards.
 mkdir "$work/without"
 start "$work/without"
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Фурье$' | head -n 1)
+box=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name '^Фурье$' | head -n 1)
 [ -n "$box" ] || fail "no error box"
 xdotool search --onlyvisible --name "^$caption\$" >/dev/null && fail "window shown before the box"
 grep -q "File not found." "$work/log" || fail "message not logged: $(cat "$work/log")"
 xdotool windowfocus --sync "$box" key Return
-timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" >/dev/null || fail "no window after the box"
+timeout "$wait_for" xdotool search --sync --onlyvisible --name "^$caption\$" >/dev/null || fail "no window after the box"
 kill "$app"
 echo "end to end: ok"
