@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -293,6 +294,40 @@ TEST(CanvasText, OpaqueBoxAndPenAdvance) {
             }
         }
         EXPECT_EQ(ink > 0, !s.empty() && width > 0);
+    }
+}
+
+// Drawn once and then copied: every drawing must match painting the text in place.
+TEST(CanvasText, RepeatedTextMatchesPaintingInPlace) {
+    struct Row {
+        const char* text;
+        TColor brush, font;
+        int x, y;
+    } rows[] = {{"Гармоники спектра: ", clWhite, clBlack, 50, 5}, {"cos, ", clWhite, clBlue, 3, 20},
+                {"cos, ", clWhite, clBlue, 40, 22}, {"cos, ", clWhite, clGreen, 40, 22},
+                {"8", clRed, clBlack, -3, -4},         {"32", clWhite, clBlack, 150, 30}};
+    TBitmap b;
+    TCanvas& c = Sized(b, 160, 40).Canvas();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        c.SetBrushColor(clGray);
+        c.FloodFill(0, 0, clAqua);
+        QImage expected = b.Image().copy();
+        QPainter painter(&expected);
+        const QFontMetrics metrics(c.Font());
+        const QString text = QString::fromUtf8(row.text);
+        painter.fillRect(QRect(row.x, row.y, metrics.horizontalAdvance(text), metrics.height()),
+                         QColor::fromRgb(row.brush));
+        painter.setFont(c.Font());
+        painter.setPen(QColor::fromRgb(row.font));
+        painter.drawText(QPoint(row.x, row.y + metrics.ascent()), text);
+        painter.end();
+        c.SetBrushColor(row.brush);
+        c.SetFontColor(row.font);
+        c.TextOut(row.x, row.y, row.text);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 160; ++x)
+                ASSERT_EQ(c.Pixel(x, y), expected.pixel(x, y) & 0xFFFFFFu) << x << "," << y;
     }
 }
 

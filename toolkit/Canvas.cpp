@@ -111,16 +111,43 @@ int TCanvas::TextWidth(const std::string& s) const {
 void TCanvas::TextOut(int x, int y, const std::string& s) {
     const QString text = Bridge::Q(s);
     const QFontMetrics metrics(font_);
-    const int width = metrics.horizontalAdvance(text);
-    pen_ = {x + width, y};
+    pen_ = {x + metrics.horizontalAdvance(text), y};
     if (image_->isNull()) return;
-    QPainter painter(image_);
-    painter.fillRect(QRect(x, y, width, metrics.height()), Bridge::Color(brushColor_));
+    // Shaping and painting text costs far more than copying its pixels, and the spectrum
+    // writes the same few texts on every run.
+    const QImage& rendered = RenderedText(text);
+    const int margin = metrics.height();
+    const int left = x - margin, top = y - margin;
+    const int x0 = std::max(left, 0), x1 = std::min(left + rendered.width(), Width());
+    const int y0 = std::max(top, 0), y1 = std::min(top + rendered.height(), Height());
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    for (int py = y0; py < y1; ++py) {
+        const QRgb* from = Row(rendered, py - top) - left;
+        QRgb* to = reinterpret_cast<QRgb*>(bits + py * stride);
+        for (int px = x0; px < x1; ++px)
+            if (qAlpha(from[px]) != 0) to[px] = from[px];
+    }
+    Changed();
+}
+
+const QImage& TCanvas::RenderedText(const QString& text) {
+    const auto key = std::make_tuple(text, brushColor_, fontColor_);
+    if (const auto found = renderedTexts_.find(key); found != renderedTexts_.end()) return found->second;
+    if (renderedTexts_.size() >= 64) renderedTexts_.clear();
+    // A margin of one line on every side keeps whatever a glyph paints beyond its box.
+    const QFontMetrics metrics(font_);
+    const int width = metrics.horizontalAdvance(text);
+    const int margin = metrics.height();
+    QImage rendered(width + 2 * margin, 3 * margin, QImage::Format_ARGB32);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    painter.fillRect(QRect(margin, margin, width, metrics.height()), Bridge::Color(brushColor_));
     painter.setFont(font_);
     painter.setPen(Bridge::Color(fontColor_));
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    painter.drawText(QPoint(margin, margin + metrics.ascent()), text);
     painter.end();
-    Changed();
+    return renderedTexts_.emplace(key, std::move(rendered)).first->second;
 }
 
 void TCanvas::FloodFill(int x, int y, TColor border) {

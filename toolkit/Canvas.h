@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QImage>
 #include <functional>
+#include <map>
+#include <tuple>
 #include <string>
 
 namespace Toolkit {
@@ -74,9 +76,12 @@ public:
 private:
     void Changed();
     void SetPixel(int x, int y, TColor c);
+    // The text in its box, drawn once per text and colours: opaque where drawn, clear elsewhere.
+    const QImage& RenderedText(const QString& text);
 
     QImage* image_;
     QFont font_;
+    std::map<std::tuple<QString, TColor, TColor>, QImage> renderedTexts_;
     TColor penColor_ = clBlack;
     TColor brushColor_ = clWhite;
     TColor fontColor_ = clBlack;

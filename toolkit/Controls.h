@@ -248,6 +248,9 @@ public:
     bool HasPicture() const;
     const QImage& Picture() const;
 
+protected:
+    void BoundsChanged() override;
+
 private:
     QImage picture_;
     std::unique_ptr<TCanvas> canvas_;

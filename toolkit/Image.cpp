@@ -33,9 +33,17 @@ TCanvas& TImage::Canvas() {
             if (QWidget* widget = Widget()) widget->update();
         };
         static_cast<ImageWidget*>(Widget())->picture = &picture_;
+        BoundsChanged();
         Widget()->update();
     }
     return *canvas_;
+}
+
+// While the picture covers the whole control, nothing behind it needs painting first.
+void TImage::BoundsChanged() {
+    if (QWidget* widget = Widget())
+        widget->setAttribute(Qt::WA_OpaquePaintEvent,
+                             !picture_.isNull() && picture_.width() >= Width() && picture_.height() >= Height());
 }
 
 bool TImage::HasPicture() const { return canvas_ != nullptr; }
