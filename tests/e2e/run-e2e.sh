@@ -11,22 +11,9 @@ config_dir=$(readlink -f "$2")
 convert=/usr/bin/convert
 caption='Анализ  и синтез Фурье'
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A private X server; it tells us its display number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset QT_FONT_DPI
+# shellcheck source=xserver.sh
+. "$(dirname "$0")/xserver.sh"
+start_xserver
 
 # The window is centred on the 1024 x 768 screen: client origin (112, 84).
 ox=112; oy=84

@@ -4,14 +4,8 @@
 #   run-installed.sh <build folder>
 set -euo pipefail
 build=$(readlink -f "$1")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=xserver.sh
+. "$(dirname "$0")/xserver.sh"
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -27,10 +21,7 @@ workdir=$(sed -n 's/^Path=//p' "$entry")
 [ "$workdir" = "$prefix/share/fourier" ] || fail "working folder $workdir"
 grep -qx "Exec=$prefix/bin/fourier" "$entry" || fail "command"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+start_xserver
 
 (cd "$workdir" && exec "$prefix/bin/fourier") >"$work/log" 2>&1 &
 app=$!

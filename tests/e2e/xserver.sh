@@ -1,0 +1,19 @@
+# Sourced by the end-to-end scripts: a scratch folder $work, background processes in
+# $pids that end with the script, fail(), and start_xserver for a private X display.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A 1024 x 768 X server of our own; it tells us its display number.
+start_xserver() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+    unset QT_FONT_DPI
+}
