@@ -4,7 +4,7 @@ ASAN     ?= build-asan
 JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test bench fuzz package clean
+.PHONY: deps build run test bench fuzz memcheck package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -33,6 +33,9 @@ bench: build
 
 fuzz: deps
 	scripts/run-fuzz.sh 60
+
+memcheck: build
+	scripts/memcheck-e2e.sh $(BUILD)
 
 package: build
 	cmake --build $(BUILD) --target package
