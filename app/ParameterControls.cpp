@@ -125,22 +125,16 @@ void TForm1::RememberTrackBar(int trackBar, int position) {
     if (field) *field = position;
 }
 
-void TForm1::TrackBar1Change(TObject*) {
+void TForm1::TrackBarMoved(int trackBar, int position) {
     YCheckBox->SetChecked(true);
     if (CheckBox1->Checked()) Button1->Click();
-    RememberTrackBar(1, TrackBar1->Position());
+    RememberTrackBar(trackBar, position);
 }
 
-void TForm1::TrackBar2Change(TObject*) {
-    YCheckBox->SetChecked(true);
-    if (CheckBox1->Checked()) Button1->Click();
-    RememberTrackBar(2, TrackBar2->Position());
-}
+void TForm1::TrackBar1Change(TObject*) { TrackBarMoved(1, TrackBar1->Position()); }
 
-void TForm1::TrackBar3Change(TObject*) {
-    YCheckBox->SetChecked(true);
-    if (CheckBox1->Checked()) Button1->Click();
-    RememberTrackBar(3, TrackBar3->Position());
-}
+void TForm1::TrackBar2Change(TObject*) { TrackBarMoved(2, TrackBar2->Position()); }
+
+void TForm1::TrackBar3Change(TObject*) { TrackBarMoved(3, TrackBar3->Position()); }
 
 void TForm1::CheckBox1Click(TObject*) { YCheckBox->SetChecked(true); }

@@ -110,6 +110,8 @@ private:
 
     void CreateControls();
     void WireEvents();
+    // What every track bar's change does: autoscale, maybe analyse, remember the position.
+    void TrackBarMoved(int trackBar, int position);
     void RememberTrackBar(int trackBar, int position);
     // Evaluates the formula in FEdit at the 512 grid points of [a, b) into ReBuf.
     void SampleFormula(double a, double b);
