@@ -1,11 +1,12 @@
 // Starts either the main window or a bare Qt window of the same size, waits for its first
 // painted frame and prints the peak resident memory; the startup benchmark times it.
-//   startup_probe fourier|bare
+//   startup_probe fourier|bare|label   (label: the bare window with one line of text)
 #include "AppIcon.h"
 #include "Unit1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -32,17 +33,25 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    const bool label = argc > 1 && std::strcmp(argv[1], "label") == 0;
+    const bool bare = label || (argc > 1 && std::strcmp(argv[1], "bare") == 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QDir::setCurrent(FOURIER_SOURCE_DIR); // the default velmora.cfg
 
-    Toolkit::Application::TSession session(argc, argv);
+    // The bare window gets a plain application object: no style, no font of ours.
+    std::unique_ptr<QApplication> plain;
+    std::unique_ptr<Toolkit::Application::TSession> session;
+    if (bare)
+        plain = std::make_unique<QApplication>(argc, argv);
+    else
+        session = std::make_unique<Toolkit::Application::TSession>(argc, argv);
     FirstPaint firstPaint;
     std::unique_ptr<QWidget> bareWindow;
     std::unique_ptr<TForm1> form;
     if (bare) {
         bareWindow = std::make_unique<QWidget>();
         bareWindow->setFixedSize(800, 600);
+        if (label) (new QLabel(QStringLiteral("Номер гармоники"), bareWindow.get()))->move(10, 10);
         bareWindow->installEventFilter(&firstPaint);
         bareWindow->show();
     } else {
@@ -55,6 +64,8 @@ int main(int argc, char** argv) {
         form->Show();
     }
     QApplication::exec();
+    form.reset();
+    bareWindow.reset();
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

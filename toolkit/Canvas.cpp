@@ -2,6 +2,7 @@
 
 #include "QtBridge.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -25,8 +26,13 @@ const QRgb* Row(const QImage& image, int y) {
 } // namespace
 
 QFont DefaultFont() {
+    // Chosen once: a family list would make every font lookup fail on the first name
+    // and search the fallbacks again.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+                                      ? QStringLiteral("MS Sans Serif")
+                                      : QStringLiteral("DejaVu Sans");
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setFamily(family);
     font.setStyleHint(QFont::SansSerif);
     // Pixels, not points, so the desktop's DPI setting cannot change the layout.
     font.setPixelSize(11);
