@@ -2,6 +2,7 @@
 // The main window: its controls, the shared analysis state, and every handler.
 #include "ConfigFile.h"
 #include "Form.h"
+#include "RunView.h"
 
 #include <cstdint>
 #include <span>
@@ -96,6 +97,11 @@ public:
     void SpinEdit1Change(TObject* Sender);
     void GroupBox1Click(TObject* Sender);
 
+    // Who follows the main window's runs (the lab); null for nobody. Not owned.
+    void SetRunListener(Fourier::TRunListener* listener);
+    // The last run as the listener sees it.
+    Fourier::TRunView CurrentRunView(bool synthesised) const;
+
 private:
     // The samples of the last formula waveform. Every slider step runs the analysis twice
     // (the step and the end of the key press) on the same formula and range; the second
@@ -107,6 +113,10 @@ private:
         bool Valid = false;
     };
     TFormulaSamples lastFormula_;
+
+    Fourier::TRunListener* runListener_ = nullptr;
+    Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
+    void NotifyRunListener(bool synthesised);
 
     void CreateControls();
     void WireEvents();

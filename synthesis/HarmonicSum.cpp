@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+namespace Fourier {
 namespace {
 
 constexpr double pi = std::numbers::pi;
@@ -33,3 +34,5 @@ void SingleHarmonic(std::span<const double, 1024> re, std::span<const double, 10
         values[j] = sinePart ? im[k] * std::sin(argument) : re[k] * std::cos(argument);
     }
 }
+
+} // namespace Fourier

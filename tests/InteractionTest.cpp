@@ -209,8 +209,8 @@ TEST_F(InteractionTest, HarmonicFortyBeforeFocusLossIsDrawnThenClamped) {
     form->SpinEdit1->SetText("40");
     QTest::mouseClick(form->SSpeedButton->Widget(), Qt::LeftButton);
     std::array<double, 512> sum, last;
-    PartialSum(form->ReBuf, form->ImBuf, 40, sum);
-    SingleHarmonic(form->ReBuf, form->ImBuf, 40, true, last);
+    Fourier::PartialSum(form->ReBuf, form->ImBuf, 40, sum);
+    Fourier::SingleHarmonic(form->ReBuf, form->ImBuf, 40, true, last);
     const double P = ReadEditNumber(form->MaxEdit->Text());
     const double q = 2 * P / 201;
     for (int j = 1; j < 511; j += 29) {
@@ -262,7 +262,7 @@ TEST_F(InteractionTest, HarmonicFieldIsCleanedOneStepPerChange) {
 TEST_F(InteractionTest, SumNeverHoldsTheConstantTerm) {
     Choose(7);
     std::array<double, 512> sum;
-    PartialSum(form->ReBuf, form->ImBuf, 32, sum);
+    Fourier::PartialSum(form->ReBuf, form->ImBuf, 32, sum);
     double mean = 0;
     for (double v : sum) mean += v / 512;
     EXPECT_GT(form->ReBuf[0], 0.1);

@@ -9,6 +9,7 @@
 #include <numbers>
 
 using namespace Toolkit;
+using namespace Fourier;
 
 void TForm1::SSpeedButtonClick(TObject*) {
     if (SpinEdit1->Text().empty()) {
@@ -35,6 +36,7 @@ void TForm1::SSpeedButtonClick(TObject*) {
     }
 
     ShowSpectrum();
+    NotifyRunListener(true);
 }
 
 void TForm1::SpeedButton2Click(TObject*) { SpinEdit1->SetValue(0); }

@@ -1,4 +1,5 @@
 // The analysis run: sample the chosen waveform, draw it, transform it, show its spectrum.
+#include "Analysis.h"
 #include "Fft87b41.h"
 #include "NumberText.h"
 #include "Translator.h"
@@ -44,17 +45,15 @@ void TForm1::Button1Click(TObject*) {
     ClearDrawings();
     PlotGraph(samples, 0, b, a, yMax, yMin, clRed);
 
-    // The sample at x = 0 goes first, so the phases are those of cos kx and sin kx.
-    std::swap_ranges(ReBuf, ReBuf + SampleCount / 2, ReBuf + SampleCount / 2);
-    SignalPeak = std::abs(ReBuf[0]);
-    for (int i = 1; i < SampleCount; ++i) SignalPeak = std::max(SignalPeak, std::abs(ReBuf[i]));
-
-    Fft87b41::RealFft(SampleCount, 0, ReBuf, ImBuf, FftStatus);
-    // The transform's sine parts carry the opposite sign; mirroring turns them round.
-    for (int i = 0; i <= SampleCount / 2 - 1; ++i) std::swap(ImBuf[i], ImBuf[SampleCount - i]);
-    ImBuf[0] = 0.0;
+    const Fourier::TAnalysis analysis = Fourier::AnalyseSamples(samples);
+    lastSamples_ = analysis.Samples;
+    std::copy(analysis.Re.begin(), analysis.Re.end(), ReBuf);
+    std::copy(analysis.Im.begin(), analysis.Im.end(), ImBuf);
+    SignalPeak = analysis.Peak;
+    FftStatus = analysis.Status;
 
     if (FftStatus == Fft87b41::fsOk) ShowSpectrum();
+    NotifyRunListener(false);
 }
 
 void TForm1::SampleFormula(double a, double b) {
