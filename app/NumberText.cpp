@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include "DecimalText.h"
 #include "NumberConversion.h"
 
 #include <QLocale>
@@ -7,9 +8,9 @@
 #include <charconv>
 #include <string_view>
 
-namespace {
+using Fourier::IsDigit;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+namespace {
 
 // "1.5e+20" -> "1.5E+020": the classic general format writes at least three exponent digits.
 std::string WidenExponent(std::string text) {

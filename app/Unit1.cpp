@@ -2,22 +2,11 @@
 #include "Unit1.h"
 
 #include "Rounding.h"
+#include "Utf8.h"
 
 #include <stdexcept>
 
 using namespace Toolkit;
-
-namespace {
-
-// Characters, not bytes: the harmonic field may hold pasted non-ASCII text.
-std::size_t CharacterCount(const std::string& utf8) {
-    std::size_t count = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++count;
-    return count;
-}
-
-} // namespace
 
 TForm1::TForm1() : TForm("Form1") {
     CreateControls();
@@ -89,7 +78,7 @@ void TForm1::FormKeyDown(TObject*, uint16_t& Key, TShiftState) {
     // whose blank the key itself then removes) with the caret in front of it.
     if (Key == vkBack || Key == vkDelete) {
         if (SpinEdit1->Text() == "0") SpinEdit1->SetText("1");
-        if (CharacterCount(SpinEdit1->Text()) < 2) SpinEdit1->SetText(Key == vkBack ? "0" : " 0");
+        if (Fourier::CharacterCount(SpinEdit1->Text()) < 2) SpinEdit1->SetText(Key == vkBack ? "0" : " 0");
     }
     if (SpinEdit1->SelLength() > 0) SpinEdit1->SetSelLength(0);
 }

@@ -253,10 +253,10 @@ TEST_F(InteractionTest, HarmonicFieldIsCleanedOneStepPerChange) {
         EXPECT_EQ(form->SpinEdit1->Text(), row.cleaned) << row.typed;
     }
     // Each step is a change of its own: 007 -> 07 -> 7.
-    EXPECT_EQ(CleanHarmonicText("007"), "07");
-    EXPECT_EQ(CleanHarmonicText("07"), "7");
-    EXPECT_EQ(CleanHarmonicText("1.5"), "15");
-    EXPECT_EQ(CleanHarmonicText("5ж"), "5");
+    EXPECT_EQ(Fourier::CleanHarmonicText("007"), "07");
+    EXPECT_EQ(Fourier::CleanHarmonicText("07"), "7");
+    EXPECT_EQ(Fourier::CleanHarmonicText("1.5"), "15");
+    EXPECT_EQ(Fourier::CleanHarmonicText("5ж"), "5");
 }
 
 TEST_F(InteractionTest, SumNeverHoldsTheConstantTerm) {

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "DecimalText.h"
 #include "QtBridge.h"
 
 #include <QAbstractSpinBox>
@@ -15,21 +16,7 @@ namespace {
 
 // Decimal only, as the classic field reads its text: blanks, an optional sign, digits.
 std::optional<int> ParseInteger(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-    if (i == text.size()) return std::nullopt;
-    int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9') return std::nullopt;
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > int64_t{1} << 31) return std::nullopt;
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX) return std::nullopt;
-    return static_cast<int>(value);
+    return Fourier::ReadDecimalInteger(text.toStdString());
 }
 
 // A spin box without a value type of its own: the text is the state, every text is

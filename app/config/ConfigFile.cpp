@@ -1,5 +1,7 @@
 #include "ConfigFile.h"
 
+#include "DecimalText.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,13 +102,9 @@ class TScanner {
 };
 
 int32_t ParseNumber(std::string_view text) {
-    // from_chars takes a minus sign but not a plus sign; "+-8" must still fail.
-    if (text.starts_with('+') && !text.substr(1).starts_with('-')) text.remove_prefix(1);
-    int32_t value = 0;
-    const char* const end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || stop != end) throw TConfigFailure{ceInvalidNumericInput};
-    return value;
+    const auto value = Fourier::ReadDecimalInteger(text);
+    if (!value) throw TConfigFailure{ceInvalidNumericInput};
+    return *value;
 }
 
 // A number missing at the end of the input is 0.
