@@ -1,6 +1,7 @@
 // The main window's creation and its small handlers: range switches, keyboard, exit.
 #include "Unit1.h"
 
+#include "PlotLayout.h"
 #include "Rounding.h"
 #include "Utf8.h"
 
@@ -17,9 +18,9 @@ TForm1::TForm1() : TForm("Form1") {
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(TObject*) {
-    // Taken before the window grows: the bitmap keeps the description's 579 x 231.
+    // Taken before the window grows, so the bitmap keeps the picture's first size.
     GraphBitmap.SetHeight(Image1->Height());
-    GraphBitmap.SetWidth(Image1->Width() - 50);
+    GraphBitmap.SetWidth(Image1->Width() - Fourier::GraphBitmapMargin);
 
     YCheckBox->SetChecked(true);
     XCheckBox->SetChecked(true);
@@ -29,8 +30,8 @@ void TForm1::FormCreate(TObject*) {
     SetWidth(800);
     SetHeight(600);
     ComboBox1->SetWidth(Width() / 3);
-    Panel2->SetWidth(RoundHalfEven(0.4 * Width()));
-    Panel7->SetWidth(RoundHalfEven(0.4 * Panel3->Width()));
+    Panel2->SetWidth(Fourier::RoundHalfEven(0.4 * Width()));
+    Panel7->SetWidth(Fourier::RoundHalfEven(0.4 * Panel3->Width()));
     TopPanel->SetHeight(360);
 
     const TConfigResult config = LoadParamConfig("velmora.cfg");

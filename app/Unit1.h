@@ -3,6 +3,7 @@
 #include "ConfigFile.h"
 #include "Form.h"
 #include "RunView.h"
+#include "Waveforms.h"
 
 #include <cstdint>
 #include <span>
@@ -109,7 +110,7 @@ private:
     struct TFormulaSamples {
         std::string Text;
         double A = 0, B = 0;
-        double Values[512] = {};
+        Fourier::TSamples Values{};
         bool Valid = false;
     };
     TFormulaSamples lastFormula_;
@@ -118,11 +119,12 @@ private:
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
     void NotifyRunListener(bool synthesised);
 
+    void ApplySetup(const Fourier::TWaveform& waveform, const TParamEntry& remembered);
     void CreateControls();
     void WireEvents();
     // What every track bar's change does: autoscale, maybe analyse, remember the position.
     void TrackBarMoved(int trackBar, int position);
     void RememberTrackBar(int trackBar, int position);
-    // Evaluates the formula in FEdit at the 512 grid points of [a, b) into ReBuf.
-    void SampleFormula(double a, double b);
+    // The formula's values at the 512 grid points of [a, b), kept for the next run.
+    const Fourier::TSamples& FormulaSamples(const std::string& text, double a, double b);
 };

@@ -7,13 +7,16 @@
 
 namespace Fourier {
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Leading blanks, an optional sign, then one or more digits and nothing else, within the
 // int32 range; anything else is no number.
 constexpr std::optional<int32_t> ReadDecimalInteger(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     if (i == text.size()) return std::nullopt;

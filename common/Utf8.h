@@ -7,11 +7,14 @@
 
 namespace Fourier {
 
-constexpr bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+constexpr bool StartsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
 
 inline std::size_t CharacterCount(std::string_view text) {
     std::size_t count = 0;
-    for (char byte : text) count += StartsCharacter(byte);
+    for (char byte : text)
+        count += StartsCharacter(byte);
     return count;
 }
 

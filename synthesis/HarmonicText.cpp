@@ -5,7 +5,9 @@
 
 namespace Fourier {
 
-bool IsIntegerText(const std::string& text) { return ReadDecimalInteger(text).has_value(); }
+bool IsIntegerText(const std::string& text) {
+    return ReadDecimalInteger(text).has_value();
+}
 
 std::string CleanHarmonicText(std::string text) {
     if (text.size() >= 2 && text[0] == '0') text.erase(text.begin());

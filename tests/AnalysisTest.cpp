@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace Fourier;
+
 namespace {
 
 using Toolkit::TColor;

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace Fourier;
+
 namespace {
 
 using Toolkit::TColor;

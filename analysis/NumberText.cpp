@@ -3,13 +3,11 @@
 #include "DecimalText.h"
 #include "NumberConversion.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <charconv>
 #include <string_view>
 
-using Fourier::IsDigit;
-
+namespace Fourier {
 namespace {
 
 // "1.5e+20" -> "1.5E+020": the classic general format writes at least three exponent digits.
@@ -22,17 +20,17 @@ std::string WidenExponent(std::string text) {
     return text;
 }
 
-std::string DesktopDecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
-
 // The digits met before the first character that does not fit a number: leading
 // blanks, sign, digits, ".", digits, exponent mark, sign, digits.
 std::string DigitsBeforeMisfit(std::string_view text) {
     std::string digits;
     std::size_t i = 0;
     auto takeDigits = [&] {
-        while (i < text.size() && IsDigit(text[i])) digits += text[i++];
+        while (i < text.size() && IsDigit(text[i]))
+            digits += text[i++];
     };
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     takeDigits();
     if (i < text.size() && text[i] == '.') {
@@ -49,7 +47,7 @@ std::string DigitsBeforeMisfit(std::string_view text) {
 
 } // namespace
 
-std::string FormatGeneral(double value, int precision) {
+std::string FormatGeneral(double value, int precision, std::string_view decimalSeparator) {
     if (value == 0.0) return "0"; // negative zero too
     char buffer[64];
     const auto [end, error] =
@@ -57,7 +55,7 @@ std::string FormatGeneral(double value, int precision) {
     if (error != std::errc()) return "0";
     std::string text = WidenExponent(std::string(buffer, end));
     const auto point = text.find('.');
-    if (point != std::string::npos) text.replace(point, 1, DesktopDecimalSeparator());
+    if (point != std::string::npos) text.replace(point, 1, decimalSeparator);
     return text;
 }
 
@@ -69,6 +67,9 @@ std::string WithDecimalPoint(std::string text) {
 double ReadEditNumber(const std::string& text) {
     if (const auto value = Translator::ConvertNumber(text)) return *value;
     double whole = 0.0;
-    for (char digit : DigitsBeforeMisfit(text)) whole = whole * 10.0 + (digit - '0');
+    for (char digit : DigitsBeforeMisfit(text))
+        whole = whole * 10.0 + (digit - '0');
     return whole;
 }
+
+} // namespace Fourier
