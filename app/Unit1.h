@@ -14,7 +14,7 @@ public:
     using TObject = Toolkit::TObject;
     using TColor = Toolkit::TColor;
 
-    TForm1(); // builds the window from its description and runs FormCreate
+    TForm1(); // creates the controls, wires their events and runs FormCreate
     ~TForm1() override;
 
     // Controls, by parent in creation order.

@@ -1,5 +1,5 @@
-// The window description: every control under its parent, in creation order,
-// with its design-time geometry, texts and initial state; then the event wiring.
+// The window's controls: every control under its parent, in creation order,
+// with its first geometry, texts and initial state; then the event wiring.
 #include "Unit1.h"
 
 using namespace Toolkit;

@@ -89,7 +89,7 @@ void ExpectPlacements(const TForm& form, std::initializer_list<Placement> rows) 
     }
 }
 
-TEST(Alignment, DesignLayoutWhileHidden) {
+TEST(Alignment, FirstLayoutWhileHidden) {
     PanelTree t;
     ASSERT_FALSE(t.form.Widget()->isVisible());
     ExpectPlacements(t.form, {

@@ -62,7 +62,7 @@ const ControlRow kControls[] = {
 
 class WindowTest : public FormFixture {};
 
-TEST_F(WindowTest, ControlTreeMatchesTheWindowDescription) {
+TEST_F(WindowTest, EveryControlStandsUnderItsParentWithItsGeometry) {
     const auto& controls = form->Controls();
     ASSERT_EQ(controls.size(), std::size(kControls));
     std::size_t i = 0;

@@ -151,7 +151,7 @@ private:
 class TButton : public TButtonControl {
 public:
     TButton(TControl* parent, std::string name);
-    void SetDefault(bool d); // recorded only: a hidden default button never sees Enter
+    void SetDefault(bool d); // no effect: Enter is routed by the form's key preview
 };
 
 class TSpeedButton : public TButtonControl {
