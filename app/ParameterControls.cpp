@@ -40,7 +40,7 @@ void TForm1::ComboBox1Change(TObject*) {
         ComboBox1->SetText("Функции"); // a drop-down list takes no free text: the box stays empty
 }
 
-void TForm1::ApplySetup(const Fourier::TWaveform& waveform, const TParamEntry& remembered) {
+void TForm1::ApplySetup(const Fourier::TWaveform& waveform, const Fourier::TParamEntry& remembered) {
     using Fourier::TSetupStep;
     TTrackBar* const bars[] = {TrackBar1, TrackBar2, TrackBar3};
     TLabel* const labels[] = {Label1, Label2, Label3};
@@ -80,7 +80,7 @@ void TForm1::ApplySetup(const Fourier::TWaveform& waveform, const TParamEntry& r
 void TForm1::RememberTrackBar(int trackBar, int position) {
     const int index = ComboBox1->ItemIndex();
     if (index < 0 || index >= static_cast<int>(ParamTable.size())) return;
-    TParamEntry& entry = ParamTable[index];
+    Fourier::TParamEntry& entry = ParamTable[index];
     // Which field a track bar feeds depends on how many the entry remembers.
     int32_t* field = nullptr;
     switch (entry.Count) {

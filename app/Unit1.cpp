@@ -34,9 +34,9 @@ void TForm1::FormCreate(TObject*) {
     Panel7->SetWidth(Fourier::RoundHalfEven(0.4 * Panel3->Width()));
     TopPanel->SetHeight(360);
 
-    const TConfigResult config = LoadParamConfig("velmora.cfg");
+    const Fourier::TConfigResult config = Fourier::LoadParamConfig("velmora.cfg");
     ParamTable = config.Table;
-    if (config.ErrorCode != 0) throw std::runtime_error(ConfigErrorMessage(config.ErrorCode));
+    if (config.ErrorCode != 0) throw std::runtime_error(Fourier::ConfigErrorMessage(config.ErrorCode));
 }
 
 void TForm1::XCheckBoxClick(TObject*) {

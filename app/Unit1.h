@@ -64,7 +64,7 @@ public:
     uint8_t FftStatus = 0;
     double SignalPeak = 0.0;
     // Remembered track-bar positions per waveform, from velmora.cfg and the user's moves.
-    TParamTable ParamTable{};
+    Fourier::TParamTable ParamTable{};
     // The graph is drawn here at its own size, then stretched into Image1.
     Toolkit::TBitmap GraphBitmap;
 
@@ -119,7 +119,7 @@ private:
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
     void NotifyRunListener(bool synthesised);
 
-    void ApplySetup(const Fourier::TWaveform& waveform, const TParamEntry& remembered);
+    void ApplySetup(const Fourier::TWaveform& waveform, const Fourier::TParamEntry& remembered);
     void CreateControls();
     void WireEvents();
     // What every track bar's change does: autoscale, maybe analyse, remember the position.

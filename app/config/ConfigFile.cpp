@@ -10,13 +10,14 @@
 #include <charconv>
 #include <vector>
 
+namespace Fourier {
 namespace {
 
-constexpr int kEnd = -1;
-constexpr unsigned char kCtrlZ = 26;
-constexpr int kLastSeparator = ' ';
-constexpr std::size_t kMaxNumberLength = 32;
-constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr int EndOfInput = -1;
+constexpr unsigned char CtrlZ = 26;
+constexpr int LastSeparator = ' ';
+constexpr std::size_t MaxNumberLength = 32;
+constexpr std::size_t ChunkSize = 64 * 1024;
 
 struct TConfigFailure {
     int Code;
@@ -24,25 +25,25 @@ struct TConfigFailure {
 
 class TViewSource final : public TByteSource {
   public:
-    explicit TViewSource(std::string_view bytes) : Bytes(bytes) {}
+    explicit TViewSource(std::string_view bytes) : bytes_(bytes) {}
     int NextChunk(std::string_view& chunk) override {
-        chunk = Bytes;
-        Bytes = {};
+        chunk = bytes_;
+        bytes_ = {};
         return ceNone;
     }
 
   private:
-    std::string_view Bytes;
+    std::string_view bytes_;
 };
 
 class TFileSource final : public TByteSource {
   public:
-    explicit TFileSource(int fd) : Fd(fd), Buffer(kChunkSize) {}
+    explicit TFileSource(int fd) : fd_(fd), buffer_(ChunkSize) {}
     int NextChunk(std::string_view& chunk) override {
         for (;;) {
-            const ssize_t got = ::read(Fd, Buffer.data(), Buffer.size());
+            const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
             if (got >= 0) {
-                chunk = {Buffer.data(), static_cast<std::size_t>(got)};
+                chunk = {buffer_.data(), static_cast<std::size_t>(got)};
                 return ceNone;
             }
             // The failure of a read has no better name than a read error, whatever errno says.
@@ -51,54 +52,54 @@ class TFileSource final : public TByteSource {
     }
 
   private:
-    int Fd;
-    std::vector<char> Buffer;
+    int fd_;
+    std::vector<char> buffer_;
 };
 
 class TFileHandle {
   public:
-    explicit TFileHandle(int fd) : Fd(fd) {}
+    explicit TFileHandle(int fd) : fd_(fd) {}
     TFileHandle(const TFileHandle&) = delete;
     TFileHandle& operator=(const TFileHandle&) = delete;
     ~TFileHandle() {
-        if (Fd >= 0) ::close(Fd);
+        if (fd_ >= 0) ::close(fd_);
     }
-    int Get() const { return Fd; }
+    int Get() const { return fd_; }
     // Linux releases the descriptor even when close fails, so it is never retried.
     int Close() {
-        const int status = ::close(Fd);
-        Fd = -1;
+        const int status = ::close(fd_);
+        fd_ = -1;
         return status == 0 ? ceNone : ceReadFailure;
     }
 
   private:
-    int Fd;
+    int fd_;
 };
 
 // Bytes of a source one at a time; Ctrl-Z ends the input as the end of the source does.
 class TScanner {
   public:
-    explicit TScanner(TByteSource& source) : Source(source) {}
+    explicit TScanner(TByteSource& source) : source_(source) {}
 
     int Peek() {
-        if (Ended) return kEnd;
-        if (Pos == Chunk.size()) {
-            if (const int code = Source.NextChunk(Chunk); code != ceNone)
+        if (ended_) return EndOfInput;
+        if (pos_ == chunk_.size()) {
+            if (const int code = source_.NextChunk(chunk_); code != ceNone)
                 throw TConfigFailure{code};
-            Pos = 0;
-            if (Chunk.empty()) Ended = true;
+            pos_ = 0;
+            if (chunk_.empty()) ended_ = true;
         }
-        if (!Ended && static_cast<unsigned char>(Chunk[Pos]) == kCtrlZ) Ended = true;
-        return Ended ? kEnd : static_cast<unsigned char>(Chunk[Pos]);
+        if (!ended_ && static_cast<unsigned char>(chunk_[pos_]) == CtrlZ) ended_ = true;
+        return ended_ ? EndOfInput : static_cast<unsigned char>(chunk_[pos_]);
     }
 
-    void Advance() { ++Pos; }
+    void Advance() { ++pos_; }
 
   private:
-    TByteSource& Source;
-    std::string_view Chunk;
-    std::size_t Pos = 0;
-    bool Ended = false;
+    TByteSource& source_;
+    std::string_view chunk_;
+    std::size_t pos_ = 0;
+    bool ended_ = false;
 };
 
 int32_t ParseNumber(std::string_view text) {
@@ -110,15 +111,15 @@ int32_t ParseNumber(std::string_view text) {
 // A number missing at the end of the input is 0.
 int32_t ReadNumber(TScanner& in) {
     int c = in.Peek();
-    while (c != kEnd && c <= kLastSeparator) {
+    while (c != EndOfInput && c <= LastSeparator) {
         in.Advance();
         c = in.Peek();
     }
-    if (c == kEnd) return 0;
-    char token[kMaxNumberLength];
+    if (c == EndOfInput) return 0;
+    char token[MaxNumberLength];
     std::size_t length = 0;
-    while (c != kEnd && c > kLastSeparator) {
-        if (length == kMaxNumberLength) throw TConfigFailure{ceInvalidNumericInput};
+    while (c != EndOfInput && c > LastSeparator) {
+        if (length == MaxNumberLength) throw TConfigFailure{ceInvalidNumericInput};
         token[length++] = static_cast<char>(c);
         in.Advance();
         c = in.Peek();
@@ -127,7 +128,7 @@ int32_t ReadNumber(TScanner& in) {
 }
 
 void SkipRestOfLine(TScanner& in) {
-    for (int c = in.Peek(); c != kEnd; c = in.Peek()) {
+    for (int c = in.Peek(); c != EndOfInput; c = in.Peek()) {
         in.Advance();
         if (c == '\n') return;
         if (c == '\r') {
@@ -242,3 +243,5 @@ std::string ConfigErrorMessage(int code) {
         return "I/O error " + std::to_string(code);
     }
 }
+
+} // namespace Fourier

@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+namespace Fourier {
+
 struct TParamEntry {
     int32_t Count = 0, P1 = 0, P2 = 0, P3 = 0;
     friend bool operator==(const TParamEntry&, const TParamEntry&) = default;
@@ -63,3 +65,5 @@ int ConfigErrorFromErrno(int err);
 
 // The message of an error code; empty for ceNone.
 std::string ConfigErrorMessage(int code);
+
+} // namespace Fourier
