@@ -129,7 +129,7 @@ TEST_F(WindowTest, FormCreateSizesAndSwitches) {
     EXPECT_EQ(form->Panel2->Width(), 320);
     EXPECT_EQ(form->TopPanel->Height(), 360);
     EXPECT_EQ(form->Panel7->Width(), 191); // round(0.4 * 478)
-    EXPECT_EQ(form->ParamTable[6], (TParamEntry{3, 16, 8, 4}));
+    EXPECT_EQ(form->ParamTable[6], (Fourier::TParamEntry{3, 16, 8, 4}));
 }
 
 TEST_F(WindowTest, RangeSwitchesToggleTheirEdits) {
@@ -146,7 +146,7 @@ TEST_F(WindowTest, RangeSwitchesToggleTheirEdits) {
 TEST_F(WindowTest, MissingConfigurationIsReportedAndTheWindowStillWorks) {
     StartWindow(false);
     ASSERT_EQ(errors, std::vector<std::string>{"File not found."});
-    EXPECT_EQ(form->ParamTable, TParamTable{});
+    EXPECT_EQ(form->ParamTable, Fourier::TParamTable{});
     EXPECT_EQ(form->GraphBitmap.Width(), 579);
     EXPECT_EQ(form->Width(), 800);
 }
