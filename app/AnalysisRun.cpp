@@ -23,19 +23,27 @@ void TForm1::Button1Click(TObject*) {
     const double yMax = ReadEditNumber(maxText);
     const double yMin = ReadEditNumber(minText);
 
-    std::fill(std::begin(ReBuf), std::end(ReBuf), 0.0);
-    std::fill(std::begin(ImBuf), std::end(ImBuf), 0.0);
     if (XCheckBox->Checked()) {
         b = std::numbers::pi;
         a = -std::numbers::pi;
     }
-
-    const TWaveform* waveform = WaveformAt(ComboBox1->ItemIndex());
-    if (!waveform) return; // nothing selected
     const TPositions positions{TrackBar1->Position(), TrackBar2->Position(), TrackBar3->Position()};
+    const TRunInputs inputs{ComboBox1->ItemIndex(), positions, a, b, DesktopDecimalSeparator()};
+    // A slider step runs the analysis twice on the same inputs; when nothing has touched
+    // the results and the pictures since, the second run would redraw the same pixels.
+    if (lastRun_.Repeats(inputs, *this)) {
+        NotifyRunListener(false);
+        return;
+    }
+    lastRun_.Valid = false;
+
+    std::fill(std::begin(ReBuf), std::end(ReBuf), 0.0);
+    std::fill(std::begin(ImBuf), std::end(ImBuf), 0.0);
+    const TWaveform* waveform = WaveformAt(inputs.WaveformIndex);
+    if (!waveform) return; // nothing selected
     TSamples samples{};
     if (waveform->Formula) {
-        FEdit->SetText(waveform->Formula(positions, DesktopDecimalSeparator()));
+        FEdit->SetText(waveform->Formula(positions, inputs.DecimalSeparator));
         FEdit->SetText(WithDecimalPoint(FEdit->Text()));
         samples = FormulaSamples(FEdit->Text(), a, b);
     } else {
@@ -54,6 +62,7 @@ void TForm1::Button1Click(TObject*) {
     FftStatus = analysis.Status;
 
     if (FftStatus == Fft87b41::fsOk) ShowSpectrum();
+    lastRun_.Record(inputs, *this);
     NotifyRunListener(false);
 }
 

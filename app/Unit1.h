@@ -2,6 +2,7 @@
 // The main window: its controls, the shared analysis state, and every handler.
 #include "ConfigFile.h"
 #include "Form.h"
+#include "RunMemo.h"
 #include "RunView.h"
 #include "Waveforms.h"
 
@@ -114,6 +115,7 @@ private:
         bool Valid = false;
     };
     TFormulaSamples lastFormula_;
+    TRunMemo lastRun_;
 
     Fourier::TRunListener* runListener_ = nullptr;
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order

@@ -5,8 +5,8 @@
 #include "NumberText.h"
 #include "PlotLayout.h"
 #include "SpectrumRange.h"
-#include "Waveforms.h"
 #include "WaveformOracle.h"
+#include "Waveforms.h"
 
 #include <gtest/gtest.h>
 
@@ -26,18 +26,19 @@ struct WaveformRow {
 
 // Each waveform at the ends and the middle of its parameter ranges.
 const WaveformRow kWaveforms[] = {
-    {"sine_1", 0, {1, 0, 0}},       {"sine_24", 0, {24, 0, 0}},     {"square", 1, {}},
-    {"triangle", 2, {}},            {"trapezoid_1", 3, {1, 0, 0}},  {"trapezoid_31", 3, {31, 0, 0}},
-    {"delta_1", 4, {1, 0, 0}},      {"delta_15", 4, {15, 0, 0}},    {"beats_1_1", 5, {0, 1, 1}},
-    {"beats_16_4", 5, {0, 16, 4}},  {"am_8_1_1", 6, {8, 1, 1}},     {"am_24_16_8", 6, {24, 16, 8}},
-    {"pulse_1", 7, {1, 0, 0}},      {"pulse_31", 7, {31, 0, 0}},
+    {"sine_1", 0, {1, 0, 0}},      {"sine_24", 0, {24, 0, 0}},    {"square", 1, {}},
+    {"triangle", 2, {}},           {"trapezoid_1", 3, {1, 0, 0}}, {"trapezoid_31", 3, {31, 0, 0}},
+    {"delta_1", 4, {1, 0, 0}},     {"delta_15", 4, {15, 0, 0}},   {"beats_1_1", 5, {0, 1, 1}},
+    {"beats_16_4", 5, {0, 16, 4}}, {"am_8_1_1", 6, {8, 1, 1}},    {"am_24_16_8", 6, {24, 16, 8}},
+    {"pulse_1", 7, {1, 0, 0}},     {"pulse_31", 7, {31, 0, 0}},
 };
 
 TEST(CoreAnalysis, EveryWaveformsSpectrumMatchesADirectSum) {
     for (const WaveformRow& row : kWaveforms) {
         SCOPED_TRACE(row.name);
         const TAnalysis analysis = AnalyseWaveform(Waveforms()[row.item], row.bars);
-        const auto samples = CatalogueSamples(row.item, row.bars.Bar1, row.bars.Bar2, row.bars.Bar3);
+        const auto samples =
+            CatalogueSamples(row.item, row.bars.Bar1, row.bars.Bar2, row.bars.Bar3);
         double peak = 0, scale = 1;
         for (int j = 0; j < SampleCount; ++j) {
             EXPECT_NEAR(analysis.Samples[j], samples[j], 1e-15 * (1 + std::abs(samples[j]))) << j;
@@ -102,9 +103,9 @@ TEST(CoreAnalysis, PlotLayoutPlacesAxesByTheRange) {
     EXPECT_EQ(GraphAxisRow(231, 1, 0), 216);
     EXPECT_EQ(GraphAxisRow(231, 0, -1), 5);
     EXPECT_EQ(SpectrumStep(319), 9);
-    EXPECT_EQ(SpectrumBaseline(185, 1, -1), 93);       // centred: 185 - round(92.5)
-    EXPECT_EQ(SpectrumBaseline(185, 1, -0.05), 165);   // small negative parts stay at the bottom
-    EXPECT_EQ(SpectrumBaseline(185, 0.001, -1), 30);   // a baseline at the top moves down
+    EXPECT_EQ(SpectrumBaseline(185, 1, -1), 93);     // centred: 185 - round(92.5)
+    EXPECT_EQ(SpectrumBaseline(185, 1, -0.05), 165); // small negative parts stay at the bottom
+    EXPECT_EQ(SpectrumBaseline(185, 0.001, -1), 30); // a baseline at the top moves down
 }
 
 TEST(CoreNumberText, GeneralFormatUsesTheGivenSeparatorAndWideExponents) {
@@ -130,9 +131,10 @@ TEST(CoreNumberText, UnreadableTextsFallBackToTheirDigits) {
     struct Row {
         const char* text;
         double value;
-    } rows[] = {{"6.28", 6.28}, {"-1.5", -1.5}, {"6.28 ", 628}, {"1,5", 1}, {"x", 0},
+    } rows[] = {{"6.28", 6.28}, {"-1.5", -1.5}, {"6.28 ", 628}, {"1,5", 1},    {"x", 0},
                 {"E5", 0},      {".", 0},       {"1e-400", 0},  {"5.E3", 5000}};
-    for (const Row& row : rows) EXPECT_EQ(ReadEditNumber(row.text), row.value) << row.text;
+    for (const Row& row : rows)
+        EXPECT_EQ(ReadEditNumber(row.text), row.value) << row.text;
 }
 
 } // namespace

@@ -15,7 +15,9 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-double LiteralArgument(int j, int i) { return (j * (pi / 256) - pi) * i; }
+double LiteralArgument(int j, int i) {
+    return (j * (pi / 256) - pi) * i;
+}
 
 TEST(CoreSynthesis, GridTableHoldsTheLiteralCosinesAndSinesBitForBit) {
     for (int i = 1; i <= HighestHarmonic; ++i) {
@@ -30,7 +32,8 @@ TEST(CoreSynthesis, PartialSumEqualsTheLiteralSumBitForBit) {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> weight(-20, 20);
     TLines re{}, im{};
-    for (int i = 0; i < BufferLength; ++i) re[i] = weight(random), im[i] = weight(random);
+    for (int i = 0; i < BufferLength; ++i)
+        re[i] = weight(random), im[i] = weight(random);
     for (int k : {1, 5, 32, 100, 255}) {
         TSamples sum{};
         PartialSum(re, im, k, sum);
@@ -58,7 +61,8 @@ TEST(CoreSynthesis, PartialSumOutsideTheHarmonicsIsZero) {
         TSamples sum;
         sum.fill(7);
         PartialSum(re, im, k, sum);
-        for (double v : sum) ASSERT_EQ(v, 0.0) << k;
+        for (double v : sum)
+            ASSERT_EQ(v, 0.0) << k;
     }
 }
 
@@ -67,11 +71,22 @@ TEST(CoreSynthesis, HarmonicTextIsCleanedOneStepAtATime) {
         const char* text;
         const char* cleaned;
     } rows[] = {
-        {"007", "07"}, {"07", "7"},   {"-5", "5"},   {"+5", "5"},     {"5x", "5"},
-        {"1.5", "15"}, {"x", "0"},    {"", ""},      {"0", "0"},      {"32", "32"},
-        {"5ж", "5"},   {"ж5", "5"},   {"99999999999", "9999999999"},
+        {"007", "07"},
+        {"07", "7"},
+        {"-5", "5"},
+        {"+5", "5"},
+        {"5x", "5"},
+        {"1.5", "15"},
+        {"x", "0"},
+        {"", ""},
+        {"0", "0"},
+        {"32", "32"},
+        {"5ж", "5"},
+        {"ж5", "5"},
+        {"99999999999", "9999999999"},
     };
-    for (const Row& row : rows) EXPECT_EQ(CleanHarmonicText(row.text), row.cleaned) << row.text;
+    for (const Row& row : rows)
+        EXPECT_EQ(CleanHarmonicText(row.text), row.cleaned) << row.text;
 }
 
 } // namespace

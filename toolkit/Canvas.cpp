@@ -44,6 +44,7 @@ TCanvas::TCanvas(QImage* image) : image_(image), font_(DefaultFont()) {
 }
 
 void TCanvas::Changed() {
+    ++version_;
     if (OnChanged) OnChanged();
 }
 
@@ -57,9 +58,13 @@ TColor TCanvas::Pixel(int x, int y) const {
     return Row(std::as_const(*image_), y)[x] & kRgbMask;
 }
 
-void TCanvas::MoveTo(int x, int y) { pen_ = {x, y}; }
+void TCanvas::MoveTo(int x, int y) {
+    pen_ = {x, y};
+    ++version_;
+}
 
 void TCanvas::LineTo(int x, int y) {
+    ++version_;
     const TPoint from = pen_;
     pen_ = {x, y};
     const int64_t dx = int64_t{x} - from.X;
@@ -118,6 +123,7 @@ void TCanvas::TextOut(int x, int y, const std::string& s) {
     const QString text = Bridge::Q(s);
     const QFontMetrics metrics(font_);
     pen_ = {x + metrics.horizontalAdvance(text), y};
+    ++version_;
     if (image_->isNull()) return;
     // Shaping and painting text costs far more than copying its pixels, and the spectrum
     // writes the same few texts on every run.
@@ -251,6 +257,7 @@ void TBitmap::SetWidth(int w) { Resize(w, Height()); }
 void TBitmap::SetHeight(int h) { Resize(Width(), h); }
 
 void TBitmap::Resize(int w, int h) {
+    ++canvas_.version_;
     width_ = std::max(w, 0);
     height_ = std::max(h, 0);
     if (width_ == image_.width() && height_ == image_.height()) return;
