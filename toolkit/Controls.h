@@ -229,15 +229,18 @@ public:
     // written as text (fires OnChange on a real change).
     void SetValue(int v);
     std::string Text() const;
-    void SetText(const std::string& text); // caret to the start; OnChange on a real change
+    // Caret to the end, where the user goes on typing; OnChange on a real change.
+    void SetText(const std::string& text);
     int SelStart() const;  // the selection's start, or the caret when nothing is selected
     int SelLength() const;
     void SetSelLength(int n); // keeps the selection's start; 0 leaves the caret there
-    TNotifyEvent OnChange; // every text change, by the user or by code
+    void SelectAll();         // the next typed character replaces the whole text
+    TNotifyEvent OnChange;    // every real change of the text, by the user or by code
 
 private:
     int minValue_ = 0;
     int maxValue_ = 0;
+    QString text_; // as last reported, so an edit that leaves it as it was fires nothing
 };
 
 class TImage : public TControl {
