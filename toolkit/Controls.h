@@ -67,11 +67,17 @@ protected:
     // The rectangle left to aligned children (inside a bevel or a caption).
     virtual TRect ClientRect() const;
     virtual void BoundsChanged() {}
+    // The width a control that sizes itself asks for (a label's caption), or -1. The
+    // parent's Realign grants it only the room up to the nearest visible sibling to its
+    // right that shares one of its rows, or up to the parent's client edge: a caption too
+    // wide for its place is clipped there instead of running into its neighbour.
+    virtual int NaturalWidth() const { return -1; }
 
 private:
     friend class TForm;
     void Relayout();      // after a change of this control's own record
     void ApplyGeometry(); // the record to the widget
+    int RoomRightOf(const TControl* child) const;
     TControl* parent_;
     TForm* form_;
     QPointer<QWidget> widget_; // null once Qt has deleted it with its window
@@ -99,15 +105,19 @@ class TLabel : public TControl {
 public:
     TLabel(TControl* parent, std::string name);
     // With AutoSize (the default, as in the classic toolkit) a new caption resizes the
-    // label to the text's advance and line height, its top-left corner staying put,
-    // so a longer caption is never clipped.
+    // label to the text's advance and line height, its top-left corner staying put, as
+    // far as its neighbours leave room (see NaturalWidth).
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     void SetAutoSize(bool a);
 
+protected:
+    int NaturalWidth() const override;
+
 private:
     void FitText();
     bool autoSize_ = true;
+    int captionWidth_ = -1; // the caption's advance once one is set, with AutoSize on
 };
 
 class TEdit : public TControl {
