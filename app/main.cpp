@@ -3,8 +3,8 @@
 #include "Unit1.h"
 
 int main(int argc, char** argv) {
+    Toolkit::Application::SetTitle("Фурье"); // also names the program if it cannot start
     Toolkit::Application::TSession session(argc, argv);
-    Toolkit::Application::SetTitle("Фурье");
     Toolkit::TBitmap icon;
     DrawAppIcon(icon);
     Toolkit::Application::SetIcon(icon);

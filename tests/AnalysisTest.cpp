@@ -213,9 +213,10 @@ TEST_F(AnalysisTest, SineSpectrumHasOneFullGreenBar) {
     EXPECT_EQ(SpectrumPixel(25, 100), Toolkit::clGray);
     const int green = 25 + 1 + 8 * step;
     EXPECT_EQ(SpectrumPixel(green, b), Toolkit::clGreen);
-    // The whole scale of 170 pixels, up to row 15; the caption's box covers rows 5 to 17.
-    EXPECT_EQ(SpectrumPixel(green, 18), Toolkit::clGreen);
-    EXPECT_EQ(SpectrumPixel(green - 1, 18), Toolkit::clWhite);
+    // The whole scale of 170 pixels, up to row 15; the caption's box covers the rows from 5.
+    const int belowCaption = 5 + QFontMetrics(Toolkit::DefaultFont()).height();
+    EXPECT_EQ(SpectrumPixel(green, belowCaption), Toolkit::clGreen);
+    EXPECT_EQ(SpectrumPixel(green - 1, belowCaption), Toolkit::clWhite);
     for (int i = 0; i < 32; ++i) {
         EXPECT_EQ(SpectrumPixel(25 - 1 + i * step, b - 3), Toolkit::clWhite) << i;
         if (i != 8) {
@@ -227,11 +228,12 @@ TEST_F(AnalysisTest, SineSpectrumHasOneFullGreenBar) {
 TEST_F(AnalysisTest, DeltaSpectrumHasThirtyTwoEqualBlueBars) {
     Run({"delta", 4, 8, 0, 0});
     const int b = 185, step = 9;
+    const int belowCaption = 5 + QFontMetrics(Toolkit::DefaultFont()).height();
     for (int i = 0; i < 32; ++i) {
         SCOPED_TRACE(i);
         const int blue = 24 + i * step;
         EXPECT_EQ(SpectrumPixel(blue, b - 1), Toolkit::clBlue);
-        EXPECT_EQ(SpectrumPixel(blue, 18), Toolkit::clBlue);
+        EXPECT_EQ(SpectrumPixel(blue, belowCaption), Toolkit::clBlue);
         if (blue < 50) { // left of the caption the bar's top shows: the full scale ends at row 16
             EXPECT_EQ(SpectrumPixel(blue, 16), Toolkit::clBlue);
             EXPECT_EQ(SpectrumPixel(blue, 15), Toolkit::clWhite);

@@ -317,20 +317,6 @@ TEST_F(InteractionTest, BackspaceAndDeleteNeverEmptyTheField) {
     }
 }
 
-TEST_F(InteractionTest, TypingOverASelectionInsertsInFront) {
-    Choose(1);
-    form->SpinEdit1->SetText("12");
-    form->ComboBox1->SetFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // the field selects all
-    ASSERT_EQ(form->ActiveControl(), form->SpinEdit1);
-    EXPECT_EQ(form->SpinEdit1->SelLength(), 2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
-    EXPECT_EQ(form->SpinEdit1->Text(), "512");
-    EXPECT_EQ(form->SpinEdit1->Value(), 512);
-    form->ComboBox1->SetFocus();
-    EXPECT_EQ(form->SpinEdit1->Text(), "32");
-}
-
 TEST_F(InteractionTest, AltAcceleratorsPressTheirButtons) {
     Choose(1);
     form->SpinEdit1->SetText("5");

@@ -28,8 +28,8 @@ struct TRect {
 
 class TBitmap;
 
-// The user-interface font for drawing: "MS Sans Serif", 11 pixels, falling back
-// to a sans face with Cyrillic where it is missing.
+// The user-interface font for controls and drawing: PT Sans, 11 pixels, falling back
+// to DejaVu Sans where it is missing (wider: a caption may then be clipped).
 QFont DefaultFont();
 
 class TCanvas {

@@ -59,7 +59,9 @@ private:
 // Application start-up: the toolkit, the title used as the caption of every message box.
 namespace Application {
 // Owns the application object; create it first in main, before any window, so that
-// it is destroyed after the windows and before the program's static data.
+// it is destroyed after the windows and before the program's static data. Without a
+// display it writes one line on standard error, naming the program by its title (set
+// the title first), and ends the program with status 1.
 class TSession {
 public:
     TSession(int& argc, char** argv);

@@ -113,7 +113,11 @@ QLineEdit* EditOf(const TControl* c) { return SpinOf(c)->Edit(); }
 TSpinEdit::TSpinEdit(TControl* parent, std::string name)
     : TControl(parent, std::move(name), new SpinEditWidget) {
     SpinOf(this)->Bind(this);
-    QObject::connect(EditOf(this), &QLineEdit::textChanged, Widget(), [this] {
+    text_ = EditOf(this)->text();
+    QObject::connect(EditOf(this), &QLineEdit::textChanged, Widget(), [this](const QString& text) {
+        // A digit typed over the same selected digit is reported too, but changes nothing.
+        if (text == text_) return;
+        text_ = text;
         if (OnChange && !Widget()->signalsBlocked()) Dispatch([this] { OnChange(this); });
     });
 }
@@ -147,9 +151,9 @@ void TSpinEdit::SetText(const std::string& text) {
     {
         const QSignalBlocker blockEdit(EditOf(this));
         const QSignalBlocker blockSpin(Widget());
-        EditOf(this)->setText(next);
-        EditOf(this)->setCursorPosition(0);
+        EditOf(this)->setText(next); // the caret goes to the end
     }
+    text_ = next;
     Widget()->update();
     if (OnChange) OnChange(this);
 }
@@ -158,6 +162,8 @@ int TSpinEdit::SelStart() const {
     const QLineEdit* edit = EditOf(this);
     return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
 }
+
+void TSpinEdit::SelectAll() { EditOf(this)->selectAll(); }
 
 int TSpinEdit::SelLength() const { return EditOf(this)->selectionLength(); }
 
