@@ -1,6 +1,7 @@
 // The main window's creation and its small handlers: range switches, keyboard, exit.
 #include "Unit1.h"
 
+#include "DesktopKeys.h"
 #include "Rounding.h"
 
 #include <stdexcept>
@@ -22,6 +23,7 @@ std::size_t CharacterCount(const std::string& utf8) {
 TForm1::TForm1() : TForm("Form1") {
     CreateControls();
     WireEvents();
+    Fourier::AddDesktopKeys(*this);
     Dispatch([this] { FormCreate(this); });
 }
 
