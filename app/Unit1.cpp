@@ -1,6 +1,7 @@
 // The main window's creation and its small handlers: range switches, keyboard, exit.
 #include "Unit1.h"
 
+#include "DesktopKeys.h"
 #include "PlotLayout.h"
 #include "Rounding.h"
 #include "Utf8.h"
@@ -38,6 +39,7 @@ bool CutsOrPastes(uint16_t key, TShiftState shift) {
 TForm1::TForm1() : TForm("Form1") {
     CreateControls();
     WireEvents();
+    Fourier::AddDesktopKeys(*this);
     Dispatch([this] { FormCreate(this); });
 }
 

@@ -56,9 +56,7 @@ int main(int argc, char** argv) {
         bareWindow->show();
     } else {
         Toolkit::Application::SetTitle("Фурье");
-        Toolkit::TBitmap icon;
-        DrawAppIcon(icon);
-        Toolkit::Application::SetIcon(icon);
+        Fourier::SetApplicationIcon();
         form = std::make_unique<TForm1>();
         form->Widget()->installEventFilter(&firstPaint);
         form->Show();

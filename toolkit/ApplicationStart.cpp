@@ -55,6 +55,15 @@ TSession::TSession(int& argc, char** argv) {
 
 TSession::~TSession() = default;
 
-void SetIcon(const TBitmap& icon) { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.Image()))); }
+void SetIcon(std::span<const TBitmap> sizes) {
+    QIcon icon;
+    for (const TBitmap& size : sizes)
+        icon.addPixmap(QPixmap::fromImage(size.Image()));
+    QApplication::setWindowIcon(icon);
+}
+
+void SetDesktopEntry(const std::string& name) {
+    QGuiApplication::setDesktopFileName(QString::fromStdString(name));
+}
 
 } // namespace Toolkit::Application

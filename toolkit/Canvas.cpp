@@ -43,6 +43,9 @@ QFont DefaultFont() {
 
 TCanvas::TCanvas(QImage* image) : image_(image), font_(DefaultFont()) {
     font_.setStyleStrategy(QFont::NoAntialias);
+    // Named, not left to the default, which Qt turns off on a scaled screen: text on a
+    // picture must come out the same pixels at every screen scale.
+    font_.setHintingPreference(QFont::PreferVerticalHinting);
 }
 
 void TCanvas::Changed() {

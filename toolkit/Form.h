@@ -3,6 +3,7 @@
 #include "Controls.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -72,7 +73,11 @@ public:
 private:
     std::unique_ptr<class QApplication> application_;
 };
-void SetIcon(const TBitmap& icon);
+// The window icon, one picture per size; the desktop picks the size it shows.
+void SetIcon(std::span<const TBitmap> sizes);
+// The name of the desktop entry (without ".desktop") that launches the program, so that
+// the desktop can match the window with its menu entry and icon.
+void SetDesktopEntry(const std::string& name);
 void SetTitle(const std::string& title);
 const std::string& Title();
 void ApplyStyle(); // Fusion, window font; call once after QApplication exists
