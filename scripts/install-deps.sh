@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth xdotool imagemagick x11-utils libfftw3-dev
           clang libclang-rt-14-dev clang-format
-          qt6-charts-dev libqcustomplot-dev qt6-multimedia-dev libsndfile1-dev
+          qt6-charts-dev libqt6opengl6-dev libqcustomplot-dev qt6-multimedia-dev libsndfile1-dev
           fonts-wine fonts-liberation2 fonts-dejavu-extra fonts-paratype openbox
           lintian appstream desktop-file-utils dpkg-dev fakeroot ccache)
 

@@ -1,0 +1,27 @@
+#pragma once
+// «Коэффициент»: where the main window's bar k comes from. The integrand f(x) cos kx (or
+// sin kx, as the main window's last harmonic) and its running integral, ending at a_k (b_k).
+#include "LabView.h"
+
+class QCustomPlot;
+class QCPGraph;
+class QCPItemStraightLine;
+class QLabel;
+
+namespace Fourier {
+
+class CoefficientView : public LabView {
+  public:
+    explicit CoefficientView(QWidget* parent = nullptr);
+    void ShowRun(const TRunView& run) override;
+
+  private:
+    QLabel* caption_;
+    QLabel* numbers_;
+    QCustomPlot* plot_;
+    QCPGraph* integrand_;
+    QCPGraph* running_;
+    QCPItemStraightLine* endLevel_;
+};
+
+} // namespace Fourier

@@ -1,0 +1,145 @@
+#include "ConvergenceView.h"
+
+#include "Convergence.h"
+#include "Plotting.h"
+
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <vector>
+
+namespace Fourier {
+namespace {
+
+// The limit of the overshoot of the continuous series: (1/pi) Si(pi) - 1/2 of the jump.
+constexpr double gibbsPercent = 8.9489872236;
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+ConvergenceView::ConvergenceView(QWidget* parent) : LabView(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Plotting::CaptionLabel(
+        QStringLiteral("Как S<sub>k</sub> сходится к сигналу при k = 0…255: сверху СКО f − "
+                       "S<sub>k</sub> по 512 отсчётам "
+                       "(логарифмическая шкала), в середине доля энергии сигнала в гармониках 0…k "
+                       "(равенство Парсеваля), "
+                       "внизу выброс S<sub>k</sub> у скачка в % скачка, найденный между отсчётами "
+                       "(пунктир — предел "
+                       "непрерывного ряда 8,95 %). Коэффициенты взяты из 512 отсчётов, а не из "
+                       "непрерывного сигнала "
+                       "(наложение частот), поэтому к k = 255 выброс растёт.")));
+    numbers_ = new QLabel;
+    numbers_->setObjectName(QStringLiteral("ConvergenceNumbers"));
+    layout->addWidget(numbers_);
+    plot_ = new QCustomPlot;
+    plot_->setObjectName(QStringLiteral("ConvergencePlot"));
+    layout->addWidget(plot_, 1);
+
+    plot_->plotLayout()->clear();
+    auto* margins = new QCPMarginGroup(plot_);
+    error_ = AddPanel(0, QStringLiteral("СКО f − S_k"), 0, QColor(0, 90, 200));
+    share_ = AddPanel(1, QStringLiteral("энергия 0…k, %"), 0, QColor(0, 130, 60));
+    overshoot_ = AddPanel(2, QStringLiteral("выброс, % скачка"), 1, QColor(200, 0, 0));
+    for (const TPanel* panel : {&error_, &share_, &overshoot_})
+        panel->Rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
+    overshoot_.Rect->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("k (номер гармоники)"));
+
+    QCPAxis* errorAxis = error_.Rect->axis(QCPAxis::atLeft);
+    errorAxis->setScaleType(QCPAxis::stLogarithmic);
+    errorAxis->setTicker(QSharedPointer<QCPAxisTickerLog>::create());
+    errorAxis->setNumberFormat(QStringLiteral("eb"));
+    errorAxis->setNumberPrecision(0);
+    share_.Rect->axis(QCPAxis::atLeft)->setRange(-3, 103);
+
+    auto* gibbs = new QCPItemStraightLine(plot_);
+    gibbs->setClipAxisRect(overshoot_.Rect);
+    gibbs->setPen(QPen(Qt::gray, 1, Qt::DashLine));
+    for (QCPItemPosition* end : {gibbs->point1, gibbs->point2}) {
+        end->setAxisRect(overshoot_.Rect);
+        end->setAxes(overshoot_.Rect->axis(QCPAxis::atBottom),
+                     overshoot_.Rect->axis(QCPAxis::atLeft));
+    }
+    gibbs->point1->setCoords(0, gibbsPercent);
+    gibbs->point2->setCoords(1, gibbsPercent);
+
+    noJump_ = new QCPItemText(plot_);
+    noJump_->setClipAxisRect(overshoot_.Rect);
+    noJump_->position->setAxisRect(overshoot_.Rect);
+    noJump_->position->setType(QCPItemPosition::ptAxisRectRatio);
+    noJump_->position->setCoords(0.5, 0.5);
+    noJump_->setText(QStringLiteral("у этого сигнала нет скачка (он не из двух уровней)"));
+}
+
+ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueLabel, int firstKey,
+                                                  const QColor& colour) {
+    TPanel panel;
+    panel.Rect = new QCPAxisRect(plot_);
+    plot_->plotLayout()->addElement(row, 0, panel.Rect);
+    QCPAxis* keyAxis = panel.Rect->axis(QCPAxis::atBottom);
+    QCPAxis* valueAxis = panel.Rect->axis(QCPAxis::atLeft);
+    keyAxis->setRange(-2, HighestHarmonic + 2);
+    valueAxis->setLabel(valueLabel);
+    std::vector<double> keys(HighestHarmonic + 1 - firstKey);
+    std::iota(keys.begin(), keys.end(), firstKey);
+    panel.Curve = Plotting::AddCurve(keyAxis, valueAxis, keys, colour, valueLabel);
+    const double start[] = {0.0};
+    panel.Current = Plotting::AddCurve(keyAxis, valueAxis, start, colour, {});
+    panel.Current->setLineStyle(QCPGraph::lsNone);
+    panel.Current->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::black, 8));
+    panel.Marker = Plotting::AddKeyMarker(plot_, panel.Rect, Qt::black);
+    return panel;
+}
+
+void ConvergenceView::ShowRun(const TRunView& run) {
+    const TConvergence convergence = MeasureConvergence(run.Analysis);
+    const int k = LabHarmonic(run);
+
+    // The log axis cannot show an error of exactly 0; such points are left out.
+    std::array<double, HighestHarmonic + 1> error;
+    double smallest = std::numeric_limits<double>::infinity(), largest = 0;
+    for (int i = 0; i <= HighestHarmonic; ++i) {
+        const double e = convergence.RmsError[i];
+        error[i] = e > 0 ? e : notANumber;
+        if (e > 0) smallest = std::min(smallest, e), largest = std::max(largest, e);
+    }
+    Plotting::SetValues(error_.Curve, error);
+    QCPAxis* errorAxis = error_.Rect->axis(QCPAxis::atLeft);
+    errorAxis->setRange(largest > 0 ? QCPRange(smallest / 3, largest * 3) : QCPRange(1e-3, 1));
+
+    Plotting::SetValues(share_.Curve,
+                        std::span(convergence.EnergyShare).first(HighestHarmonic + 1));
+
+    const std::span<const double> overshoot = std::span(convergence.OvershootPercent).subspan(1);
+    Plotting::SetValues(overshoot_.Curve, overshoot);
+    const double gibbs[] = {gibbsPercent};
+    overshoot_.Rect->axis(QCPAxis::atLeft)
+        ->setRange(convergence.HasJump ? Plotting::PaddedRange({overshoot, gibbs})
+                                       : QCPRange(0, 15));
+    noJump_->setVisible(!convergence.HasJump);
+
+    const double current[][1] = {
+        {error[k]}, {convergence.EnergyShare[k]}, {convergence.OvershootPercent[k]}};
+    int row = 0;
+    for (const TPanel* panel : {&error_, &share_, &overshoot_}) {
+        panel->Current->data()->begin()->key = k;
+        Plotting::SetValues(panel->Current, current[row++]);
+        Plotting::MoveKeyMarker(panel->Marker, k);
+    }
+
+    numbers_->setText(
+        QStringLiteral("k = %1: СКО f − S<sub>%1</sub> = %2;  энергия гармоник 0…%1: %3 %;  "
+                       "выброс S<sub>%1</sub>: %4")
+            .arg(k)
+            .arg(Plotting::Number(convergence.RmsError[k]),
+                 Plotting::Number(convergence.EnergyShare[k], 8),
+                 std::isnan(convergence.OvershootPercent[k])
+                     ? QStringLiteral("— (нет скачка)")
+                     : Plotting::Number(convergence.OvershootPercent[k], 4) +
+                           QStringLiteral(" % скачка")));
+    plot_->replot();
+}
+
+} // namespace Fourier

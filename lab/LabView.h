@@ -1,0 +1,21 @@
+#pragma once
+// One view of the lab: it shows the run the lab window hands it (the main window's last
+// run, or the lab's own signal with the main window's harmonic settings).
+#include "RunView.h"
+
+#include <QWidget>
+
+namespace Fourier {
+
+class LabView : public QWidget {
+  public:
+    using QWidget::QWidget;
+    virtual void ShowRun(const TRunView& run) = 0;
+    int ShownRevision = -1; // which of the lab window's runs it shows
+};
+
+// The main window's harmonic number as the views use it: kept within 0..255, where the
+// series has its harmonics (the main window sums nothing beyond).
+int LabHarmonic(const TRunView& run);
+
+} // namespace Fourier

@@ -1,0 +1,81 @@
+#include "Plotting.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace Fourier::Plotting {
+
+QCPGraph* AddCurve(QCPAxis* keyAxis, QCPAxis* valueAxis, std::span<const double> keys,
+                   const QColor& colour, const QString& name) {
+    QCPGraph* graph = keyAxis->parentPlot()->addGraph(keyAxis, valueAxis);
+    QVector<QCPGraphData> points(static_cast<qsizetype>(keys.size()));
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        points[i] = QCPGraphData(keys[i], 0.0);
+    graph->data()->set(points, true);
+    graph->setPen(QPen(colour, 1.5));
+    graph->setName(name);
+    return graph;
+}
+
+void SetValues(QCPGraph* graph, std::span<const double> values) {
+    auto point = graph->data()->begin();
+    for (std::size_t i = 0; i < values.size() && point != graph->data()->end(); ++i, ++point)
+        point->value = values[i];
+}
+
+void UseRadianTicks(QCPAxis* axis) {
+    auto ticker = QSharedPointer<QCPAxisTickerPi>::create();
+    ticker->setPiSymbol(QStringLiteral("π"));
+    ticker->setPiValue(std::numbers::pi);
+    ticker->setFractionStyle(QCPAxisTickerPi::fsUnicodeFractions);
+    ticker->setTickCount(4);
+    axis->setTicker(ticker);
+    axis->setRange(-std::numbers::pi, std::numbers::pi);
+}
+
+QCPItemStraightLine* AddKeyMarker(QCustomPlot* plot, QCPAxisRect* rect, const QColor& colour) {
+    auto* marker = new QCPItemStraightLine(plot);
+    marker->setClipAxisRect(rect);
+    marker->setPen(QPen(colour, 1, Qt::DashLine));
+    for (QCPItemPosition* end : {marker->point1, marker->point2}) {
+        end->setAxisRect(rect);
+        end->setAxes(rect->axis(QCPAxis::atBottom), rect->axis(QCPAxis::atLeft));
+        end->setTypeX(QCPItemPosition::ptPlotCoords);
+        end->setTypeY(QCPItemPosition::ptAxisRectRatio);
+    }
+    return marker;
+}
+
+void MoveKeyMarker(QCPItemStraightLine* marker, double key) {
+    marker->point1->setCoords(key, 0);
+    marker->point2->setCoords(key, 1);
+}
+
+QCPRange PaddedRange(std::initializer_list<std::span<const double>> curves) {
+    double low = 0, high = 0;
+    for (std::span<const double> curve : curves)
+        for (double v : curve)
+            if (std::isfinite(v)) {
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+    const double room = std::max(0.05 * (high - low), 1e-9);
+    return QCPRange(low - room, high + room);
+}
+
+QLabel* CaptionLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    label->setObjectName(QStringLiteral("Caption"));
+    return label;
+}
+
+QString Number(double value, int digits) {
+    if (std::isnan(value)) return QStringLiteral("—");
+    return QLocale().toString(value, 'g', digits);
+}
+
+} // namespace Fourier::Plotting

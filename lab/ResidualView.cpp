@@ -1,0 +1,66 @@
+#include "ResidualView.h"
+
+#include "HarmonicSum.h"
+#include "Plotting.h"
+
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace Fourier {
+
+ResidualView::ResidualView(QWidget* parent) : LabView(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
+        "Сигнал f (точки), частичная сумма S<sub>k</sub> = a<sub>0</sub>/2 + Σ<sub>i=1..k</sub>"
+        "(a<sub>i</sub> cos ix + b<sub>i</sub> sin ix) и остаток f − S<sub>k</sub> (заливка); "
+        "k — из главного окна, которое рисует √512/2·(S<sub>k</sub> − a<sub>0</sub>/2).")));
+    numbers_ = new QLabel;
+    layout->addWidget(numbers_);
+    plot_ = new QCustomPlot;
+    plot_->setObjectName(QStringLiteral("ResidualPlot"));
+    layout->addWidget(plot_, 1);
+
+    std::array<double, SampleCount> keys;
+    for (int j = 0; j < SampleCount; ++j)
+        keys[j] = GridX(j);
+    plot_->xAxis->setLabel(QStringLiteral("x, рад"));
+    plot_->yAxis->setLabel(QStringLiteral("значение, в единицах сигнала"));
+    Plotting::UseRadianTicks(plot_->xAxis);
+    signal_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::black,
+                                 QStringLiteral("f (отсчёты)"));
+    signal_->setLineStyle(QCPGraph::lsNone);
+    signal_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 3));
+    residual_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, QColor(0, 90, 200),
+                                   QStringLiteral("f − S_k"));
+    residual_->setBrush(QColor(0, 90, 200, 60)); // filled down to zero: the area still missing
+    sum_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::red, QStringLiteral("S_k"));
+    plot_->legend->setVisible(true);
+    plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
+}
+
+void ResidualView::ShowRun(const TRunView& run) {
+    const int k = LabHarmonic(run);
+    const TAnalysis& analysis = run.Analysis;
+    // The main window's sum, without its constant term and in its bars' scale.
+    std::array<double, SampleCount> sum;
+    PartialSum(analysis.Re, analysis.Im, k, sum);
+    const double mean = analysis.Re[0] / std::sqrt(double{SampleCount});
+    std::array<double, SampleCount> residual;
+    double squares = 0;
+    for (int j = 0; j < SampleCount; ++j) {
+        sum[j] = mean + sum[j] / CoefficientScale();
+        residual[j] = analysis.Samples[j] - sum[j];
+        squares += residual[j] * residual[j];
+    }
+    Plotting::SetValues(signal_, analysis.Samples);
+    Plotting::SetValues(sum_, sum);
+    Plotting::SetValues(residual_, residual);
+    sum_->setName(QStringLiteral("S_%1").arg(k));
+    plot_->yAxis->setRange(Plotting::PaddedRange({analysis.Samples, sum, residual}));
+    numbers_->setText(QStringLiteral("k = %1; СКО остатка по 512 отсчётам: %2")
+                          .arg(k)
+                          .arg(Plotting::Number(std::sqrt(squares / SampleCount))));
+    plot_->replot();
+}
+
+} // namespace Fourier

@@ -1,0 +1,161 @@
+#include "SpectrumView.h"
+
+#include "Plotting.h"
+#include "SpectrumTableModel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <numeric>
+
+namespace Fourier {
+namespace {
+
+// Magnitudes below this many dB under the largest are drawn at it: rounding noise.
+constexpr double decibelFloor = -200;
+
+} // namespace
+
+SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
+        "Модуль и фаза гармоник 0…255: a<sub>k</sub> cos kx + b<sub>k</sub> sin kx = "
+        "2|c<sub>k</sub>| cos(kx + φ<sub>k</sub>), c<sub>k</sub> = (a<sub>k</sub> − "
+        "i·b<sub>k</sub>)/2, "
+        "c<sub>0</sub> — среднее; фаза не показана, где |c<sub>k</sub>| меньше 10<sup>−9</sup> "
+        "наибольшего. "
+        "Строки таблицы можно выделить и скопировать (Ctrl+C).")));
+
+    decibels_ = new QAction(QStringLiteral("Модуль в дБ"), this);
+    decibels_->setCheckable(true);
+    decibels_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    addAction(decibels_);
+    connect(decibels_, &QAction::toggled, this, [this] {
+        ShowMagnitudes();
+        plot_->replot();
+    });
+    auto* decibelBox = new QCheckBox(decibels_->text() + QStringLiteral(" (Ctrl+D)"));
+    decibelBox->setObjectName(QStringLiteral("DecibelBox"));
+    connect(decibelBox, &QCheckBox::toggled, decibels_, &QAction::setChecked);
+    connect(decibels_, &QAction::toggled, decibelBox, &QCheckBox::setChecked);
+    layout->addWidget(decibelBox);
+
+    auto* splitter = new QSplitter;
+    layout->addWidget(splitter, 1);
+    plot_ = new QCustomPlot;
+    plot_->setObjectName(QStringLiteral("SpectrumPlot"));
+    splitter->addWidget(plot_);
+    plot_->plotLayout()->clear();
+    auto* margins = new QCPMarginGroup(plot_);
+    magnitudeRect_ = new QCPAxisRect(plot_);
+    phaseRect_ = new QCPAxisRect(plot_);
+    plot_->plotLayout()->addElement(0, 0, magnitudeRect_);
+    plot_->plotLayout()->addElement(1, 0, phaseRect_);
+    for (QCPAxisRect* rect : {magnitudeRect_, phaseRect_}) {
+        rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
+        rect->axis(QCPAxis::atBottom)->setRange(-2, HighestHarmonic + 2);
+    }
+    phaseRect_->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("k (номер гармоники)"));
+
+    std::array<double, HighestHarmonic + 1> keys;
+    std::iota(keys.begin(), keys.end(), 0.0);
+    magnitude_ =
+        new QCPBars(magnitudeRect_->axis(QCPAxis::atBottom), magnitudeRect_->axis(QCPAxis::atLeft));
+    magnitude_->setWidth(0.8);
+    magnitude_->setPen(QPen(QColor(0, 90, 200)));
+    magnitude_->setBrush(QColor(0, 90, 200));
+    QVector<QCPBarsData> bars(HighestHarmonic + 1);
+    for (int k = 0; k <= HighestHarmonic; ++k)
+        bars[k] = QCPBarsData(k, 0);
+    magnitude_->data()->set(bars, true);
+
+    QCPAxis* phaseAxis = phaseRect_->axis(QCPAxis::atLeft);
+    phase_ = Plotting::AddCurve(phaseRect_->axis(QCPAxis::atBottom), phaseAxis, keys,
+                                QColor(0, 130, 60), {});
+    phase_->setLineStyle(QCPGraph::lsNone);
+    phase_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 4));
+    phaseAxis->setLabel(QStringLiteral("φ_k, рад"));
+    Plotting::UseRadianTicks(phaseAxis);
+    phaseAxis->setRange(-std::numbers::pi * 1.1, std::numbers::pi * 1.1);
+    magnitudeMarker_ = Plotting::AddKeyMarker(plot_, magnitudeRect_, Qt::black);
+    phaseMarker_ = Plotting::AddKeyMarker(plot_, phaseRect_, Qt::black);
+
+    model_ = new SpectrumTableModel(this);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("SpectrumTable"));
+    table_->setModel(model_);
+    table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    splitter->addWidget(table_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    copy_ = new QAction(QStringLiteral("Копировать таблицу"), this);
+    copy_->setShortcut(QKeySequence::Copy);
+    addAction(copy_);
+    connect(copy_, &QAction::triggered, this, &SpectrumView::CopyTable);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    table_->addAction(copy_);
+}
+
+void SpectrumView::ShowRun(const TRunView& run) {
+    lines_ = SpectrumLines(SeriesOf(run.Analysis));
+    model_->SetLines(lines_);
+    std::array<double, HighestHarmonic + 1> phases;
+    std::transform(lines_.begin(), lines_.end(), phases.begin(),
+                   [](const TSpectrumLine& l) { return l.Phase; });
+    Plotting::SetValues(phase_, phases);
+    ShowMagnitudes();
+    const int k = LabHarmonic(run);
+    Plotting::MoveKeyMarker(magnitudeMarker_, k);
+    Plotting::MoveKeyMarker(phaseMarker_, k);
+    plot_->replot();
+}
+
+void SpectrumView::ShowMagnitudes() {
+    const bool decibels = decibels_->isChecked();
+    double largest = 0;
+    for (const TSpectrumLine& line : lines_)
+        largest = std::max(largest, line.Magnitude);
+    auto bar = magnitude_->data()->begin();
+    for (const TSpectrumLine& line : lines_) {
+        (bar++)->value =
+            !decibels
+                ? line.Magnitude
+                : std::max(decibelFloor,
+                           largest > 0 ? 20 * std::log10(line.Magnitude / largest) : decibelFloor);
+    }
+    QCPAxis* axis = magnitudeRect_->axis(QCPAxis::atLeft);
+    if (decibels) {
+        magnitude_->setBaseValue(decibelFloor);
+        axis->setLabel(QStringLiteral("|c_k|, дБ от наибольшего"));
+        axis->setRange(decibelFloor, 10);
+    } else {
+        magnitude_->setBaseValue(0);
+        axis->setLabel(QStringLiteral("|c_k|, в единицах сигнала"));
+        axis->setRange(0, largest > 0 ? largest * 1.08 : 1);
+    }
+}
+
+void SpectrumView::CopyTable() {
+    QModelIndexList selected = table_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        for (int row = 0; row < model_->rowCount(); ++row)
+            for (int column = 0; column < model_->columnCount(); ++column)
+                selected << model_->index(row, column);
+    }
+    QApplication::clipboard()->setText(model_->TabSeparated(selected));
+}
+
+} // namespace Fourier

@@ -1,0 +1,48 @@
+#pragma once
+// «Спектр»: magnitude |c_k| (linear or in dB) and phase phi_k of harmonics 0..255, and the
+// table of k, a_k, b_k, |c_k|, phi_k, which can be selected and copied (Ctrl+C).
+#include "LabView.h"
+#include "SpectrumLines.h"
+
+class QAction;
+class QCustomPlot;
+class QCPAxisRect;
+class QCPBars;
+class QCPGraph;
+class QCPItemStraightLine;
+class QTableView;
+
+namespace Fourier {
+
+class SpectrumTableModel;
+
+class SpectrumView : public LabView {
+  public:
+    explicit SpectrumView(QWidget* parent = nullptr);
+    void ShowRun(const TRunView& run) override;
+
+    // Both shortcuts belong to the window (Ctrl+D, Ctrl+C); the window enables copying
+    // while this view is on top.
+    QAction* DecibelAction() const { return decibels_; }
+    QAction* CopyAction() const { return copy_; }
+    // The selected cells as tab-separated text on the clipboard (the whole table when none is).
+    void CopyTable();
+
+  private:
+    void ShowMagnitudes();
+
+    QAction* decibels_;
+    QAction* copy_;
+    QCustomPlot* plot_;
+    QCPAxisRect* magnitudeRect_;
+    QCPAxisRect* phaseRect_;
+    QCPBars* magnitude_;
+    QCPGraph* phase_;
+    QCPItemStraightLine* magnitudeMarker_;
+    QCPItemStraightLine* phaseMarker_;
+    QTableView* table_;
+    SpectrumTableModel* model_;
+    std::array<TSpectrumLine, HighestHarmonic + 1> lines_{};
+};
+
+} // namespace Fourier

@@ -1,0 +1,358 @@
+// The lab beside a real main window, driven by keys and mouse: F2 and the pictures' context
+// menu open it, slider steps and syntheses reach it, closing it stops that, the spectrum table
+// copies as tab-separated text, and its own signal replaces the main window's until it follows
+// again.
+#include "LabWindow.h"
+#include "FormFixture.h"
+#include "LabLauncher.h"
+#include "SeriesOracle.h"
+#include "UserInput.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <qcustomplot.h>
+
+#include <functional>
+
+namespace {
+
+using SeriesOracle::Real;
+
+class LabWindowTest : public FormFixture {
+  protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        Fourier::InstallLab(*form);
+        ShowAndActivate();
+    }
+    void TearDown() override {
+        // The clipboard outlives the test; leave it empty for the next one.
+        QApplication::clipboard()->clear();
+        FormFixture::TearDown();
+    }
+
+    QWidget* Main() { return form->Widget(); }
+    Fourier::LabWindow* Lab() { return Fourier::OpenedLab(Main()); }
+
+    // Runs the event loop until done() holds, at most a second.
+    static bool WaitUntil(const std::function<bool()>& done) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 1000)
+            QTest::qWait(2);
+        return done();
+    }
+
+    void PressF2() {
+        Main()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+        UserInput::PressKey(Main(), Qt::Key_F2);
+        ASSERT_NE(Lab(), nullptr);
+        ASSERT_TRUE(WaitUntil([this] { return Lab()->isVisible(); }));
+    }
+
+    // Shows a view of the lab with its Ctrl+digit shortcut, as a user switches tabs.
+    void ShowTab(int digit) {
+        Lab()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Lab()));
+        UserInput::PressKey(Lab(), Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
+        ASSERT_EQ(Lab()->Tabs()->currentIndex(), digit - 1);
+    }
+
+    template <class T> T* LabChild(const char* name) {
+        T* child = Lab()->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    // The spectrum table's cell, which shows six significant digits, against a number.
+    void ExpectCell(int row, int column, double expected) {
+        QTableView* table = LabChild<QTableView>("SpectrumTable");
+        const QString text = table->model()->index(row, column).data().toString();
+        EXPECT_NEAR(QLocale().toDouble(text), expected, 1e-5 * (1 + std::abs(expected)))
+            << "row " << row << ", column " << column << ": " << text.toStdString();
+    }
+
+    // Turns "Перерисовывать" on, so that a slider step analyses at once.
+    void RedrawOnEveryChange() {
+        if (!form->CheckBox3->Checked()) UserInput::Click(form->CheckBox3->Widget());
+        ASSERT_TRUE(form->CheckBox3->Checked());
+    }
+
+    void StepTrackBar1(Qt::Key key) {
+        Main()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+        form->TrackBar1->SetFocus();
+        UserInput::PressKey(Main(), key);
+    }
+
+    // Steps the harmonic number up from 0 with the arrow key and presses Enter, which runs
+    // the synthesis.
+    void StepHarmonicTo(int k) {
+        ASSERT_EQ(form->SpinEdit1->Text(), "0");
+        form->SpinEdit1->SetFocus();
+        for (int i = 0; i < k; ++i)
+            UserInput::PressKey(Main(), Qt::Key_Up);
+        ASSERT_EQ(form->SpinEdit1->Text(), std::to_string(k));
+        UserInput::PressKey(Main(), Qt::Key_Return);
+    }
+
+    // Opens the context menu of a picture with the right mouse button and clicks the item
+    // with this text; returns the item's shortcut text, or "missing" when there is none.
+    QString ChooseFromContextMenu(QWidget* picture, const QString& item) {
+        QString shortcut = QStringLiteral("missing");
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions())
+                if (action->text() == item && action->isVisible() && action->isEnabled()) {
+                    shortcut = action->shortcut().toString();
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(action).center());
+                    return;
+                }
+            menu->close();
+        });
+        // Through the window, as the platform delivers it: that is where Qt makes the
+        // context-menu event of a right click.
+        QTest::mouseClick(picture->window()->windowHandle(), Qt::RightButton, {},
+                          picture->mapTo(picture->window(), picture->rect().center()));
+        return shortcut;
+    }
+};
+
+TEST_F(LabWindowTest, F2OpensTheLabOnTheMainWindowsRunAndLeavesTheMainWindowAlone) {
+    Choose(1); // "2. Прямоугольник"
+    const std::string harmonic = form->SpinEdit1->Text();
+    EXPECT_EQ(Lab(), nullptr); // nothing is built before it is asked for
+    form->SpinEdit1->SetFocus();
+    PressF2();
+    EXPECT_EQ(Lab()->objectName(), "LabWindow");
+    EXPECT_EQ(Lab()->windowTitle(), "Лаборатория");
+    EXPECT_FALSE(Lab()->isModal());
+    EXPECT_EQ(form->SpinEdit1->Text(), harmonic); // the key went to the lab, not to the field
+    EXPECT_EQ(form->ComboBox1->ItemIndex(), 1);
+    EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("2. Прямоугольник"));
+    const QStringList tabs = {"Сходимость", "Остаток", "Коэффициент", "Спектр"};
+    ASSERT_EQ(Lab()->Tabs()->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i)
+        EXPECT_EQ(Lab()->Tabs()->tabText(i), tabs[i]);
+
+    // The square wave's series, summed directly: the lab shows that signal.
+    const auto direct = SeriesOracle::DirectSeries(SeriesOracle::Waveform(1, 0));
+    ShowTab(4);
+    for (int k : {1, 3, 5, 101})
+        ExpectCell(k, 2, static_cast<double>(direct.B[k]));
+
+    // F2 again while it is open only brings it forward.
+    Fourier::LabWindow* first = Lab();
+    PressF2();
+    EXPECT_EQ(Lab(), first);
+}
+
+TEST_F(LabWindowTest, BothPicturesOfferTheLabInTheirContextMenu) {
+    Choose(2);
+    for (Toolkit::TImage* picture : {form->Image1, form->Image2}) {
+        SCOPED_TRACE(picture->Name());
+        if (Lab()) Lab()->close();
+        EXPECT_EQ(ChooseFromContextMenu(picture->Widget(), "Лаборатория…"), "F2");
+        ASSERT_NE(Lab(), nullptr);
+        ASSERT_TRUE(WaitUntil([this] { return Lab()->isVisible(); }));
+        EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("3. Треугольник"));
+    }
+}
+
+TEST_F(LabWindowTest, ASliderStepReachesTheOpenLabOnceWithTheNewSignal) {
+    Choose(7); // "8. Прямоугольный импульс": 4 * P1 + 1 samples of 1
+    RedrawOnEveryChange();
+    PressF2();
+    ShowTab(4);
+    QSignalSpy changes(Lab(), &Fourier::LabWindow::runChanged);
+    const int p1 = form->TrackBar1->Position();
+    ExpectCell(0, 1, 2.0 * (4 * p1 + 1) / 512);
+
+    StepTrackBar1(Qt::Key_Right);
+    ASSERT_EQ(form->TrackBar1->Position(), p1 + 1);
+    ASSERT_TRUE(WaitUntil([&] { return changes.count() > 0; }));
+    QTest::qWait(10);
+    EXPECT_EQ(changes.count(), 1); // the step's two analysis runs make one update
+    const auto shown = changes.front().front().value<Fourier::TRunView>();
+    EXPECT_EQ(shown.Analysis.Samples[256 + 2 * (p1 + 1)], 1.0);
+    ExpectCell(0, 1, 2.0 * (4 * (p1 + 1) + 1) / 512); // a_0: twice the mean
+    ExpectCell(0, 3, (4.0 * (p1 + 1) + 1) / 512);     // |c_0|: the mean
+
+    // The convergence view, shown afterwards, has the new signal too.
+    ShowTab(1);
+    const QString numbers = LabChild<QLabel>("ConvergenceNumbers")->text();
+    EXPECT_TRUE(numbers.startsWith("k = 0:")) << numbers.toStdString();
+    QCustomPlot* plot = LabChild<QCustomPlot>("ConvergencePlot");
+    ASSERT_GE(plot->graphCount(), 3);
+    const double share0 = plot->graph(2)->data()->at(0)->value; // energy of harmonic 0 alone
+    // Samples of 0 and 1: the mean square is the mean, so harmonic 0 carries mean^2 / mean.
+    const double mean = (4.0 * (p1 + 1) + 1) / 512;
+    EXPECT_NEAR(share0, 100 * mean, 1e-9);
+}
+
+TEST_F(LabWindowTest, ASynthesisSetsTheLabsHarmonicAndPartialSum) {
+    Choose(2); // "3. Треугольник"
+    PressF2();
+    ShowTab(2);
+    Main()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+    StepHarmonicTo(3);
+    ASSERT_TRUE(WaitUntil([this] { return Lab()->ShownRun().Harmonic == 3; }));
+    QTest::qWait(5);
+    EXPECT_TRUE(Lab()->ShownRun().Synthesised);
+
+    // S_3 with the mean, summed directly, against the red curve of «Остаток».
+    const auto direct = SeriesOracle::DirectSeries(SeriesOracle::Waveform(2, 0));
+    QCustomPlot* plot = LabChild<QCustomPlot>("ResidualPlot");
+    QCPGraph* sum = nullptr;
+    for (int g = 0; g < plot->graphCount(); ++g)
+        if (plot->graph(g)->name() == "S_3") sum = plot->graph(g);
+    ASSERT_NE(sum, nullptr);
+    for (int j : {0, 100, 256, 300, 511})
+        EXPECT_NEAR(
+            sum->data()->at(j)->value,
+            static_cast<double>(SeriesOracle::PartialSum(direct, 3, SeriesOracle::GridX(j))), 1e-12)
+            << "j=" << j;
+
+    // And the curve is really drawn: red pixels in the plot.
+    const QImage picture = plot->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            red += picture.pixel(x, y) == qRgb(255, 0, 0);
+    EXPECT_GT(red, 300);
+}
+
+TEST_F(LabWindowTest, AClosedLabHearsNothingAndCatchesUpWhenOpenedAgain) {
+    Choose(7);
+    RedrawOnEveryChange();
+    PressF2();
+    ShowTab(4);
+    QSignalSpy changes(Lab(), &Fourier::LabWindow::runChanged);
+    UserInput::PressKey(Lab(), Qt::Key_W, Qt::ControlModifier); // «Закрыть»
+    ASSERT_FALSE(Lab()->isVisible());
+    const int p1 = form->TrackBar1->Position();
+    StepTrackBar1(Qt::Key_Left);
+    ASSERT_EQ(form->TrackBar1->Position(), p1 - 1);
+    QTest::qWait(20);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(Lab()->ShownRun().Analysis.Samples[256 + 2 * p1], 1.0); // still the old pulse
+
+    PressF2();
+    EXPECT_EQ(changes.count(), 1); // shown at once, before the first paint
+    EXPECT_EQ(Lab()->ShownRun().Analysis.Samples[256 + 2 * p1], 0.0);
+    ExpectCell(0, 1, 2.0 * (4 * (p1 - 1) + 1) / 512);
+}
+
+TEST_F(LabWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
+    Choose(1);
+    PressF2();
+    ShowTab(4);
+    QTableView* table = LabChild<QTableView>("SpectrumTable");
+    // Rows 1 to 3: a click on the first, a shift-click on the last.
+    table->scrollToTop();
+    const QRect first = table->visualRect(table->model()->index(1, 2));
+    const QRect last = table->visualRect(table->model()->index(3, 2));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, last.center());
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "k\ta_k\tb_k\t|c_k|\tφ_k, рад");
+    const auto direct = SeriesOracle::DirectSeries(SeriesOracle::Waveform(1, 0));
+    for (int k = 1; k <= 3; ++k) {
+        const QStringList cells = lines[k].split('\t');
+        ASSERT_EQ(cells.size(), 5) << lines[k].toStdString();
+        EXPECT_EQ(cells[0], QString::number(k));
+        const Real a = direct.A[k], b = direct.B[k];
+        const double expected[] = {static_cast<double>(a), static_cast<double>(b),
+                                   static_cast<double>(std::hypot(a, b) / 2),
+                                   static_cast<double>(std::atan2(-b, a))};
+        for (int c = 0; c < 4; ++c) {
+            if (cells[c + 1].isEmpty()) {
+                EXPECT_LT(std::abs(expected[2]), 1e-9) << "only an undefined phase is left empty";
+                continue;
+            }
+            EXPECT_NEAR(QLocale().toDouble(cells[c + 1]), expected[c],
+                        1e-10 * (1 + std::abs(expected[c])))
+                << "k=" << k << " column " << c + 1;
+        }
+    }
+}
+
+TEST_F(LabWindowTest, WithNothingSelectedTheWholeTableIsCopied) {
+    Choose(0);
+    PressF2();
+    ShowTab(4);
+    LabChild<QTableView>("SpectrumTable")->clearSelection();
+    UserInput::PressKey(Lab(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 256);
+    EXPECT_TRUE(lines[256].startsWith("255\t"));
+    // "1. Синус" at frequency 8: b_8 = 1, every other line empty, its phase left blank.
+    const int p1 = form->TrackBar1->Position();
+    const QStringList line = lines[1 + p1].split('\t');
+    EXPECT_NEAR(QLocale().toDouble(line[2]), 1.0, 1e-12);
+    EXPECT_EQ(lines[1 + p1 + 1].split('\t')[4], "");
+}
+
+TEST_F(LabWindowTest, OwnSignalReplacesTheMainWindowsUntilTheLabFollowsAgain) {
+    Choose(1);
+    PressF2();
+    ShowTab(4);
+    QSignalSpy changes(Lab(), &Fourier::LabWindow::runChanged);
+    const SeriesOracle::Samples triangle = SeriesOracle::Waveform(2, 0);
+    Lab()->ShowOwnSignal(Fourier::AnalyseSamples(triangle), "Мой треугольник");
+    ASSERT_TRUE(WaitUntil([&] { return changes.count() == 1; }));
+    EXPECT_FALSE(Lab()->FollowsMainWindow());
+    EXPECT_EQ(changes.back().front().value<Fourier::TRunView>().WaveformName, "Мой треугольник");
+    EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("Свой сигнал: Мой треугольник"));
+    const auto direct = SeriesOracle::DirectSeries(triangle);
+    ExpectCell(1, 2, static_cast<double>(direct.B[1]));
+
+    // A synthesis in the main window sets k, but the signal stays the lab's own.
+    Main()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+    StepHarmonicTo(7);
+    ASSERT_TRUE(WaitUntil([this] { return Lab()->ShownRun().Harmonic == 7; }));
+    EXPECT_EQ(Lab()->ShownRun().WaveformName, "Мой треугольник");
+    ExpectCell(1, 2, static_cast<double>(direct.B[1]));
+
+    const int before = changes.count();
+    Lab()->FollowMainWindow();
+    ASSERT_TRUE(WaitUntil([&] { return changes.count() == before + 1; }));
+    EXPECT_EQ(changes.back().front().value<Fourier::TRunView>().WaveformName, "2. Прямоугольник");
+    EXPECT_TRUE(Lab()->FollowsMainWindow());
+    const auto square = SeriesOracle::DirectSeries(SeriesOracle::Waveform(1, 0));
+    ExpectCell(1, 2, static_cast<double>(square.B[1]));
+}
+
+TEST_F(LabWindowTest, AnAddedPaneBecomesATabWithItsShortcutAndHearsOfRuns) {
+    Choose(1);
+    PressF2();
+    auto* pane = new QLabel("свой вид");
+    QString heard;
+    QObject::connect(
+        Lab(), &Fourier::LabWindow::runChanged, pane,
+        [&](const Fourier::TRunView& run) { heard = QString::fromStdString(run.WaveformName); });
+    EXPECT_EQ(Lab()->AddPane(pane, "Звук"), 4);
+    EXPECT_EQ(Lab()->Tabs()->tabText(4), "Звук");
+    ShowTab(5);
+    EXPECT_EQ(Lab()->Tabs()->currentWidget(), pane);
+    Choose(2);
+    ASSERT_TRUE(WaitUntil([&] { return heard == "3. Треугольник"; }));
+}
+
+} // namespace
