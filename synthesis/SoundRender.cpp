@@ -227,4 +227,20 @@ void TSoundRenderer::Render(std::span<float> out) {
     }
 }
 
+std::vector<float> RenderSound(const TAnalysis& analysis, const TSoundChoice& choice,
+                               double seconds, double sampleRate) {
+    TSoundRenderer renderer(sampleRate);
+    renderer.SetSpectrum(analysis);
+    renderer.SetChoice(choice);
+    renderer.Start();
+    std::vector<float> samples(static_cast<std::size_t>(std::lround(seconds * sampleRate)));
+    const std::size_t fade = std::min(
+        samples.size(), static_cast<std::size_t>(std::lround(SoundFadeSeconds * sampleRate)));
+    const std::span<float> all(samples);
+    renderer.Render(all.first(samples.size() - fade));
+    renderer.Stop();
+    renderer.Render(all.last(fade));
+    return samples;
+}
+
 } // namespace Fourier

@@ -120,4 +120,9 @@ class TSoundRenderer {
     long long rendered_ = 0, latestToneStart_ = 0;
 };
 
+// A stretch of the tone as a file holds it: seconds long, fading in at the start and out
+// at the end, at full volume.
+std::vector<float> RenderSound(const TAnalysis& analysis, const TSoundChoice& choice,
+                               double seconds, double sampleRate = SoundRate);
+
 } // namespace Fourier
