@@ -12,6 +12,7 @@ SoundOutput::SoundOutput(QObject* parent) : QObject(parent), worker_(new SoundWo
     connect(worker_, &SoundWorker::playingChanged, this, &SoundOutput::playingChanged);
     connect(worker_, &SoundWorker::failed, this, &SoundOutput::failed);
     connect(worker_, &SoundWorker::latencyMeasured, this, &SoundOutput::latencyMeasured);
+    connect(worker_, &SoundWorker::underrun, this, &SoundOutput::underrun);
     thread_.start();
     QMetaObject::invokeMethod(worker_, &SoundWorker::CheckDevice, Qt::QueuedConnection);
 }

@@ -33,6 +33,8 @@ class SoundOutput : public QObject {
     // Per change heard while playing: seconds from the call to the middle of the crossfade
     // reaching the speaker, as the output reports its playing position.
     void latencyMeasured(double seconds);
+    // The output ran dry (the audio thread was not scheduled in time): a gap was heard.
+    void underrun();
 
   private:
     QThread thread_;

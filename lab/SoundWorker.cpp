@@ -71,6 +71,11 @@ void SoundWorker::NoteChange(Clock::time_point asked) {
 }
 
 void SoundWorker::SetSpectrum(const TAnalysis& analysis, Clock::time_point asked) {
+    // A new spectrum costs its levels (about a millisecond): silent, only the last one counts.
+    if (!renderer_.Sounding()) {
+        silentSpectrum_ = analysis;
+        return;
+    }
     NoteChange(asked);
     renderer_.SetSpectrum(analysis);
 }
@@ -91,15 +96,20 @@ void SoundWorker::Play() {
         emit playingChanged(false);
         return;
     }
+    if (silentSpectrum_) {
+        renderer_.SetSpectrum(*silentSpectrum_);
+        silentSpectrum_.reset();
+    }
     renderer_.Start();
     silentSince_ = -1;
     if (!sink_) {
         sink_ = new QAudioSink(output_, format_, this);
         sink_->setBufferSize(static_cast<qsizetype>(BufferSeconds * SoundRate) *
                              format_.bytesPerFrame());
-        connect(sink_, &QAudioSink::stateChanged, this, [this] {
+        connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
             if (!sink_) return;
             const QAudio::Error error = sink_->error();
+            if (state == QAudio::IdleState && error == QAudio::UnderrunError) emit underrun();
             if (error == QAudio::OpenError || error == QAudio::FatalError ||
                 error == QAudio::IOError) {
                 emit failed(tr("Вывод звука прервался: устройство недоступно."));

@@ -55,6 +55,7 @@ class SoundWorker : public QObject {
     void playingChanged(bool playing);
     void failed(const QString& message);
     void latencyMeasured(double seconds);
+    void underrun();
 
   private:
     void Rendered();
@@ -76,6 +77,7 @@ class SoundWorker : public QObject {
         long long RenderedThen;
     };
     std::optional<TChange> change_;
+    std::optional<TAnalysis> silentSpectrum_; // the latest spectrum that came while silent
 };
 
 } // namespace Fourier
