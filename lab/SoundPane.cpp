@@ -7,6 +7,7 @@
 #include <QAudio>
 #include <QButtonGroup>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -206,6 +207,22 @@ void SoundPane::ShowRun(const TRunView& view) {
 
 void SoundPane::Stop() {
     playAction_->setChecked(false);
+}
+
+// The pane may be put into another window after it is made: watch the one it shows in.
+void SoundPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (watchedWindow_ == window()) return;
+    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = window();
+    watchedWindow_->installEventFilter(this);
+}
+
+bool SoundPane::eventFilter(QObject* watched, QEvent* event) {
+    // A minimised window stays visible; a closed or hidden one does not.
+    if (watched == watchedWindow_ && event->type() == QEvent::Hide && !watchedWindow_->isVisible())
+        Stop();
+    return QWidget::eventFilter(watched, event);
 }
 
 void SoundPane::ChoiceChanged() {

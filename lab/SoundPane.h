@@ -5,6 +5,7 @@
 #include "RunView.h"
 #include "SoundRender.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -28,6 +29,7 @@ class SoundPane : public QWidget {
 
     // Play/Stop, checked while playing, shortcut Space (window-wide): the lab adds it to
     // its window so that Space toggles the sound wherever the lab's focus is.
+    // Closing the pane's window stops the sound; hiding the pane alone (another tab) does not.
     QAction* PlayAction() const { return playAction_; }
     QAction* SaveSoundAction() const { return saveAction_; }
 
@@ -47,6 +49,10 @@ class SoundPane : public QWidget {
 
   signals:
     void soundSaved(const QString& path);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ChoiceChanged();
@@ -70,6 +76,7 @@ class SoundPane : public QWidget {
     QAction* playAction_;
     QAction* saveAction_;
     QFutureWatcher<QString>* saving_;
+    QPointer<QWidget> watchedWindow_; // the window whose closing stops the sound
     QString savingPath_;
 };
 

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -352,6 +353,7 @@ TEST_F(SoundPaneTest, SpaceTogglesPlayingWhereThereIsAnOutput) {
     ASSERT_TRUE(UserInput::ShowAndActivate(&pane));
     WaitForDeviceLine(pane);
     ASSERT_TRUE(pane.PlayAction()->isEnabled());
+    FindAs<QSlider>(&pane, "SoundVolume")->setValue(0); // a desktop running the tests hears nothing
     pane.ShowRun(SquareRun(5));
     FindAs<QRadioButton>(&pane, "SoundSignal")->setFocus();
     UserInput::PressKey(&pane, Qt::Key_Space);
@@ -361,6 +363,25 @@ TEST_F(SoundPaneTest, SpaceTogglesPlayingWhereThereIsAnOutput) {
     EXPECT_TRUE(pane.PlayAction()->isChecked()); // still playing: the output took it
     UserInput::PressKey(&pane, Qt::Key_Space);
     EXPECT_FALSE(pane.PlayAction()->isChecked());
+}
+
+// The sound plays on while the pane is one hidden tab of its window, and stops with the window.
+TEST_F(SoundPaneTest, ClosingTheWindowStopsTheSound) {
+    if (!HasSoundDevice()) GTEST_SKIP() << "no sound output on this machine";
+    QTabWidget window;
+    auto* pane = new SoundPane;
+    window.addTab(pane, "Звук");
+    window.addTab(new QLabel("другой вид"), "Другой");
+    ASSERT_TRUE(UserInput::ShowAndActivate(&window));
+    WaitForDeviceLine(*pane);
+    FindAs<QSlider>(pane, "SoundVolume")->setValue(0);
+    pane->ShowRun(SquareRun(5));
+    pane->PlayAction()->setChecked(true);
+    window.setCurrentIndex(1);
+    QTest::qWait(200);
+    EXPECT_TRUE(pane->PlayAction()->isChecked());
+    window.close();
+    EXPECT_FALSE(pane->PlayAction()->isChecked());
 }
 
 // ----- Keeping pictures and data -----
