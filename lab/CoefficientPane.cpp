@@ -1,6 +1,7 @@
 #include "CoefficientPane.h"
 
 #include "InverseTransform.h"
+#include "PaneParts.h"
 #include "SavedWorkFile.h"
 
 #include <QAction>
@@ -9,7 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QToolButton>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace Fourier {
@@ -17,13 +18,6 @@ namespace {
 
 QString Caption() {
     return QStringLiteral("Сигнал из коэффициентов гармоник 1–32");
-}
-
-QToolButton* ButtonFor(QAction* action) {
-    auto* button = new QToolButton;
-    button->setDefaultAction(action);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
 }
 
 } // namespace
@@ -41,27 +35,19 @@ CoefficientPane::CoefficientPane(QWidget* parent)
     TakeMain = new QAction(QStringLiteral("Из главного окна"), this);
     TakeMain->setEnabled(false);
     auto* zero = new QAction(QStringLiteral("С нуля"), this);
-    auto* open = new QAction(QStringLiteral("Открыть…"), this);
-    auto* save = new QAction(QStringLiteral("Сохранить…"), this);
+    QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
+    QAction* save = SaveAction(this, QStringLiteral("коэффициенты.fourier"),
+                               [this](const QString& path) { SaveFile(path); });
     connect(TakeMain, &QAction::triggered, this, &CoefficientPane::StartFromMainSignal);
     connect(zero, &QAction::triggered, this, &CoefficientPane::StartFromZero);
-    connect(open, &QAction::triggered, this, [this] {
-        const QString path = AskOpenPath(this);
-        if (!path.isEmpty()) OpenFile(path);
-    });
-    connect(save, &QAction::triggered, this, [this] {
-        const QString path = AskSavePath(this, QStringLiteral("коэффициенты.fourier"));
-        if (!path.isEmpty()) SaveFile(path);
-    });
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Вид:")));
-    top->addWidget(ViewBox);
-    top->addWidget(ButtonFor(TakeMain));
-    top->addWidget(ButtonFor(zero));
-    top->addStretch();
-    top->addWidget(ButtonFor(open));
-    top->addWidget(ButtonFor(save));
+    auto* tools = new QToolBar;
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addWidget(new QLabel(QStringLiteral("Вид: ")));
+    tools->addWidget(ViewBox);
+    tools->addActions({TakeMain, zero});
+    tools->addWidget(Spacer());
+    tools->addActions({open, save});
 
     Field->setObjectName("ValueField");
     Field->setRange(-1e6, 1e6);
@@ -78,7 +64,7 @@ CoefficientPane::CoefficientPane(QWidget* parent)
     hint->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(tools);
     layout->addWidget(BarChart, 1);
     layout->addLayout(bottom);
     layout->addWidget(hint);

@@ -2,12 +2,12 @@
 
 #include "DrawingArea.h"
 #include "InverseTransform.h"
+#include "PaneParts.h"
 #include "SavedWorkFile.h"
 
 #include <QAction>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QToolButton>
+#include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -23,13 +23,6 @@ constexpr double Headroom = 1.1; // the view's half range over the largest sampl
 
 QString Caption() {
     return QStringLiteral("Нарисованный сигнал");
-}
-
-QToolButton* ButtonFor(QAction* action) {
-    auto* button = new QToolButton;
-    button->setDefaultAction(action);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
 }
 
 } // namespace
@@ -79,29 +72,21 @@ DrawPane::DrawPane(QWidget* parent)
     auto* clear = new QAction(QStringLiteral("Очистить"), this);
     TakeMain = new QAction(QStringLiteral("Взять из главного окна"), this);
     TakeMain->setEnabled(false);
-    auto* open = new QAction(QStringLiteral("Открыть…"), this);
-    auto* save = new QAction(QStringLiteral("Сохранить…"), this);
+    QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
+    QAction* save = SaveAction(this, QStringLiteral("сигнал.fourier"),
+                               [this](const QString& path) { SaveFile(path); });
     for (QAction* action : {Undo, Redo, clear, TakeMain, open, save}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
     connect(clear, &QAction::triggered, this, &DrawPane::Clear);
     connect(TakeMain, &QAction::triggered, this, &DrawPane::TakeMainSignal);
-    connect(open, &QAction::triggered, this, [this] {
-        const QString path = AskOpenPath(this);
-        if (!path.isEmpty()) OpenFile(path);
-    });
-    connect(save, &QAction::triggered, this, [this] {
-        const QString path = AskSavePath(this, QStringLiteral("сигнал.fourier"));
-        if (!path.isEmpty()) SaveFile(path);
-    });
 
-    auto* buttons = new QHBoxLayout;
-    for (QAction* action : {Undo, Redo, clear, TakeMain})
-        buttons->addWidget(ButtonFor(action));
-    buttons->addStretch();
-    for (QAction* action : {open, save})
-        buttons->addWidget(ButtonFor(action));
+    auto* tools = new QToolBar;
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions({Undo, Redo, clear, TakeMain});
+    tools->addWidget(Spacer());
+    tools->addActions({open, save});
 
     auto* hint = new QLabel(
         QStringLiteral("Рисуйте левой кнопкой мыши: штрих заменяет отсчёты, над которыми проходит. "
@@ -109,7 +94,7 @@ DrawPane::DrawPane(QWidget* parent)
     hint->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(buttons);
+    layout->addWidget(tools);
     layout->addWidget(Surface, 1);
     layout->addWidget(hint);
 

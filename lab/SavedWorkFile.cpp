@@ -1,5 +1,6 @@
 #include "SavedWorkFile.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -53,17 +54,28 @@ void WriteSavedWorkFile(const QString& path, const TSavedWork& work) {
     if (!file.commit()) FailWith(path, file.errorString());
 }
 
-QString AskOpenPath(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть сигнал"), QString(),
-                                        SavedWorkFilter());
+QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open) {
+    auto* action = new QAction(QStringLiteral("Открыть…"), pane);
+    QObject::connect(action, &QAction::triggered, pane, [pane, open = std::move(open)] {
+        const QString path = QFileDialog::getOpenFileName(pane, QStringLiteral("Открыть сигнал"),
+                                                          QString(), SavedWorkFilter());
+        if (!path.isEmpty()) open(path);
+    });
+    return action;
 }
 
-QString AskSavePath(QWidget* parent, const QString& suggestedName) {
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить сигнал"),
-                                                suggestedName, SavedWorkFilter());
-    const QString suffix = SuffixText();
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
-    return path;
+QAction* SaveAction(QWidget* pane, const QString& suggestedName,
+                    std::function<void(const QString& path)> save) {
+    auto* action = new QAction(QStringLiteral("Сохранить…"), pane);
+    QObject::connect(
+        action, &QAction::triggered, pane, [pane, suggestedName, save = std::move(save)] {
+            QString path = QFileDialog::getSaveFileName(pane, QStringLiteral("Сохранить сигнал"),
+                                                        suggestedName, SavedWorkFilter());
+            if (path.isEmpty()) return;
+            if (QFileInfo(path).suffix().isEmpty()) path += SuffixText();
+            save(path);
+        });
+    return action;
 }
 
 } // namespace Fourier

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QAction;
 class QWidget;
 
 namespace Fourier {
@@ -20,8 +23,10 @@ TSavedWork ReadSavedWorkFile(const QString& path);
 // throws TSavedWorkError naming the file and the reason, and the target is left as it was.
 void WriteSavedWorkFile(const QString& path, const TSavedWork& work);
 
-// The file dialogs, with the suffix added when the user typed none. Empty when cancelled.
-QString AskOpenPath(QWidget* parent);
-QString AskSavePath(QWidget* parent, const QString& suggestedName);
+// A pane's «Открыть…» and «Сохранить…»: each asks for a path with the platform's file
+// dialog (the suffix added when the user typed none) and hands it on unless cancelled.
+QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open);
+QAction* SaveAction(QWidget* pane, const QString& suggestedName,
+                    std::function<void(const QString& path)> save);
 
 } // namespace Fourier
