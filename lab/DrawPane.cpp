@@ -65,10 +65,13 @@ DrawPane::DrawPane(QWidget* parent)
     connect(Redo, &QAction::triggered, Stack, &QUndoStack::redo);
     connect(Stack, &QUndoStack::canUndoChanged, Undo, &QAction::setEnabled);
     connect(Stack, &QUndoStack::canRedoChanged, Redo, &QAction::setEnabled);
-    connect(Stack, &QUndoStack::undoTextChanged, Undo,
-            [this](const QString& text) { Undo->setToolTip(QStringLiteral("Отменить ") + text); });
-    connect(Stack, &QUndoStack::redoTextChanged, Redo,
-            [this](const QString& text) { Redo->setToolTip(QStringLiteral("Повторить ") + text); });
+    // The stack also speaks while the pane is being destroyed: only the actions are used.
+    connect(Stack, &QUndoStack::undoTextChanged, Undo, [undo = Undo](const QString& text) {
+        undo->setToolTip(QStringLiteral("Отменить ") + text);
+    });
+    connect(Stack, &QUndoStack::redoTextChanged, Redo, [redo = Redo](const QString& text) {
+        redo->setToolTip(QStringLiteral("Повторить ") + text);
+    });
     auto* clear = new QAction(QStringLiteral("Очистить"), this);
     TakeMain = new QAction(QStringLiteral("Взять из главного окна"), this);
     TakeMain->setEnabled(false);
