@@ -5,6 +5,7 @@
 
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -69,6 +70,22 @@ TEST_F(MaskPaneTest, DigitKeysMuteAndShiftDigitSolos) {
     for (int k = 1; k <= 32; ++k)
         EXPECT_EQ(last.Audible(k), k == 5) << k;
     EXPECT_EQ(sent, 4);
+}
+
+// Digits typed into a field of the same window are the field's, not the mask's.
+TEST_F(MaskPaneTest, DigitsTypedIntoFieldsStayThere) {
+    auto* line = new QLineEdit;
+    auto* number = new QDoubleSpinBox;
+    window.layout()->addWidget(line);
+    window.layout()->addWidget(number);
+    line->setFocus();
+    QTest::keyClicks(line, "x^2");
+    EXPECT_EQ(line->text(), "x^2");
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, "35");
+    EXPECT_EQ(number->value(), 35.0);
+    EXPECT_EQ(sent, 0);
 }
 
 class BuildUpPaneTest : public ::testing::Test {
