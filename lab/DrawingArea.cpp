@@ -51,12 +51,16 @@ QPointF DrawingArea::PixelOf(TPenPoint point) const {
     return Frame().Pixel(point.X, point.Y);
 }
 
-void DrawingArea::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+// The grid and its labels change only with the size and the range; they are drawn once
+// into a picture that every repaint while drawing copies.
+void DrawingArea::PaintBackground() {
+    Background = QPixmap(size() * devicePixelRatio());
+    Background.setDevicePixelRatio(devicePixelRatio());
+    BackgroundHalf = Half;
+    QPainter painter(&Background);
     painter.fillRect(rect(), palette().window());
     const TPlotFrame frame = Frame();
     DrawValueGrid(painter, frame, RoundTicks(-Half, Half));
-
     const QFontMetrics metrics = painter.fontMetrics();
     for (const TTick& tick : PiTicks()) {
         const double x = frame.PixelX(tick.Value);
@@ -67,13 +71,27 @@ void DrawingArea::paintEvent(QPaintEvent*) {
                                  frame.Area.bottom() + metrics.ascent() + 4),
                          tick.Label);
     }
+}
 
+void DrawingArea::paintEvent(QPaintEvent*) {
+    if (Background.deviceIndependentSize().toSize() != size() || BackgroundHalf != Half)
+        PaintBackground();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Background);
+
+    const TPlotFrame frame = Frame();
     QPolygonF curve(SampleCount);
     for (int j = 0; j < SampleCount; ++j)
         curve[j] = frame.Pixel(GridX(j), Samples[j]);
     painter.setClipRect(frame.Area);
     painter.setPen(QPen(QColor(200, 0, 0), 2));
     painter.drawPolyline(curve);
+}
+
+void DrawingArea::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        Background = QPixmap();
+    QWidget::changeEvent(event);
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent* event) {

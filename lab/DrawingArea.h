@@ -6,6 +6,7 @@
 #include "PlotFrame.h"
 #include "Stroke.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace Fourier {
@@ -37,12 +38,17 @@ class DrawingArea : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void PaintBackground();
+
     TSamples Samples{};
+    QPixmap Background;
+    double BackgroundHalf = 0.0;
     double Half = 1.5;
     bool PenDown = false;
 };
