@@ -1,6 +1,7 @@
 #include "CoefficientView.h"
 
 #include "CoefficientIntegral.h"
+#include "LivePlot.h"
 #include "Plotting.h"
 
 #include <QVBoxLayout>
@@ -16,13 +17,15 @@ const QColor integralColour(200, 0, 0);
 
 CoefficientView::CoefficientView(QWidget* parent) : LabView(parent) {
     auto* layout = new QVBoxLayout(this);
-    caption_ = Plotting::CaptionLabel({});
-    layout->addWidget(caption_);
-    numbers_ = new QLabel;
-    layout->addWidget(numbers_);
-    plot_ = new QCustomPlot;
-    plot_->setObjectName(QStringLiteral("CoefficientPlot"));
+    layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
+        "Откуда берётся столбик k главного окна: подынтегральная функция f(x)·cos kx (или sin kx, "
+        "как у последней гармоники главного окна; штрихи, левая ось) и накопленный интеграл "
+        "(1/π)∫<sub>−π</sub><sup>x</sup> f(t)·cos kt dt (правая ось). В x = π он равен "
+        "коэффициенту a<sub>k</sub> (b<sub>k</sub>), а столбик равен √512/2·a<sub>k</sub> ≈ "
+        "11,31·a<sub>k</sub>.")));
+    plot_ = new LivePlot(QStringLiteral("CoefficientPlot"));
     layout->addWidget(plot_, 1);
+    numbers_ = plot_->AddNumbersLine(QStringLiteral("CoefficientNumbers"));
 
     std::array<double, SampleCount> keys;
     for (int j = 0; j < SampleCount; ++j)
@@ -43,9 +46,9 @@ CoefficientView::CoefficientView(QWidget* parent) : LabView(parent) {
         axis->setBasePen(QPen(colour));
     }
     integrand_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, integrandColour, {});
-    integrand_->setBrush(QColor(0, 130, 60, 50)); // the area under it is the integral
+    integrandArea_ = Plotting::AddStems(plot_->xAxis, plot_->yAxis, keys,
+                                        QColor(0, 130, 60, 70)); // its area is the integral
     running_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis2, ends, integralColour, {});
-    running_->setPen(QPen(integralColour, 2));
     endLevel_ = new QCPItemStraightLine(plot_);
     endLevel_->setPen(QPen(integralColour, 1, Qt::DashLine));
     for (QCPItemPosition* end : {endLevel_->point1, endLevel_->point2})
@@ -58,35 +61,34 @@ void CoefficientView::ShowRun(const TRunView& run) {
     const bool sine = run.LastHarmonic == TLastHarmonic::Sine;
     const QString wave = sine ? QStringLiteral("sin") : QStringLiteral("cos");
     const QString name =
-        (sine ? QStringLiteral("b") : QStringLiteral("a")) + QStringLiteral("<sub>%1</sub>").arg(k);
+        (sine ? QStringLiteral("b") : QStringLiteral("a")) + Plotting::Subscript(k);
     const TCoefficientIntegral integral = CoefficientIntegral(run.Analysis.Samples, k, sine);
-
-    caption_->setText(
-        QStringLiteral(
-            "Откуда берётся столбик %1 главного окна: f(x)·%2 %1x (заливка, левая ось) и "
-            "накопленный интеграл (1/π)∫<sub>−π</sub><sup>x</sup> f(t)·%2 %1t dt "
-            "(правая ось); в x = π он равен %3, а столбик равен √512/2·%3 ≈ 11,31·%3.")
-            .arg(k)
-            .arg(wave, name));
     const double bar = sine ? run.Analysis.Im[k] : run.Analysis.Re[k];
-    numbers_->setText(QStringLiteral("%1 = %2 (конец интеграла); столбик %3 = %4 = √512/2 · %5%6")
+    numbers_->setText(QStringLiteral("%1 = %2 (конец интеграла);  столбик %3 = %4 = √512/2 · %5%6")
                           .arg(name, Plotting::Number(integral.Coefficient(), 8))
                           .arg(k)
                           .arg(Plotting::Number(bar, 8),
                                Plotting::Number(bar / CoefficientScale(), 8),
                                run.LastHarmonic == TLastHarmonic::None
-                                   ? QStringLiteral(" (в главном окне «Не рисовать»: показан cos)")
+                                   ? QStringLiteral("  (в главном окне «Не рисовать»: показан cos)")
                                    : QString()));
 
     Plotting::SetValues(integrand_, integral.Integrand);
+    Plotting::SetValues(integrandArea_, integral.Integrand);
     Plotting::SetValues(running_, integral.Running);
-    integrand_->setName(QStringLiteral("f(x)·%1 %2x").arg(wave).arg(k));
-    running_->setName(QStringLiteral("(1/π)∫ f·%1 %2t dt").arg(wave).arg(k));
+    const QString integrandName = QStringLiteral("f(x)·%1 %2x").arg(wave).arg(k);
+    if (integrandName != integrand_->name()) {
+        integrand_->setName(integrandName);
+        running_->setName(QStringLiteral("(1/π)∫ f·%1 %2t dt").arg(wave).arg(k));
+        plot_->RedrawAll(); // the legend is laid out anew
+    }
     endLevel_->point1->setCoords(-std::numbers::pi, integral.Coefficient());
     endLevel_->point2->setCoords(std::numbers::pi, integral.Coefficient());
-    plot_->yAxis->setRange(Plotting::PaddedRange({integral.Integrand}));
-    plot_->yAxis2->setRange(Plotting::PaddedRange({integral.Running}));
-    plot_->replot();
+    const auto [low, high] = Plotting::Extent({integral.Integrand});
+    plot_->FitRange(plot_->yAxis, low, high);
+    const auto [first, last] = Plotting::Extent({integral.Running});
+    plot_->FitRange(plot_->yAxis2, first, last);
+    plot_->Refresh();
 }
 
 } // namespace Fourier

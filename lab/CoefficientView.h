@@ -3,12 +3,13 @@
 // sin kx, as the main window's last harmonic) and its running integral, ending at a_k (b_k).
 #include "LabView.h"
 
-class QCustomPlot;
 class QCPGraph;
 class QCPItemStraightLine;
-class QLabel;
+class QCPTextElement;
 
 namespace Fourier {
+
+class LivePlot;
 
 class CoefficientView : public LabView {
   public:
@@ -16,10 +17,10 @@ class CoefficientView : public LabView {
     void ShowRun(const TRunView& run) override;
 
   private:
-    QLabel* caption_;
-    QLabel* numbers_;
-    QCustomPlot* plot_;
+    LivePlot* plot_;
+    QCPTextElement* numbers_;
     QCPGraph* integrand_;
+    QCPGraph* integrandArea_;
     QCPGraph* running_;
     QCPItemStraightLine* endLevel_;
 };

@@ -1,6 +1,7 @@
 #include "ConvergenceView.h"
 
 #include "Convergence.h"
+#include "LivePlot.h"
 #include "Plotting.h"
 
 #include <QVBoxLayout>
@@ -31,18 +32,15 @@ ConvergenceView::ConvergenceView(QWidget* parent) : LabView(parent) {
                        "непрерывного ряда 8,95 %). Коэффициенты взяты из 512 отсчётов, а не из "
                        "непрерывного сигнала "
                        "(наложение частот), поэтому к k = 255 выброс растёт.")));
-    numbers_ = new QLabel;
-    numbers_->setObjectName(QStringLiteral("ConvergenceNumbers"));
-    layout->addWidget(numbers_);
-    plot_ = new QCustomPlot;
-    plot_->setObjectName(QStringLiteral("ConvergencePlot"));
+    plot_ = new LivePlot(QStringLiteral("ConvergencePlot"));
     layout->addWidget(plot_, 1);
 
     plot_->plotLayout()->clear();
+    numbers_ = plot_->AddNumbersLine(QStringLiteral("ConvergenceNumbers"));
     auto* margins = new QCPMarginGroup(plot_);
-    error_ = AddPanel(0, QStringLiteral("СКО f − S_k"), 0, QColor(0, 90, 200));
-    share_ = AddPanel(1, QStringLiteral("энергия 0…k, %"), 0, QColor(0, 130, 60));
-    overshoot_ = AddPanel(2, QStringLiteral("выброс, % скачка"), 1, QColor(200, 0, 0));
+    error_ = AddPanel(1, QStringLiteral("СКО f − S_k"), 0, QColor(0, 90, 200));
+    share_ = AddPanel(2, QStringLiteral("энергия 0…k, %"), 0, QColor(0, 130, 60));
+    overshoot_ = AddPanel(3, QStringLiteral("выброс, % скачка"), 1, QColor(200, 0, 0));
     for (const TPanel* panel : {&error_, &share_, &overshoot_})
         panel->Rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
     overshoot_.Rect->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("k (номер гармоники)"));
@@ -94,7 +92,11 @@ ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueL
 }
 
 void ConvergenceView::ShowRun(const TRunView& run) {
-    const TConvergence convergence = MeasureConvergence(run.Analysis);
+    if (!convergence_ || run.Analysis.Samples != measuredSamples_) {
+        convergence_ = MeasureConvergence(run.Analysis);
+        measuredSamples_ = run.Analysis.Samples;
+    }
+    const TConvergence& convergence = *convergence_;
     const int k = LabHarmonic(run);
 
     // The log axis cannot show an error of exactly 0; such points are left out.
@@ -107,7 +109,10 @@ void ConvergenceView::ShowRun(const TRunView& run) {
     }
     Plotting::SetValues(error_.Curve, error);
     QCPAxis* errorAxis = error_.Rect->axis(QCPAxis::atLeft);
-    errorAxis->setRange(largest > 0 ? QCPRange(smallest / 3, largest * 3) : QCPRange(1e-3, 1));
+    if (largest > 0)
+        plot_->FitRange(errorAxis, smallest, largest);
+    else
+        plot_->SetRange(errorAxis, QCPRange(1e-3, 1));
 
     Plotting::SetValues(share_.Curve,
                         std::span(convergence.EnergyShare).first(HighestHarmonic + 1));
@@ -115,9 +120,13 @@ void ConvergenceView::ShowRun(const TRunView& run) {
     const std::span<const double> overshoot = std::span(convergence.OvershootPercent).subspan(1);
     Plotting::SetValues(overshoot_.Curve, overshoot);
     const double gibbs[] = {gibbsPercent};
-    overshoot_.Rect->axis(QCPAxis::atLeft)
-        ->setRange(convergence.HasJump ? Plotting::PaddedRange({overshoot, gibbs})
-                                       : QCPRange(0, 15));
+    QCPAxis* overshootAxis = overshoot_.Rect->axis(QCPAxis::atLeft);
+    if (convergence.HasJump) {
+        const auto [low, high] = Plotting::Extent({overshoot, gibbs});
+        plot_->FitRange(overshootAxis, low, high);
+    } else {
+        plot_->SetRange(overshootAxis, QCPRange(0, 15));
+    }
     noJump_->setVisible(!convergence.HasJump);
 
     const double current[][1] = {
@@ -129,17 +138,17 @@ void ConvergenceView::ShowRun(const TRunView& run) {
         Plotting::MoveKeyMarker(panel->Marker, k);
     }
 
+    const QString sum = QStringLiteral("S") + Plotting::Subscript(k);
     numbers_->setText(
-        QStringLiteral("k = %1: СКО f − S<sub>%1</sub> = %2;  энергия гармоник 0…%1: %3 %;  "
-                       "выброс S<sub>%1</sub>: %4")
+        QStringLiteral("k = %1:  СКО f − %2 = %3;  энергия гармоник 0…%1: %4 %;  выброс %2: %5")
             .arg(k)
-            .arg(Plotting::Number(convergence.RmsError[k]),
-                 Plotting::Number(convergence.EnergyShare[k], 8),
-                 std::isnan(convergence.OvershootPercent[k])
-                     ? QStringLiteral("— (нет скачка)")
-                     : Plotting::Number(convergence.OvershootPercent[k], 4) +
-                           QStringLiteral(" % скачка")));
-    plot_->replot();
+            .arg(sum, Plotting::Number(convergence.RmsError[k]),
+                 Plotting::Number(convergence.EnergyShare[k], 6),
+                 !convergence.HasJump ? QStringLiteral("— (нет скачка)")
+                 : k == 0             ? QStringLiteral("— (S₀ — среднее)")
+                                      : Plotting::Number(convergence.OvershootPercent[k], 4) +
+                                QStringLiteral(" % скачка")));
+    plot_->Refresh();
 }
 
 } // namespace Fourier

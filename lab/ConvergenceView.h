@@ -1,16 +1,20 @@
 #pragma once
 // «Сходимость»: for k = 0..255 the RMS error of S_k, the share of the energy in harmonics
 // 0..k and, for a signal with jumps, the overshoot of S_k at the jump; the current k marked.
+#include "Convergence.h"
 #include "LabView.h"
 
-class QCustomPlot;
+#include <optional>
+
 class QCPAxisRect;
 class QCPGraph;
 class QCPItemStraightLine;
 class QCPItemText;
-class QLabel;
+class QCPTextElement;
 
 namespace Fourier {
+
+class LivePlot;
 
 class ConvergenceView : public LabView {
   public:
@@ -26,10 +30,13 @@ class ConvergenceView : public LabView {
     };
     TPanel AddPanel(int row, const QString& valueLabel, int firstKey, const QColor& colour);
 
-    QLabel* numbers_;
-    QCustomPlot* plot_;
+    LivePlot* plot_;
+    QCPTextElement* numbers_;
     TPanel error_, share_, overshoot_;
     QCPItemText* noJump_;
+    // The table of the last signal: a synthesis changes only k, not the signal.
+    TSamples measuredSamples_{};
+    std::optional<TConvergence> convergence_;
 };
 
 } // namespace Fourier

@@ -15,9 +15,18 @@ QCPGraph* AddCurve(QCPAxis* keyAxis, QCPAxis* valueAxis, std::span<const double>
     for (std::size_t i = 0; i < keys.size(); ++i)
         points[i] = QCPGraphData(keys[i], 0.0);
     graph->data()->set(points, true);
-    graph->setPen(QPen(colour, 1.5));
+    graph->setPen(QPen(colour, 1));
     graph->setName(name);
     return graph;
+}
+
+QCPGraph* AddStems(QCPAxis* keyAxis, QCPAxis* valueAxis, std::span<const double> keys,
+                   const QColor& colour) {
+    QCPGraph* stems = AddCurve(keyAxis, valueAxis, keys, colour, {});
+    stems->setLineStyle(QCPGraph::lsImpulse);
+    stems->setAntialiased(false);
+    stems->removeFromLegend();
+    return stems;
 }
 
 void SetValues(QCPGraph* graph, std::span<const double> values) {
@@ -54,16 +63,17 @@ void MoveKeyMarker(QCPItemStraightLine* marker, double key) {
     marker->point2->setCoords(key, 1);
 }
 
-QCPRange PaddedRange(std::initializer_list<std::span<const double>> curves) {
+std::pair<double, double> Extent(std::initializer_list<std::span<const double>> curves) {
     double low = 0, high = 0;
+    bool first = true;
     for (std::span<const double> curve : curves)
         for (double v : curve)
             if (std::isfinite(v)) {
-                low = std::min(low, v);
-                high = std::max(high, v);
+                low = first ? v : std::min(low, v);
+                high = first ? v : std::max(high, v);
+                first = false;
             }
-    const double room = std::max(0.05 * (high - low), 1e-9);
-    return QCPRange(low - room, high + room);
+    return {low, high};
 }
 
 QLabel* CaptionLabel(const QString& text) {
@@ -71,6 +81,13 @@ QLabel* CaptionLabel(const QString& text) {
     label->setWordWrap(true);
     label->setObjectName(QStringLiteral("Caption"));
     return label;
+}
+
+QString Subscript(int n) {
+    QString digits = QString::number(n);
+    for (QChar& c : digits)
+        if (c.isDigit()) c = QChar(0x2080 + c.digitValue());
+    return digits;
 }
 
 QString Number(double value, int digits) {

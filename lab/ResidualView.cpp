@@ -1,6 +1,7 @@
 #include "ResidualView.h"
 
 #include "HarmonicSum.h"
+#include "LivePlot.h"
 #include "Plotting.h"
 
 #include <QVBoxLayout>
@@ -14,11 +15,9 @@ ResidualView::ResidualView(QWidget* parent) : LabView(parent) {
         "Сигнал f (точки), частичная сумма S<sub>k</sub> = a<sub>0</sub>/2 + Σ<sub>i=1..k</sub>"
         "(a<sub>i</sub> cos ix + b<sub>i</sub> sin ix) и остаток f − S<sub>k</sub> (заливка); "
         "k — из главного окна, которое рисует √512/2·(S<sub>k</sub> − a<sub>0</sub>/2).")));
-    numbers_ = new QLabel;
-    layout->addWidget(numbers_);
-    plot_ = new QCustomPlot;
-    plot_->setObjectName(QStringLiteral("ResidualPlot"));
+    plot_ = new LivePlot(QStringLiteral("ResidualPlot"));
     layout->addWidget(plot_, 1);
+    numbers_ = plot_->AddNumbersLine(QStringLiteral("ResidualNumbers"));
 
     std::array<double, SampleCount> keys;
     for (int j = 0; j < SampleCount; ++j)
@@ -29,10 +28,11 @@ ResidualView::ResidualView(QWidget* parent) : LabView(parent) {
     signal_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::black,
                                  QStringLiteral("f (отсчёты)"));
     signal_->setLineStyle(QCPGraph::lsNone);
-    signal_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 3));
+    signal_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, Qt::black, Qt::black, 2));
+    signal_->setAntialiasedScatters(false);
     residual_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, QColor(0, 90, 200),
                                    QStringLiteral("f − S_k"));
-    residual_->setBrush(QColor(0, 90, 200, 60)); // filled down to zero: the area still missing
+    residualArea_ = Plotting::AddStems(plot_->xAxis, plot_->yAxis, keys, QColor(0, 90, 200, 70));
     sum_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::red, QStringLiteral("S_k"));
     plot_->legend->setVisible(true);
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
@@ -55,12 +55,14 @@ void ResidualView::ShowRun(const TRunView& run) {
     Plotting::SetValues(signal_, analysis.Samples);
     Plotting::SetValues(sum_, sum);
     Plotting::SetValues(residual_, residual);
-    sum_->setName(QStringLiteral("S_%1").arg(k));
-    plot_->yAxis->setRange(Plotting::PaddedRange({analysis.Samples, sum, residual}));
-    numbers_->setText(QStringLiteral("k = %1; СКО остатка по 512 отсчётам: %2")
+    Plotting::SetValues(residualArea_, residual);
+    const auto [low, high] = Plotting::Extent({analysis.Samples, sum, residual});
+    plot_->FitRange(plot_->yAxis, low, high);
+    numbers_->setText(QStringLiteral("k = %1;  СКО остатка f − S%2 по 512 отсчётам: %3")
                           .arg(k)
+                          .arg(Plotting::Subscript(k))
                           .arg(Plotting::Number(std::sqrt(squares / SampleCount))));
-    plot_->replot();
+    plot_->Refresh();
 }
 
 } // namespace Fourier

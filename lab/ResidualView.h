@@ -2,11 +2,12 @@
 // «Остаток»: the signal, its partial sum S_k and what is still missing, f - S_k.
 #include "LabView.h"
 
-class QCustomPlot;
 class QCPGraph;
-class QLabel;
+class QCPTextElement;
 
 namespace Fourier {
+
+class LivePlot;
 
 class ResidualView : public LabView {
   public:
@@ -14,11 +15,12 @@ class ResidualView : public LabView {
     void ShowRun(const TRunView& run) override;
 
   private:
-    QLabel* numbers_;
-    QCustomPlot* plot_;
+    LivePlot* plot_;
+    QCPTextElement* numbers_;
     QCPGraph* signal_;
     QCPGraph* sum_;
     QCPGraph* residual_;
+    QCPGraph* residualArea_;
 };
 
 } // namespace Fourier

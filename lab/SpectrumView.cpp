@@ -1,5 +1,7 @@
 #include "SpectrumView.h"
 
+#include "LivePlot.h"
+#include "NumberDelegate.h"
 #include "Plotting.h"
 #include "SpectrumTableModel.h"
 
@@ -40,7 +42,7 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
     addAction(decibels_);
     connect(decibels_, &QAction::toggled, this, [this] {
         ShowMagnitudes();
-        plot_->replot();
+        plot_->Refresh();
     });
     auto* decibelBox = new QCheckBox(decibels_->text() + QStringLiteral(" (Ctrl+D)"));
     decibelBox->setObjectName(QStringLiteral("DecibelBox"));
@@ -50,8 +52,7 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
 
     auto* splitter = new QSplitter;
     layout->addWidget(splitter, 1);
-    plot_ = new QCustomPlot;
-    plot_->setObjectName(QStringLiteral("SpectrumPlot"));
+    plot_ = new LivePlot(QStringLiteral("SpectrumPlot"));
     splitter->addWidget(plot_);
     plot_->plotLayout()->clear();
     auto* margins = new QCPMarginGroup(plot_);
@@ -67,21 +68,20 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
 
     std::array<double, HighestHarmonic + 1> keys;
     std::iota(keys.begin(), keys.end(), 0.0);
+    // Stems rising from the bottom of the visible axis, in dB as well: impulses always start
+    // at zero, so they are drawn against the hidden right axis, which counts from that bottom.
     magnitude_ =
-        new QCPBars(magnitudeRect_->axis(QCPAxis::atBottom), magnitudeRect_->axis(QCPAxis::atLeft));
-    magnitude_->setWidth(0.8);
-    magnitude_->setPen(QPen(QColor(0, 90, 200)));
-    magnitude_->setBrush(QColor(0, 90, 200));
-    QVector<QCPBarsData> bars(HighestHarmonic + 1);
-    for (int k = 0; k <= HighestHarmonic; ++k)
-        bars[k] = QCPBarsData(k, 0);
-    magnitude_->data()->set(bars, true);
+        Plotting::AddStems(magnitudeRect_->axis(QCPAxis::atBottom),
+                           magnitudeRect_->axis(QCPAxis::atRight), keys, QColor(0, 90, 200));
 
     QCPAxis* phaseAxis = phaseRect_->axis(QCPAxis::atLeft);
     phase_ = Plotting::AddCurve(phaseRect_->axis(QCPAxis::atBottom), phaseAxis, keys,
                                 QColor(0, 130, 60), {});
     phase_->setLineStyle(QCPGraph::lsNone);
-    phase_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 4));
+    phase_->setScatterStyle(
+        QCPScatterStyle(QCPScatterStyle::ssSquare, QColor(0, 130, 60), QColor(0, 130, 60), 3));
+    phase_->setAntialiasedScatters(
+        false); // 256 smooth discs would cost more than the rest of the plot
     phaseAxis->setLabel(QStringLiteral("φ_k, рад"));
     Plotting::UseRadianTicks(phaseAxis);
     phaseAxis->setRange(-std::numbers::pi * 1.1, std::numbers::pi * 1.1);
@@ -92,10 +92,20 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("SpectrumTable"));
     table_->setModel(model_);
+    table_->setItemDelegate(new NumberDelegate(table_));
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths for the longest numbers, set once: sizing to the contents would measure all the
+    // cells again after every run.
+    const QFontMetrics metrics = table_->fontMetrics();
+    constexpr int padding = 12;
+    table_->setColumnWidth(SpectrumTableModel::colHarmonic,
+                           metrics.horizontalAdvance(QStringLiteral("255")) + padding);
+    for (int column = SpectrumTableModel::colCosine; column < SpectrumTableModel::ColumnCount;
+         ++column)
+        table_->setColumnWidth(column,
+                               metrics.horizontalAdvance(QStringLiteral("-8.88888e-88")) + padding);
     table_->horizontalHeader()->setStretchLastSection(true);
     splitter->addWidget(table_);
     splitter->setStretchFactor(0, 3);
@@ -120,7 +130,7 @@ void SpectrumView::ShowRun(const TRunView& run) {
     const int k = LabHarmonic(run);
     Plotting::MoveKeyMarker(magnitudeMarker_, k);
     Plotting::MoveKeyMarker(phaseMarker_, k);
-    plot_->replot();
+    plot_->Refresh();
 }
 
 void SpectrumView::ShowMagnitudes() {
@@ -128,23 +138,27 @@ void SpectrumView::ShowMagnitudes() {
     double largest = 0;
     for (const TSpectrumLine& line : lines_)
         largest = std::max(largest, line.Magnitude);
-    auto bar = magnitude_->data()->begin();
-    for (const TSpectrumLine& line : lines_) {
-        (bar++)->value =
-            !decibels
-                ? line.Magnitude
-                : std::max(decibelFloor,
-                           largest > 0 ? 20 * std::log10(line.Magnitude / largest) : decibelFloor);
-    }
     QCPAxis* axis = magnitudeRect_->axis(QCPAxis::atLeft);
-    if (decibels) {
-        magnitude_->setBaseValue(decibelFloor);
-        axis->setLabel(QStringLiteral("|c_k|, дБ от наибольшего"));
-        axis->setRange(decibelFloor, 10);
-    } else {
-        magnitude_->setBaseValue(0);
-        axis->setLabel(QStringLiteral("|c_k|, в единицах сигнала"));
-        axis->setRange(0, largest > 0 ? largest * 1.08 : 1);
+    const QString label = decibels ? QStringLiteral("|c_k|, дБ от наибольшего")
+                                   : QStringLiteral("|c_k|, в единицах сигнала");
+    if (axis->label() != label) {
+        axis->setLabel(label);
+        plot_->RedrawAll();
+    }
+    if (decibels)
+        plot_->SetRange(axis, QCPRange(decibelFloor, 10));
+    else
+        plot_->FitRange(axis, 0, largest);
+    // In dB the stems rise from the bottom of the axis, not from 0 dB: they are drawn
+    // against the hidden right axis, shifted so that its 0 is that bottom.
+    const double offset = decibels ? axis->range().lower : 0;
+    magnitudeRect_->axis(QCPAxis::atRight)
+        ->setRange(axis->range().lower - offset, axis->range().upper - offset);
+    auto stem = magnitude_->data()->begin();
+    for (const TSpectrumLine& line : lines_) {
+        const double decibel =
+            largest > 0 ? 20 * std::log10(line.Magnitude / largest) : decibelFloor;
+        (stem++)->value = (decibels ? std::max(decibelFloor, decibel) : line.Magnitude) - offset;
     }
 }
 

@@ -5,14 +5,14 @@
 #include "SpectrumLines.h"
 
 class QAction;
-class QCustomPlot;
 class QCPAxisRect;
-class QCPBars;
 class QCPGraph;
 class QCPItemStraightLine;
 class QTableView;
 
 namespace Fourier {
+
+class LivePlot;
 
 class SpectrumTableModel;
 
@@ -33,10 +33,10 @@ class SpectrumView : public LabView {
 
     QAction* decibels_;
     QAction* copy_;
-    QCustomPlot* plot_;
+    LivePlot* plot_;
     QCPAxisRect* magnitudeRect_;
     QCPAxisRect* phaseRect_;
-    QCPBars* magnitude_;
+    QCPGraph* magnitude_;
     QCPGraph* phase_;
     QCPItemStraightLine* magnitudeMarker_;
     QCPItemStraightLine* phaseMarker_;
