@@ -1,6 +1,7 @@
 // The synthesis curves against the Fourier series of the square, triangle and pulse waves:
 // coefficients from their closed forms, partial sums at chosen points written out by hand.
 #include "HarmonicSum.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ TEST_P(PartialSumSeries, MatchesTheSeriesWrittenOut) {
     EXPECT_NEAR(values[row.j], row.value * scale, 1e-12 * scale);
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, PartialSumSeries, ::testing::ValuesIn(kSums));
+INSTANTIATE_TEST_SUITE_P(Waves, PartialSumSeries, ::testing::ValuesIn(kSums), RowName<SumRow>);
 
 struct HarmonicRow {
     const char* name;
@@ -137,7 +138,8 @@ TEST_P(SingleHarmonicSeries, IsThatTermOfTheSeries) {
     EXPECT_NEAR(values[row.j], row.value * scale, 1e-12 * scale);
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, SingleHarmonicSeries, ::testing::ValuesIn(kHarmonics));
+INSTANTIATE_TEST_SUITE_P(Waves, SingleHarmonicSeries, ::testing::ValuesIn(kHarmonics),
+                         RowName<HarmonicRow>);
 
 // Over the whole grid the square wave's partial sums keep its sign on each side of 0 away
 // from the jumps, and k = 0 or beyond 255 sums nothing.

@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 #include "NumberText.h"
 #include "Rounding.h"
+#include "RowName.h"
 
 #include <QRadioButton>
 #include <cmath>
@@ -135,7 +136,7 @@ TEST_P(SynthesisSums, RedStemsReachTheSeriesValue) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, SynthesisSums, ::testing::ValuesIn(kSums));
+INSTANTIATE_TEST_SUITE_P(Waves, SynthesisSums, ::testing::ValuesIn(kSums), RowName<SumRow>);
 
 struct LineRow {
     const char* name;
@@ -181,6 +182,6 @@ TEST_P(SynthesisLines, YellowLineIsTheHarmonicOfTheSeries) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, SynthesisLines, ::testing::ValuesIn(kLines));
+INSTANTIATE_TEST_SUITE_P(Waves, SynthesisLines, ::testing::ValuesIn(kLines), RowName<LineRow>);
 
 } // namespace
