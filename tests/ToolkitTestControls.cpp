@@ -320,9 +320,11 @@ TEST(Label, ClippedAtItsNeighbourInsteadOfRunningIntoIt) {
     group->SetWidth(100);
     group->SetAlign(TAlign::alRight); // its left edge is at 199 inside the bevel
     const std::string wide = "Отношение амплитуд Отношение амплитуд";
-    const int wideWidth = QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromStdString(wide));
+    const int wideWidth =
+        QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromStdString(wide));
     ASSERT_GT(wideWidth, 199 - 24);
-    for (TLabel* label : {left, right, below}) label->SetCaption(wide);
+    for (TLabel* label : {left, right, below})
+        label->SetCaption(wide);
     EXPECT_EQ(left->Width(), 136 - 24) << "stops where the next label begins";
     EXPECT_EQ(right->Width(), 199 - 136) << "stops at the aligned panel";
     EXPECT_EQ(below->Width(), 199 - 56) << "the label above shares none of its rows";
@@ -334,7 +336,8 @@ TEST(Label, ClippedAtItsNeighbourInsteadOfRunningIntoIt) {
     group->SetVisible(false);
     EXPECT_EQ(left->Width(), std::min(wideWidth, 299 - 24)) << "up to the parent's bevel";
     left->SetCaption("Частота");
-    EXPECT_EQ(left->Width(), QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromUtf8("Частота")));
+    EXPECT_EQ(left->Width(),
+              QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromUtf8("Частота")));
 }
 
 TEST(GroupBox, FrameRunsThroughTheMiddleOfTheCaption) {
@@ -355,9 +358,11 @@ TEST(GroupBox, FrameRunsThroughTheMiddleOfTheCaption) {
     EXPECT_EQ(picture.pixel(120, 98), dark);
     EXPECT_EQ(picture.pixel(120, 99), light);
     // The caption interrupts the top line 8 pixels in.
-    const int captionWidth = group->Widget()->fontMetrics().horizontalAdvance(QString::fromUtf8("Синтез"));
+    const int captionWidth =
+        group->Widget()->fontMetrics().horizontalAdvance(QString::fromUtf8("Синтез"));
     int lineUnderCaption = 0;
-    for (int x = 8; x < 8 + captionWidth; ++x) lineUnderCaption += picture.pixel(x, middle) == dark;
+    for (int x = 8; x < 8 + captionWidth; ++x)
+        lineUnderCaption += picture.pixel(x, middle) == dark;
     EXPECT_EQ(lineUnderCaption, 0);
     EXPECT_EQ(picture.pixel(4, middle), dark);
 }

@@ -148,7 +148,8 @@ int TControl::RoomRightOf(const TControl* child) const {
     int right = ClientRect().Right;
     for (const TControl* c : children_) {
         if (c == child || !c->visible_ || c->left_ <= child->left_) continue;
-        const bool sharesRows = c->top_ < child->top_ + child->height_ && child->top_ < c->top_ + c->height_;
+        const bool sharesRows =
+            c->top_ < child->top_ + child->height_ && child->top_ < c->top_ + c->height_;
         if (sharesRows) right = std::min(right, c->left_);
     }
     return std::max(right - child->left_, 0);
