@@ -36,7 +36,8 @@ long RunProbe(const char* which) {
     close(out[1]);
     std::string text;
     char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
     close(out[0]);
     if (spawned != 0) return -1;
     int status = 0;
@@ -64,9 +65,18 @@ void Startup(benchmark::State& state, const char* which) {
     }
     state.counters["peak_rss_kb"] = f.peakKb / f.runs;
 }
-BENCHMARK_CAPTURE(Startup, bare, "bare")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Startup, label, "label")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Startup, fourier, "fourier")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, bare, "bare")
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, label, "label")
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startup, fourier, "fourier")
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -17,7 +17,7 @@
 namespace {
 
 class FirstPaint : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
@@ -26,7 +26,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     bool seen_ = false;
 };
 

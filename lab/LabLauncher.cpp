@@ -78,7 +78,8 @@ class LabLauncher : public QObject {
                     if (run.WaveformIndex < 0) return std::nullopt;
                     return run.Analysis;
                 });
-            for (QAction* action : keeping->Actions()) AddPictureAction(picture, action);
+            for (QAction* action : keeping->Actions())
+                AddPictureAction(picture, action);
             auto* help = new QAction(QStringLiteral("Справка"), picture);
             help->setShortcut(QKeySequence(Qt::Key_F1));
             help->setShortcutContext(Qt::WidgetShortcut); // F1 itself is the window's

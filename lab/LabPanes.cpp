@@ -72,11 +72,10 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
     lab.AddPane(controls, QStringLiteral("Гармоники"));
     lab.addActions(mask->KeyActions()); // digits mute, Shift+digits solo, on every tab
     QObject::connect(mask, &HarmonicMaskPane::maskChanged, &lab, &LabWindow::SetHarmonicMask);
-    QObject::connect(buildUp, &BuildUpPane::harmonicChanged, &lab,
-                     [&lab, harmonicToMain](int k) {
-                         lab.ShowHarmonic(k);
-                         if (lab.FollowsMainWindow() && harmonicToMain) harmonicToMain(k);
-                     });
+    QObject::connect(buildUp, &BuildUpPane::harmonicChanged, &lab, [&lab, harmonicToMain](int k) {
+        lab.ShowHarmonic(k);
+        if (lab.FollowsMainWindow() && harmonicToMain) harmonicToMain(k);
+    });
 
     new StopOnHide(lab, sound, buildUp);
 }

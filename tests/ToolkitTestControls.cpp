@@ -51,7 +51,9 @@ TEST(CheckBox, CodeFiresOnlyOnARealChange) {
         Window w;
         auto* box = w.form.Add<TCheckBox>(&w.form, "XCheckBox");
         box->SetChecked(row.start);
-        box->OnClick = [&](TObject*) { w.log.push_back(box->Checked() == row.set ? "click" : "stale"); };
+        box->OnClick = [&](TObject*) {
+            w.log.push_back(box->Checked() == row.set ? "click" : "stale");
+        };
         box->SetChecked(row.set);
         EXPECT_EQ(w.log, row.expected);
         EXPECT_EQ(box->Checked(), row.set);
@@ -101,7 +103,9 @@ struct ComboWindow : Window {
     ComboWindow() {
         combo->SetBounds(10, 5, 200, 19);
         combo->SetItems({"1. Синус", "2. Прямоугольник", "3. Треугольник"});
-        combo->OnChange = [this](TObject*) { log.push_back(std::to_string(combo->ItemIndex()) + " " + combo->Text()); };
+        combo->OnChange = [this](TObject*) {
+            log.push_back(std::to_string(combo->ItemIndex()) + " " + combo->Text());
+        };
         Show();
         combo->SetFocus();
     }
@@ -174,18 +178,26 @@ TEST(GroupBox, ClickOnlyOnItsOwnFreeArea) {
         Log expected;
     };
     const Row rows[] = {
-        {"free area", [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(120, 170)); }, {"group"}},
+        {"free area",
+         [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(120, 170)); },
+         {"group"}},
         {"where a hidden control sits",
-         [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(130, 135)); }, {"group"}},
-        {"on a label", [](SynthesisGroup& s) { UserInput::Click(s.label->Widget(), QPoint(5, 5)); }, {}},
+         [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(130, 135)); },
+         {"group"}},
+        {"on a label",
+         [](SynthesisGroup& s) { UserInput::Click(s.label->Widget(), QPoint(5, 5)); },
+         {}},
         {"beside the radio buttons",
-         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(100, 60)); }, {}},
+         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(100, 60)); },
+         {}},
         {"on the radio group's caption",
-         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(10, 3)); }, {}},
+         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(10, 3)); },
+         {}},
         {"press inside, release outside",
          [](SynthesisGroup& s) {
              QTest::mousePress(s.group->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(120, 170));
-             QTest::mouseRelease(s.group->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 170));
+             QTest::mouseRelease(s.group->Widget(), Qt::LeftButton, Qt::NoModifier,
+                                 QPoint(300, 170));
          },
          {}},
     };
@@ -243,7 +255,8 @@ TEST(Buttons, ClickFromCodeRunsEvenWhenHiddenOrDisabled) {
         const char* name;
         bool enabled, visible;
     };
-    for (const Row row : {Row{"plain", true, true}, Row{"disabled", false, true}, Row{"hidden", true, false}}) {
+    for (const Row row :
+         {Row{"plain", true, true}, Row{"disabled", false, true}, Row{"hidden", true, false}}) {
         SCOPED_TRACE(row.name);
         Buttons b;
         b.push->SetEnabled(row.enabled);
@@ -375,7 +388,9 @@ TEST(Label, PlainTextCaption) {
     EXPECT_EQ(static_cast<QLabel*>(label->Widget())->textFormat(), Qt::PlainText);
 }
 
-QRgb ScreenPixel(QWidget* window, QPoint at) { return window->grab().toImage().pixel(at) & 0xFFFFFF; }
+QRgb ScreenPixel(QWidget* window, QPoint at) {
+    return window->grab().toImage().pixel(at) & 0xFFFFFF;
+}
 
 TEST(Image, EmptyUntilDrawnThenShowsItsPicture) {
     Window w;
@@ -386,7 +401,8 @@ TEST(Image, EmptyUntilDrawnThenShowsItsPicture) {
     image->SetAlign(TAlign::alClient);
     w.Show();
     EXPECT_FALSE(image->HasPicture());
-    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(200, 100)), 0x000000u) << "the panel shows through";
+    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(200, 100)), 0x000000u)
+        << "the panel shows through";
 
     TCanvas& canvas = image->Canvas();
     EXPECT_TRUE(image->HasPicture());
