@@ -48,6 +48,7 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
 
     auto* formula = new FormulaPane;
     lab.AddPane(formula, QStringLiteral("Своя функция"));
+    formula->setFocusProxy(formula->findChild<QWidget*>(QStringLiteral("FormulaField")));
     QObject::connect(formula, &FormulaPane::ownSignalReady, &lab, &LabWindow::ShowOwnSignal);
     QObject::connect(formula, &FormulaPane::followMainWindow, &lab, &LabWindow::FollowMainWindow);
 
