@@ -3,7 +3,8 @@
 # checked for its curves' colours, the lab following a synthesis in the main window, the
 # panes beyond the views, and the user's own function typed into its field.
 #   run-lab-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
-# E2E_SHOTS names a folder to keep the screenshots in.
+# E2E_SHOTS names a folder to keep the screenshots in; the convergence view, cut to the lab
+# window, is the software centre's docs/screenshot-lab.png.
 set -euo pipefail
 fourier=$(readlink -f "$1")
 config_dir=$(readlink -f "$2")
