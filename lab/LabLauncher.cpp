@@ -36,6 +36,12 @@ class LabLauncher : public QObject {
         window->installEventFilter(this);
     }
 
+    // The lab goes with the launcher while the form is being taken apart: its last hide
+    // must not reach the form any more.
+    ~LabLauncher() override {
+        if (lab_) lab_->removeEventFilter(this);
+    }
+
     LabWindow* Lab() const { return lab_.get(); }
 
     void Open() {
