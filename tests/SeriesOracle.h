@@ -1,6 +1,8 @@
 #pragma once
 // Independent references for the lab's numbers: the eight waveforms' samples written from
 // their definitions, and their Fourier series by direct sums in long double with exact angles.
+#include "WaveformOracle.h"
+
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -18,43 +20,7 @@ inline double GridX(int j) {
 
 // Waveform `item` (0..7, in the list's order) for track-bar positions p1, p2, p3.
 inline Samples Waveform(int item, int p1, int p2 = 0, int p3 = 0) {
-    Samples s{};
-    for (int i = 0; i < 512; ++i) {
-        const double x = GridX(i);
-        switch (item) {
-        case 0:
-            s[i] = std::sin(p1 * x);
-            break;
-        case 1:
-            s[i] = i < 256 ? -1 : 1;
-            break;
-        case 2:
-            s[i] = i < 128 ? -i / 128.0 : i < 384 ? (i - 256) / 128.0 : (511 - i) / 128.0;
-            break;
-        case 3: {
-            const int k = 4 * p1;
-            s[i] = i <= 127 - k   ? -i
-                   : i <= 128 + k ? k - 127
-                   : i <= 382 - k ? i - 256
-                   : i <= 383 + k ? 127 - k
-                                  : 511 - i;
-            break;
-        }
-        case 4:
-            s[i] = i == 4 * p1 + 224 ? 1 : 0;
-            break;
-        case 5:
-            s[i] = std::cos((16 + p3) * x) + (p2 / 8.0) * std::cos((16 - p3) * x);
-            break;
-        case 6:
-            s[i] = std::cos(p1 * x) * (1 + (0.6 * p2 / 16) * std::cos(p3 * x));
-            break;
-        case 7:
-            s[i] = std::abs(i - 256) <= 2 * p1 ? 1 : 0;
-            break;
-        }
-    }
-    return s;
+    return WaveformOracle::CatalogueSamples(item, p1, p2, p3);
 }
 
 // f(x_j) = A[0]/2 + sum_{k=1..255} (A[k] cos kx_j + B[k] sin kx_j) + A[256] cos 256x_j.
