@@ -32,7 +32,8 @@ void Choose(TForm1& form, int item) {
     QWidget* combo = form.ComboBox1->Widget();
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Home);
-    for (int i = 0; i < item; ++i) QTest::keyClick(combo, Qt::Key_Down);
+    for (int i = 0; i < item; ++i)
+        QTest::keyClick(combo, Qt::Key_Down);
 }
 
 // Each run has new positions, as after a slider step, so a formula is evaluated afresh.
@@ -55,9 +56,11 @@ void PlotGraphAlone(benchmark::State& state) {
     TForm1& form = Form();
     Choose(form, 1);
     std::array<double, 512> data;
-    for (int i = 0; i < 512; ++i) data[i] = std::sin(i * 0.05);
-    for (auto _ : state) form.PlotGraph(data, static_cast<int>(state.range(0)), std::numbers::pi,
-                                        -std::numbers::pi, 1.5, -1.5, Toolkit::clRed);
+    for (int i = 0; i < 512; ++i)
+        data[i] = std::sin(i * 0.05);
+    for (auto _ : state)
+        form.PlotGraph(data, static_cast<int>(state.range(0)), std::numbers::pi, -std::numbers::pi,
+                       1.5, -1.5, Toolkit::clRed);
 }
 BENCHMARK(PlotGraphAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -73,7 +76,8 @@ BENCHMARK(ShowSpectrumAlone)->Unit(benchmark::kMicrosecond);
 
 void ClearDrawingsAlone(benchmark::State& state) {
     TForm1& form = Form();
-    for (auto _ : state) form.ClearDrawings();
+    for (auto _ : state)
+        form.ClearDrawings();
 }
 BENCHMARK(ClearDrawingsAlone)->Unit(benchmark::kMicrosecond);
 
@@ -82,7 +86,8 @@ void SynthesisK32(benchmark::State& state) {
     Choose(form, 1);
     form.SpinEdit1->SetText("32");
     form.LRadioGroup->SetItemIndex(0);
-    for (auto _ : state) form.SSpeedButton->Click();
+    for (auto _ : state)
+        form.SSpeedButton->Click();
 }
 BENCHMARK(SynthesisK32)->Unit(benchmark::kMicrosecond);
 
@@ -104,8 +109,9 @@ void SliderBurst(benchmark::State& state) {
             QTest::keyClick(bar, (i / 16) % 2 ? Qt::Key_Left : Qt::Key_Right);
             form.Image1->Widget()->repaint();
             form.Image2->Widget()->repaint();
-            perStep.push_back(std::chrono::duration<double, std::micro>(
-                                  std::chrono::steady_clock::now() - start).count());
+            perStep.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                    .count());
         }
     }
     std::sort(perStep.begin(), perStep.end());

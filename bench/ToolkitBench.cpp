@@ -35,10 +35,12 @@ void Polyline512(benchmark::State& state) {
     TCanvas& c = b.Canvas();
     c.SetPenColor(clRed);
     int y[512];
-    for (int i = 0; i < 512; ++i) y[i] = 115 + static_cast<int>(100 * std::sin(i * 0.049));
+    for (int i = 0; i < 512; ++i)
+        y[i] = 115 + static_cast<int>(100 * std::sin(i * 0.049));
     for (auto _ : state) {
         c.MoveTo(0, y[0]);
-        for (int i = 1; i < 512; ++i) c.LineTo(i * 579 / 512, y[i]);
+        for (int i = 1; i < 512; ++i)
+            c.LineTo(i * 579 / 512, y[i]);
     }
 }
 BENCHMARK(Polyline512)->Unit(benchmark::kMicrosecond);
@@ -47,7 +49,8 @@ void StretchGraph(benchmark::State& state) {
     TBitmap source, target;
     Sized(source, 579, 231);
     Sized(target, 798, 358);
-    for (auto _ : state) target.Canvas().StretchDraw({0, 0, 798, 358}, source);
+    for (auto _ : state)
+        target.Canvas().StretchDraw({0, 0, 798, 358}, source);
 }
 BENCHMARK(StretchGraph)->Unit(benchmark::kMicrosecond);
 
@@ -56,7 +59,8 @@ void TextLabels(benchmark::State& state) {
     Sized(b, 318, 205);
     TCanvas& c = b.Canvas();
     for (auto _ : state)
-        for (int k = 0; k < 32; ++k) c.TextOut(k * 9, 190, std::to_string(k));
+        for (int k = 0; k < 32; ++k)
+            c.TextOut(k * 9, 190, std::to_string(k));
 }
 BENCHMARK(TextLabels)->Unit(benchmark::kMicrosecond);
 

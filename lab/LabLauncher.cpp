@@ -1,14 +1,30 @@
 #include "LabLauncher.h"
 
-#include "LabWindow.h"
+#include "LabPlugin.h"
 #include "Unit1.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLibrary>
 #include <memory>
+#include <stdexcept>
 
 namespace Fourier {
 namespace {
+
+// The lab's window from its library, which lies at FOURIER_LAB_LIBRARY from the program's
+// folder. The library stays loaded for the rest of the program.
+std::unique_ptr<LabWindow> LoadLab() {
+    QLibrary library(QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/" FOURIER_LAB_LIBRARY));
+    const auto create =
+        reinterpret_cast<decltype(&FourierCreateLab)>(library.resolve(FourierCreateLabSymbol));
+    if (!create)
+        throw std::runtime_error("Лаборатория не загружена: " +
+                                 library.errorString().toStdString());
+    return std::unique_ptr<LabWindow>(create());
+}
 
 // Owned by the main window's widget, so it goes with the window; it never calls the form
 // from its destructor, as the form is already gone by then.
@@ -21,7 +37,9 @@ class LabLauncher : public QObject {
         open_->setShortcut(QKeySequence(Qt::Key_F2));
         open_->setShortcutContext(Qt::WindowShortcut);
         open_->setShortcutVisibleInContextMenu(true);
-        connect(open_, &QAction::triggered, this, &LabLauncher::Open);
+        // A library that cannot be loaded is reported like any failed handler.
+        connect(open_, &QAction::triggered, this,
+                [this] { Toolkit::Dispatch([this] { Open(); }); });
         window->addAction(open_);
         for (const char* name : {"Image1", "Image2"})
             if (auto* picture = window->findChild<QWidget*>(QLatin1String(name)))
@@ -33,7 +51,7 @@ class LabLauncher : public QObject {
 
     void Open() {
         if (!lab_) {
-            lab_ = std::make_unique<LabWindow>();
+            lab_ = LoadLab();
             lab_->installEventFilter(this);
         }
         lab_->show();

@@ -1,0 +1,5 @@
+#include "LabPlugin.h"
+
+Fourier::LabWindow* FourierCreateLab() {
+    return new Fourier::LabWindow;
+}
