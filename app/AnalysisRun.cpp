@@ -1,16 +1,16 @@
 // The analysis run: sample the chosen waveform, draw it, transform it, show its spectrum.
 #include "Analysis.h"
+#include "DesktopLocale.h"
 #include "Fft87b41.h"
 #include "NumberText.h"
-#include "Translator.h"
 #include "Unit1.h"
 #include "Waveforms.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 
 using namespace Toolkit;
+using namespace Fourier;
 
 void TForm1::Button1Click(TObject*) {
     YCheckBox->SetChecked(true);
@@ -23,29 +23,38 @@ void TForm1::Button1Click(TObject*) {
     const double yMax = ReadEditNumber(maxText);
     const double yMin = ReadEditNumber(minText);
 
-    std::fill(std::begin(ReBuf), std::end(ReBuf), 0.0);
-    std::fill(std::begin(ImBuf), std::end(ImBuf), 0.0);
     if (XCheckBox->Checked()) {
         b = std::numbers::pi;
         a = -std::numbers::pi;
     }
-
-    const int index = ComboBox1->ItemIndex();
-    const std::span<double, SampleCount> samples(ReBuf, SampleCount);
-    const bool formula = IsFormulaWaveform(index);
-    if (formula) {
-        FEdit->SetText(FormulaText(index, TrackBar1->Position(), TrackBar2->Position(),
-                                   TrackBar3->Position()));
-        if (index != 0) FEdit->SetText(WithDecimalPoint(FEdit->Text()));
-        SampleFormula(a, b);
-    } else if (!WriteSamples(index, TrackBar1->Position(), samples)) {
-        return; // nothing selected
+    const TPositions positions{TrackBar1->Position(), TrackBar2->Position(), TrackBar3->Position()};
+    const TRunInputs inputs{ComboBox1->ItemIndex(), positions, a, b, DesktopDecimalSeparator()};
+    // A slider step runs the analysis twice on the same inputs; when nothing has touched
+    // the results and the pictures since, the second run would redraw the same pixels.
+    if (lastRun_.Repeats(inputs, *this)) {
+        NotifyRunListener(false);
+        return;
     }
+    lastRun_.Valid = false;
+
+    std::fill(std::begin(ReBuf), std::end(ReBuf), 0.0);
+    std::fill(std::begin(ImBuf), std::end(ImBuf), 0.0);
+    const TWaveform* waveform = WaveformAt(inputs.WaveformIndex);
+    if (!waveform) return; // nothing selected
+    TSamples samples{};
+    if (waveform->Formula) {
+        FEdit->SetText(waveform->Formula(positions, inputs.DecimalSeparator));
+        FEdit->SetText(WithDecimalPoint(FEdit->Text()));
+        samples = FormulaSamples(FEdit->Text(), a, b);
+    } else {
+        waveform->WriteSamples(positions, samples);
+    }
+    std::copy(samples.begin(), samples.end(), ReBuf);
 
     ClearDrawings();
     PlotGraph(samples, 0, b, a, yMax, yMin, clRed);
 
-    const Fourier::TAnalysis analysis = Fourier::AnalyseSamples(samples);
+    const TAnalysis analysis = AnalyseSamples(samples);
     lastSamples_ = analysis.Samples;
     std::copy(analysis.Re.begin(), analysis.Re.end(), ReBuf);
     std::copy(analysis.Im.begin(), analysis.Im.end(), ImBuf);
@@ -53,27 +62,19 @@ void TForm1::Button1Click(TObject*) {
     FftStatus = analysis.Status;
 
     if (FftStatus == Fft87b41::fsOk) ShowSpectrum();
+    lastRun_.Record(inputs, *this);
     NotifyRunListener(false);
 }
 
-void TForm1::SampleFormula(double a, double b) {
-    const std::string text = FEdit->Text();
+const TSamples& TForm1::FormulaSamples(const std::string& text, double a, double b) {
     TFormulaSamples& last = lastFormula_;
-    if (last.Valid && last.Text == text && last.A == a && last.B == b) {
-        std::copy(std::begin(last.Values), std::end(last.Values), ReBuf);
-        return;
+    if (!(last.Valid && last.Text == text && last.A == a && last.B == b)) {
+        last.Valid = false;
+        last.Values = SampleFormula(text, a, b);
+        last.Text = text;
+        last.A = a;
+        last.B = b;
+        last.Valid = true;
     }
-    last.Valid = false;
-    Translator::Translate(text);
-    const double d = (b - a) / SampleCount;
-    for (int i = 0; i < SampleCount; ++i) {
-        const long double x = static_cast<long double>(a) + i * static_cast<long double>(d);
-        ReBuf[i] = Translator::Evaluate(static_cast<double>(x));
-    }
-    Translator::ReleaseFormula();
-    std::copy(ReBuf, ReBuf + SampleCount, last.Values);
-    last.Text = text;
-    last.A = a;
-    last.B = b;
-    last.Valid = true;
+    return last.Values;
 }

@@ -1,4 +1,5 @@
 // The graph: 512 values as stems or a joined line on GraphBitmap, stretched into Image1.
+#include "PlotLayout.h"
 #include "Rounding.h"
 #include "Unit1.h"
 
@@ -6,6 +7,7 @@
 #include <cmath>
 
 using namespace Toolkit;
+using namespace Fourier;
 
 void TForm1::ClearDrawings() {
     TCanvas& graph = GraphBitmap.Canvas();
@@ -34,22 +36,8 @@ void TForm1::PlotGraph(std::span<const double, 512> Data, int Mode, double XMax,
         }
     }
 
-    // The fraction is formed first, so a symmetric range gives exactly one half and
-    // the tie W/2 or H/2 is rounded to even as intended, not tipped by rounding error.
-    int x0;
-    if (XMax * XMin < 0)
-        x0 = RoundHalfEven(W * ((-XMin) / (XMax - XMin)));
-    else if (XMin > 0)
-        x0 = 25;
-    else
-        x0 = W - 5;
-    int y0;
-    if (top * bottom < 0)
-        y0 = H - RoundHalfEven(H * ((-bottom) / (top - bottom)));
-    else if (top > 0)
-        y0 = H - 15;
-    else
-        y0 = 5;
+    const int x0 = GraphAxisColumn(W, XMax, XMin);
+    const int y0 = GraphAxisRow(H, top, bottom);
 
     canvas.SetPenColor(clGray);
     canvas.MoveTo(0, y0);
@@ -58,14 +46,12 @@ void TForm1::PlotGraph(std::span<const double, 512> Data, int Mode, double XMax,
     canvas.LineTo(x0 - 1, H);
     canvas.SetPenColor(Colour);
 
-    const int c = W / 2 - 1;
-    const double q = (top - bottom) / (H - 30);
+    const double q = (top - bottom) / (H - GraphVerticalMargin);
     if (q != 0) {
-        auto column = [c](int i) { return c + i - 255; };
+        auto column = [W](int i) { return GraphColumn(W, i); };
         auto row = [y0, q](double v) { return RoundHalfEven(y0 - v / q); };
-        for (int i = 1; i < 512; ++i) {
-            // A jump of a thousand pixels or more is a break in the curve, not a line.
-            if (std::abs((Data[i] - Data[i - 1]) / q) >= 1000) continue;
+        for (int i = 1; i < SampleCount; ++i) {
+            if (std::abs((Data[i] - Data[i - 1]) / q) >= GraphBreakPixels) continue;
             if (Mode == 0)
                 canvas.MoveTo(column(i), y0);
             else

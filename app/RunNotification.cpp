@@ -17,7 +17,8 @@ Fourier::TRunView TForm1::CurrentRunView(bool synthesised) const {
     view.Analysis.Status = FftStatus;
     view.WaveformIndex = ComboBox1->ItemIndex();
     view.WaveformName = ComboBox1->Text();
-    view.HasJump = view.WaveformIndex == 1 || view.WaveformIndex == 7;
+    const Fourier::TWaveform* waveform = Fourier::WaveformAt(view.WaveformIndex);
+    view.HasJump = waveform && waveform->HasJump;
     view.Harmonic = SpinEdit1->Value();
     view.SumShown = SCheckBox->Checked();
     view.LastHarmonic =

@@ -1,46 +1,31 @@
 // The spectrum: harmonics 0 to 31 as blue (cos) and green (sin) bars in Image2, and the
 // y range the synthesis plots with, written into MaxEdit and MinEdit.
+#include "DesktopLocale.h"
 #include "NumberText.h"
+#include "PlotLayout.h"
 #include "Rounding.h"
+#include "SpectrumRange.h"
 #include "Unit1.h"
+#include "Waveforms.h"
 
-#include <cmath>
 #include <string>
 
 using namespace Toolkit;
+using namespace Fourier;
 
 void TForm1::ShowSpectrum() {
-    double top = ReBuf[0], bottom = ReBuf[0], peak = std::abs(ReBuf[0]);
-    for (int i = 0; i < 32; ++i) {
-        for (double v : {ReBuf[i], ImBuf[i]}) {
-            if (v > top) top = v;
-            if (v < bottom) bottom = v;
-            if (std::abs(v) > peak) peak = std::abs(v);
-        }
-    }
+    const TWaveform* waveform = WaveformAt(ComboBox1->ItemIndex());
+    const TSpectrumRange range =
+        SpectrumRange(ReBuf, ImBuf, SignalPeak, waveform && waveform->PeakIsCosineSum);
 
     TCanvas& canvas = Image2->Canvas();
-    const int W2 = Image2->Width();
-    const int H2 = Image2->Height();
-    constexpr int x0 = 25;
-    const int step = RoundHalfEven((W2 - 40) / 32.0);
+    const int x0 = SpectrumAxisColumn;
+    const int step = SpectrumStep(Image2->Width());
+    const int b = SpectrumBaseline(Image2->Height(), range.Top, range.Bottom);
 
-    int b;
-    if (top * bottom < 0 && -bottom / top >= 0.1)
-        b = H2 - RoundHalfEven(H2 * ((-bottom) / (top - bottom)));
-    else
-        b = H2 - 20;
-    if (b < 20) b = 30;
-
-    // The pulse-like waveforms peak where their cosine parts add up.
-    const int index = ComboBox1->ItemIndex();
-    if (index == 5 || index == 6 || index == 7) {
-        peak = 0;
-        for (int i = 0; i < 32; ++i) peak += ReBuf[i];
-    }
-    const double P = SignalPeak > peak ? SignalPeak : peak;
-    MaxEdit->SetText(FormatGeneral(P, 12));
-    MinEdit->SetText(FormatGeneral(-P, 12));
+    const std::string separator = DesktopDecimalSeparator();
+    MaxEdit->SetText(RangeText(range.P, separator));
+    MinEdit->SetText(RangeText(-range.P, separator));
     MaxEdit->SetText(WithDecimalPoint(MaxEdit->Text()));
     MinEdit->SetText(WithDecimalPoint(MinEdit->Text()));
 
@@ -50,9 +35,9 @@ void TForm1::ShowSpectrum() {
     canvas.LineTo(x0, Image1->Height());
 
     // An all-zero spectrum has no scale: it keeps its axes, ticks and caption but no bars.
-    if (top != bottom) {
-        const double scale = (H2 - 35) / (top - bottom);
-        for (int i = 0; i < 32; ++i) {
+    if (range.Top != range.Bottom) {
+        const double scale = (Image2->Height() - SpectrumTopMargin) / (range.Top - range.Bottom);
+        for (int i = 0; i < SpectrumHarmonics; ++i) {
             canvas.SetPenColor(clBlue);
             canvas.MoveTo(x0 - 1 + i * step, b);
             canvas.LineTo(x0 - 1 + i * step, RoundHalfEven(b - ReBuf[i] * scale));

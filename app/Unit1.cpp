@@ -1,7 +1,10 @@
 // The main window's creation and its small handlers: range switches, keyboard, exit.
 #include "Unit1.h"
 
+#include "DesktopKeys.h"
+#include "PlotLayout.h"
 #include "Rounding.h"
+#include "Utf8.h"
 
 #include <stdexcept>
 
@@ -9,12 +12,26 @@ using namespace Toolkit;
 
 namespace {
 
-// Characters, not bytes: the harmonic field may hold pasted non-ASCII text.
-std::size_t CharacterCount(const std::string& utf8) {
-    std::size_t count = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80) ++count;
-    return count;
+// Whether Backspace or Delete would leave the field empty: a text of fewer than two
+// characters, a selection of all of it, or Ctrl's word deletion reaching from the caret
+// to the far end of a text that is one run of digits.
+bool DeletionEmptiesField(const TSpinEdit& field, uint16_t key, TShiftState shift) {
+    // Characters, not bytes: the field may hold pasted non-ASCII text.
+    const int length = static_cast<int>(Fourier::CharacterCount(field.Text()));
+    if (length < 2 || field.SelLength() == length) return true;
+    if (field.SelLength() > 0 || !(shift & ssCtrl)) return false;
+    return key == vkBack ? field.SelStart() == length : field.SelStart() == 0;
+}
+
+bool IsDigitKey(uint16_t key, TShiftState shift) {
+    return key >= '0' && key <= '9' && (shift & (ssShift | ssAlt | ssCtrl)) == 0;
+}
+
+// Ctrl+X, Ctrl+V and Shift+Insert: the keys that hand a selection to the clipboard or
+// replace it with the clipboard's text, which may be empty.
+bool CutsOrPastes(uint16_t key, TShiftState shift) {
+    if (shift & ssCtrl) return key == 'X' || key == 'V';
+    return key == vkInsert && (shift & ssShift);
 }
 
 } // namespace
@@ -22,15 +39,16 @@ std::size_t CharacterCount(const std::string& utf8) {
 TForm1::TForm1() : TForm("Form1") {
     CreateControls();
     WireEvents();
+    Fourier::AddDesktopKeys(*this);
     Dispatch([this] { FormCreate(this); });
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate(TObject*) {
-    // Taken before the window grows: the bitmap keeps the description's 579 x 231.
+    // Taken before the window grows, so the bitmap keeps the picture's first size.
     GraphBitmap.SetHeight(Image1->Height());
-    GraphBitmap.SetWidth(Image1->Width() - 50);
+    GraphBitmap.SetWidth(Image1->Width() - Fourier::GraphBitmapMargin);
 
     YCheckBox->SetChecked(true);
     XCheckBox->SetChecked(true);
@@ -40,13 +58,13 @@ void TForm1::FormCreate(TObject*) {
     SetWidth(800);
     SetHeight(600);
     ComboBox1->SetWidth(Width() / 3);
-    Panel2->SetWidth(RoundHalfEven(0.4 * Width()));
-    Panel7->SetWidth(RoundHalfEven(0.4 * Panel3->Width()));
+    Panel2->SetWidth(Fourier::RoundHalfEven(0.4 * Width()));
+    Panel7->SetWidth(Fourier::RoundHalfEven(0.4 * Panel3->Width()));
     TopPanel->SetHeight(360);
 
-    const TConfigResult config = LoadParamConfig("velmora.cfg");
+    const Fourier::TConfigResult config = Fourier::LoadParamConfig("velmora.cfg");
     ParamTable = config.Table;
-    if (config.ErrorCode != 0) throw std::runtime_error(ConfigErrorMessage(config.ErrorCode));
+    if (config.ErrorCode != 0) throw std::runtime_error(Fourier::ConfigErrorMessage(config.ErrorCode));
 }
 
 void TForm1::XCheckBoxClick(TObject*) {
@@ -83,13 +101,20 @@ void TForm1::FormKeyPress(TObject*, char16_t& Key) {
         SSpeedButton->Click();
 }
 
-void TForm1::FormKeyDown(TObject*, uint16_t& Key, TShiftState) {
+void TForm1::FormKeyDown(TObject*, uint16_t& Key, TShiftState Shift) {
     if (ActiveControl() != SpinEdit1) return;
-    // The field is never emptied: a one-character text becomes "0" (or " 0" for Delete,
-    // whose blank the key itself then removes) with the caret in front of it.
+    // The field is never emptied: a deletion that would leave nothing leaves "0" instead
+    // and is spent.
     if (Key == vkBack || Key == vkDelete) {
-        if (SpinEdit1->Text() == "0") SpinEdit1->SetText("1");
-        if (CharacterCount(SpinEdit1->Text()) < 2) SpinEdit1->SetText(Key == vkBack ? "0" : " 0");
+        if (DeletionEmptiesField(*SpinEdit1, Key, Shift)) {
+            SpinEdit1->SetText("0");
+            Key = 0;
+        }
+        return;
     }
-    if (SpinEdit1->SelLength() > 0) SpinEdit1->SetSelLength(0);
+    // Typed digits become the number in the order typed: a typed character replaces a
+    // selection, and "0" is a placeholder that the first digit replaces wherever the caret is.
+    if (IsDigitKey(Key, Shift) && SpinEdit1->Text() == "0") SpinEdit1->SelectAll();
+    // Cutting or pasting works at the selection's start, so the clipboard cannot empty the field.
+    if (CutsOrPastes(Key, Shift) && SpinEdit1->SelLength() > 0) SpinEdit1->SetSelLength(0);
 }

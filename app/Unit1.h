@@ -2,7 +2,9 @@
 // The main window: its controls, the shared analysis state, and every handler.
 #include "ConfigFile.h"
 #include "Form.h"
+#include "RunMemo.h"
 #include "RunView.h"
+#include "Waveforms.h"
 
 #include <cstdint>
 #include <span>
@@ -13,7 +15,7 @@ public:
     using TObject = Toolkit::TObject;
     using TColor = Toolkit::TColor;
 
-    TForm1(); // builds the window from its description and runs FormCreate
+    TForm1(); // creates the controls, wires their events and runs FormCreate
     ~TForm1() override;
 
     // Controls, by parent in creation order.
@@ -63,7 +65,7 @@ public:
     uint8_t FftStatus = 0;
     double SignalPeak = 0.0;
     // Remembered track-bar positions per waveform, from velmora.cfg and the user's moves.
-    TParamTable ParamTable{};
+    Fourier::TParamTable ParamTable{};
     // The graph is drawn here at its own size, then stretched into Image1.
     Toolkit::TBitmap GraphBitmap;
 
@@ -109,20 +111,22 @@ private:
     struct TFormulaSamples {
         std::string Text;
         double A = 0, B = 0;
-        double Values[512] = {};
+        Fourier::TSamples Values{};
         bool Valid = false;
     };
     TFormulaSamples lastFormula_;
+    TRunMemo lastRun_;
 
     Fourier::TRunListener* runListener_ = nullptr;
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
     void NotifyRunListener(bool synthesised);
 
+    void ApplySetup(const Fourier::TWaveform& waveform, const Fourier::TParamEntry& remembered);
     void CreateControls();
     void WireEvents();
     // What every track bar's change does: autoscale, maybe analyse, remember the position.
     void TrackBarMoved(int trackBar, int position);
     void RememberTrackBar(int trackBar, int position);
-    // Evaluates the formula in FEdit at the 512 grid points of [a, b) into ReBuf.
-    void SampleFormula(double a, double b);
+    // The formula's values at the 512 grid points of [a, b), kept for the next run.
+    const Fourier::TSamples& FormulaSamples(const std::string& text, double a, double b);
 };

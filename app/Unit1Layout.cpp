@@ -1,5 +1,5 @@
-// The window description: every control under its parent, in creation order,
-// with its design-time geometry, texts and initial state; then the event wiring.
+// The window's controls: every control under its parent, in creation order,
+// with its first geometry, texts and initial state; then the event wiring.
 #include "Unit1.h"
 
 using namespace Toolkit;
@@ -68,9 +68,9 @@ void TForm1::CreateControls() {
     Label1->SetCaption("f(x)=");
     ComboBox1 = Place(Add<TComboBox>(Panel3, "ComboBox1"), 10, 5, 200, 19);
     ComboBox1->SetHint("Выберите функцию");
-    ComboBox1->SetItems({"1. Синус", "2. Прямоугольник", "3. Треугольник", "4. Трапеция",
-                         "5. Дельта-функция", "6. Биения", "7. Амплитудная Модуляция",
-                         "8. Прямоугольный импульс"});
+    std::vector<std::string> names;
+    for (const Fourier::TWaveform& waveform : Fourier::Waveforms()) names.emplace_back(waveform.Name);
+    ComboBox1->SetItems(names);
     auto trackBar = [this](const char* name, int left, int top, int width, int max) {
         auto* bar = Hidden(Place(Add<TTrackBar>(Panel3, name), left, top, width, 35));
         bar->SetMax(max);

@@ -61,9 +61,7 @@ int main(int argc, char** argv) {
         bareWindow->show();
     } else {
         Toolkit::Application::SetTitle("Фурье");
-        Toolkit::TBitmap icon;
-        DrawAppIcon(icon);
-        Toolkit::Application::SetIcon(icon);
+        Fourier::SetApplicationIcon();
         form = std::make_unique<TForm1>();
 #ifdef FOURIER_PROBE_LAB
         Fourier::InstallLab(*form);

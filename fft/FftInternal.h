@@ -15,8 +15,10 @@ inline constexpr uint32_t Capacity = 1024; // entries of every data array and ta
 // pi to the 64-bit significand C90FDAA22168C235 (extended precision).
 inline constexpr long double Pi = 0xC.90FDAA22168C235p-2L;
 
-// The eighth-turn constant is the fifteen-digit decimal, deliberately not 1/sqrt(2);
-// its negation is a constant of its own so that no product is negated after rounding.
+// The eighth-turn constant is the fifteen-digit decimal the transform has always used, not
+// 1/sqrt(2) rounded to a double (the two differ by two units in the last place): keeping it
+// keeps every spectrum, and with it every bar and range text, the same bit for bit. Its
+// negation is a constant of its own so that no product is negated after rounding.
 inline constexpr double K = 0.707106781186548;
 inline constexpr double NegK = -0.707106781186548;
 

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
+using namespace Fourier;
+
 namespace {
 
 class TSplitSource : public TByteSource {

@@ -1,21 +1,26 @@
 #include "LabLauncher.h"
 
+#include "HelpWindow.h"
 #include "LabPlugin.h"
+#include "PictureExport.h"
 #include "Unit1.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibrary>
+#include <QMenuBar>
+#include <QTabWidget>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace Fourier {
 namespace {
 
-// The lab's window from its library, which lies at FOURIER_LAB_LIBRARY from the program's
-// folder. The library stays loaded for the rest of the program.
-std::unique_ptr<LabWindow> LoadLab() {
+// The lab's window with its panes from its library, which lies at FOURIER_LAB_LIBRARY from
+// the program's folder. The library stays loaded for the rest of the program.
+std::unique_ptr<LabWindow> LoadLab(std::function<void(int)> harmonicToMain) {
     QLibrary library(QCoreApplication::applicationDirPath() +
                      QStringLiteral("/" FOURIER_LAB_LIBRARY));
     const auto create =
@@ -23,7 +28,7 @@ std::unique_ptr<LabWindow> LoadLab() {
     if (!create)
         throw std::runtime_error("Лаборатория не загружена: " +
                                  library.errorString().toStdString());
-    return std::unique_ptr<LabWindow>(create());
+    return std::unique_ptr<LabWindow>(create(std::move(harmonicToMain)));
 }
 
 // Owned by the main window's widget, so it goes with the window; it never calls the form
@@ -44,6 +49,7 @@ class LabLauncher : public QObject {
         for (const char* name : {"Image1", "Image2"})
             if (auto* picture = window->findChild<QWidget*>(QLatin1String(name)))
                 AddPictureAction(picture, open_);
+        AddPictureKeeping();
         window->installEventFilter(this);
     }
 
@@ -51,8 +57,10 @@ class LabLauncher : public QObject {
 
     void Open() {
         if (!lab_) {
-            lab_ = LoadLab();
+            lab_ = LoadLab(
+                [this](int k) { Toolkit::Dispatch([this, k] { form_.SpinEdit1->SetValue(k); }); });
             lab_->installEventFilter(this);
+            AddLabMenus(*lab_);
         }
         lab_->show();
         lab_->raise();
@@ -73,6 +81,43 @@ class LabLauncher : public QObject {
     }
 
   private:
+    // The pictures' context menu also saves and copies the picture, saves the data behind
+    // it and opens the help.
+    void AddPictureKeeping() {
+        for (Toolkit::TImage* image : {form_.Image1, form_.Image2}) {
+            QWidget* picture = image->Widget();
+            auto* keeping = new PictureExport(
+                picture, [image] { return image->Picture(); },
+                [this]() -> std::optional<TAnalysis> {
+                    const TRunView run = form_.CurrentRunView(false);
+                    if (run.WaveformIndex < 0) return std::nullopt;
+                    return run.Analysis;
+                });
+            for (QAction* action : keeping->Actions())
+                AddPictureAction(picture, action);
+            auto* help = new QAction(QStringLiteral("Справка"), picture);
+            help->setShortcut(QKeySequence(Qt::Key_F1));
+            help->setShortcutContext(Qt::WidgetShortcut); // F1 itself is the window's
+            help->setShortcutVisibleInContextMenu(true);
+            connect(help, &QAction::triggered, this, [this] { ShowHelp(form_.Widget()); });
+            AddPictureAction(picture, help);
+        }
+    }
+
+    // «Файл» of the lab: the current tab's picture and data; F1 opens the lab's help.
+    void AddLabMenus(LabWindow& lab) {
+        auto* keeping = new PictureExport(
+            &lab, [&lab] { return lab.Tabs()->currentWidget()->grab().toImage(); },
+            [&lab]() -> std::optional<TAnalysis> { return lab.ShownRun().Analysis; });
+        keeping->SavePictureAction()->setShortcut(QKeySequence::Save);
+        QMenu* file = lab.menuBar()->addMenu(QStringLiteral("&Файл"));
+        file->addActions(keeping->Actions());
+        lab.menuBar()->insertMenu(lab.menuBar()->actions().constFirst(), file);
+        QAction* help = lab.menuBar()->addAction(QStringLiteral("Справка"));
+        help->setShortcut(QKeySequence(Qt::Key_F1));
+        connect(help, &QAction::triggered, &lab, [&lab] { ShowHelp(&lab, QStringLiteral("lab")); });
+    }
+
     // From now on every run reaches the lab, starting with the one the main window shows.
     void Follow() {
         form_.SetRunListener(lab_.get());

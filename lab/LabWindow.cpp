@@ -87,6 +87,7 @@ int LabWindow::AddPane(QWidget* pane, const QString& title) {
 
 void LabWindow::RunFinished(const TRunView& view) {
     main_ = view;
+    if (view.Synthesised) harmonic_.reset();
     Compose();
     ScheduleUpdate();
 }
@@ -119,7 +120,21 @@ void LabWindow::Compose() {
     } else {
         shown_ = main_;
     }
+    if (harmonic_) shown_.Harmonic = *harmonic_;
+    ApplyMask(mask_, shown_.Analysis.Re, shown_.Analysis.Im);
     ++revision_;
+}
+
+void LabWindow::SetHarmonicMask(const THarmonicMask& mask) {
+    mask_ = mask;
+    Compose();
+    ScheduleUpdate();
+}
+
+void LabWindow::ShowHarmonic(int k) {
+    harmonic_ = k;
+    Compose();
+    ScheduleUpdate();
 }
 
 void LabWindow::ScheduleUpdate() {

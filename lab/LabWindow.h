@@ -5,6 +5,7 @@
 // Views are tabs; each is brought up to date only when it is on top, once per turn of the
 // event loop however many runs arrive in that turn (a slider step runs the analysis twice).
 // Other panes join as tabs through AddPane and follow runChanged.
+#include "HarmonicMask.h"
 #include "RunView.h"
 
 #include <QMainWindow>
@@ -38,6 +39,11 @@ class LabWindow : public QMainWindow, public TRunListener {
     // What the views show now (what runChanged last carried, or is about to).
     const TRunView& ShownRun() const { return shown_; }
 
+    // Muted and soloed harmonics are left out of the spectrum that every view and pane gets.
+    void SetHarmonicMask(const THarmonicMask& mask);
+    // The build-up's k, shown until the main window's next synthesis names its own.
+    void ShowHarmonic(int k);
+
     QTabWidget* Tabs() const { return tabs_; }
     // Adds a pane as a tab, with a Ctrl+digit shortcut in the «Вид» menu; returns its index.
     int AddPane(QWidget* pane, const QString& title);
@@ -65,6 +71,8 @@ class LabWindow : public QMainWindow, public TRunListener {
     TRunView main_;               // the main window's last run
     std::optional<TRunView> own_; // the lab's own signal, while it is shown
     TRunView shown_;
+    THarmonicMask mask_;
+    std::optional<int> harmonic_; // the build-up's k
     int revision_ = 0;           // counts changes of shown_
     int announcedRevision_ = -1; // the last revision runChanged carried
 };

@@ -1,35 +1,12 @@
 #include "HarmonicText.h"
 
-#include <cstdint>
-#include <vector>
+#include "DecimalText.h"
+#include "Utf8.h"
 
-namespace {
-
-// Byte offsets at which each character of a UTF-8 text starts, plus the end.
-std::vector<std::size_t> CharacterStarts(const std::string& text) {
-    std::vector<std::size_t> starts;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
-    starts.push_back(text.size());
-    return starts;
-}
-
-} // namespace
+namespace Fourier {
 
 bool IsIntegerText(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == text.size()) return false;
-    int64_t magnitude = 0;
-    const int64_t limit = negative ? int64_t{1} << 31 : (int64_t{1} << 31) - 1;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > limit) return false;
-    }
-    return true;
+    return ReadDecimalInteger(text).has_value();
 }
 
 std::string CleanHarmonicText(std::string text) {
@@ -50,3 +27,5 @@ std::string CleanHarmonicText(std::string text) {
     if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.erase(text.begin());
     return text;
 }
+
+} // namespace Fourier

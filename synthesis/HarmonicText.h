@@ -3,6 +3,8 @@
 // handler writes the result back, which runs it again until nothing changes.
 #include <string>
 
+namespace Fourier {
+
 // An optionally signed decimal integer within 32 bits, leading blanks allowed.
 bool IsIntegerText(const std::string& text);
 
@@ -10,3 +12,5 @@ bool IsIntegerText(const std::string& text);
 // is dropped; in a text that is not an integer the first character that spoils it is
 // deleted ("0" if nothing is left); a leading sign is dropped.
 std::string CleanHarmonicText(std::string text);
+
+} // namespace Fourier

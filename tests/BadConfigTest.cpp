@@ -5,6 +5,8 @@
 #include <QFile>
 #include <sys/stat.h>
 
+using namespace Fourier;
+
 namespace {
 
 class BadConfigTest : public FormFixture {

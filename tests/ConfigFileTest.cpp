@@ -15,9 +15,14 @@
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
+namespace Fourier {
+// gtest finds it by the argument's namespace.
 void PrintTo(const TParamEntry& entry, std::ostream* out) {
     *out << '{' << entry.Count << ' ' << entry.P1 << ' ' << entry.P2 << ' ' << entry.P3 << '}';
 }
+} // namespace Fourier
+
+using namespace Fourier;
 
 namespace {
 

@@ -39,7 +39,7 @@ long double TwoPiTimes(long double cycles) {
     return 2 * std::numbers::pi_v<long double> * cycles;
 }
 
-// The steps as the design lays them out, done literally with every table built afresh:
+// The transform's steps done literally, with every table built afresh:
 // packing into two arrays, the complex transform, and the split through scratch copies.
 Result LiteralReference(uint32_t M, uint8_t D, uint8_t inverse, const Array& samples) {
     Array sinTable{}, cosTable{};

@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QSignalSpy>
@@ -141,7 +143,9 @@ TEST_F(LabWindowTest, F2OpensTheLabOnTheMainWindowsRunAndLeavesTheMainWindowAlon
     EXPECT_EQ(form->SpinEdit1->Text(), harmonic); // the key went to the lab, not to the field
     EXPECT_EQ(form->ComboBox1->ItemIndex(), 1);
     EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("2. Прямоугольник"));
-    const QStringList tabs = {"Сходимость", "Остаток", "Коэффициент", "Спектр"};
+    const QStringList tabs = {"Сходимость",   "Остаток",    "Коэффициент",  "Спектр",
+                              "Звук",         "Своя функция", "Нарисовать", "Коэффициенты",
+                              "Гармоники"};
     ASSERT_EQ(Lab()->Tabs()->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
         EXPECT_EQ(Lab()->Tabs()->tabText(i), tabs[i]);
@@ -350,12 +354,59 @@ TEST_F(LabWindowTest, AnAddedPaneBecomesATabWithItsShortcutAndHearsOfRuns) {
     QObject::connect(
         Lab(), &Fourier::LabWindow::runChanged, pane,
         [&](const Fourier::TRunView& run) { heard = QString::fromStdString(run.WaveformName); });
-    EXPECT_EQ(Lab()->AddPane(pane, "Звук"), 4);
-    EXPECT_EQ(Lab()->Tabs()->tabText(4), "Звук");
-    ShowTab(5);
-    EXPECT_EQ(Lab()->Tabs()->currentWidget(), pane);
+    const int index = Lab()->Tabs()->count();
+    EXPECT_EQ(Lab()->AddPane(pane, "Ещё вид"), index);
+    EXPECT_EQ(Lab()->Tabs()->tabText(index), "Ещё вид");
+    ShowTab(5); // Ctrl+5: the fifth tab, the sound
+    EXPECT_EQ(Lab()->Tabs()->tabText(Lab()->Tabs()->currentIndex()), "Звук");
+    Lab()->Tabs()->setCurrentWidget(pane);
+    // The user goes back to the main window to choose: digits typed in the lab mute harmonics.
+    form->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->Widget()));
     Choose(2);
     ASSERT_TRUE(WaitUntil([&] { return heard == "3. Треугольник"; }));
+}
+
+TEST_F(LabWindowTest, TheLabsPanesDriveItsViews) {
+    Choose(1);
+    PressF2();
+    Lab()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Lab()));
+
+    // The own function: typed and built, it replaces the main window's signal.
+    Lab()->Tabs()->setCurrentIndex(5);
+    auto* combo = Lab()->findChild<QComboBox*>("FormulaField");
+    ASSERT_NE(combo, nullptr);
+    QLineEdit* field = combo->lineEdit();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "cos(3*x)");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(WaitUntil([this] { return !Lab()->FollowsMainWindow(); }));
+    ASSERT_TRUE(WaitUntil([this] { return std::abs(Lab()->ShownRun().Analysis.Re[3]) > 11; }));
+    EXPECT_NEAR(Lab()->ShownRun().Analysis.Re[3], std::sqrt(512.0) / 2, 1e-9);
+
+    // Digit 3 mutes harmonic 3 wherever the lab has the keyboard; Shift+3 would solo it.
+    Lab()->Tabs()->setCurrentIndex(0);
+    Lab()->Tabs()->setFocus();
+    QTest::keyClick(Lab()->Tabs(), Qt::Key_3);
+    ASSERT_TRUE(WaitUntil([this] { return Lab()->ShownRun().Analysis.Re[3] == 0.0; }));
+    QTest::keyClick(Lab()->Tabs(), Qt::Key_3);
+    ASSERT_TRUE(WaitUntil([this] { return Lab()->ShownRun().Analysis.Re[3] != 0.0; }));
+
+    // Back to the main window's signal.
+    Lab()->FollowMainWindow();
+    EXPECT_NEAR(Lab()->ShownRun().Analysis.Im[1], form->ImBuf[1], 0.0);
+}
+
+TEST_F(LabWindowTest, PicturesOfferKeepingAndHelpInTheirMenu) {
+    for (QWidget* picture : {form->Image1->Widget(), form->Image2->Widget()}) {
+        QStringList texts;
+        for (QAction* action : picture->actions()) texts << action->text();
+        for (const char* expected : {"Лаборатория…", "Сохранить рисунок…", "Копировать рисунок",
+                                     "Сохранить данные…", "Справка"})
+            EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    }
 }
 
 } // namespace

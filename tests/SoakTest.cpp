@@ -161,7 +161,7 @@ protected:
         if (item >= 0) {
             // The shipped configuration's positions all lie inside their ranges, so the
             // remembered fields always equal the track bars that feed them.
-            const TParamEntry& entry = form->ParamTable[item];
+            const Fourier::TParamEntry& entry = form->ParamTable[item];
             const int p1 = form->TrackBar1->Position(), p2 = form->TrackBar2->Position(),
                       p3 = form->TrackBar3->Position();
             const std::tuple remembered{entry.P1, entry.P2, entry.P3};

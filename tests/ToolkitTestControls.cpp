@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -303,6 +304,62 @@ TEST(Label, AutoSizeFitsTheCaption) {
     label->SetBounds(56, 30, 20, 13);
     label->SetCaption("Частота модуляции");
     EXPECT_EQ(label->Width(), 20);
+}
+
+TEST(Label, ClippedAtItsNeighbourInsteadOfRunningIntoIt) {
+    Window w;
+    auto* panel = w.form.Add<TPanel>(&w.form, "Panel3");
+    panel->SetBounds(0, 0, 300, 200);
+    auto* left = w.form.Add<TLabel>(panel, "Label2");
+    auto* right = w.form.Add<TLabel>(panel, "Label3");
+    auto* below = w.form.Add<TLabel>(panel, "Label1");
+    auto* group = w.form.Add<TPanel>(panel, "Panel7");
+    left->SetBounds(24, 79, 30, 13);
+    right->SetBounds(136, 79, 9, 13);
+    below->SetBounds(56, 120, 20, 13);
+    group->SetWidth(100);
+    group->SetAlign(TAlign::alRight); // its left edge is at 199 inside the bevel
+    const std::string wide = "Отношение амплитуд Отношение амплитуд";
+    const int wideWidth = QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromStdString(wide));
+    ASSERT_GT(wideWidth, 199 - 24);
+    for (TLabel* label : {left, right, below}) label->SetCaption(wide);
+    EXPECT_EQ(left->Width(), 136 - 24) << "stops where the next label begins";
+    EXPECT_EQ(right->Width(), 199 - 136) << "stops at the aligned panel";
+    EXPECT_EQ(below->Width(), 199 - 56) << "the label above shares none of its rows";
+    EXPECT_EQ(left->Widget()->width(), left->Width());
+    EXPECT_EQ(left->Caption(), wide) << "only the view is clipped";
+
+    right->SetVisible(false);
+    EXPECT_EQ(left->Width(), 199 - 24) << "a hidden neighbour takes no room";
+    group->SetVisible(false);
+    EXPECT_EQ(left->Width(), std::min(wideWidth, 299 - 24)) << "up to the parent's bevel";
+    left->SetCaption("Частота");
+    EXPECT_EQ(left->Width(), QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromUtf8("Частота")));
+}
+
+TEST(GroupBox, FrameRunsThroughTheMiddleOfTheCaption) {
+    Window w;
+    auto* group = w.form.Add<TGroupBox>(&w.form, "GroupBox1");
+    group->SetBounds(10, 10, 140, 100);
+    group->SetCaption("Синтез");
+    w.Show();
+    const QImage picture = group->Widget()->grab().toImage();
+    const QRgb dark = group->Widget()->palette().color(QPalette::Dark).rgb();
+    const QRgb light = group->Widget()->palette().color(QPalette::Light).rgb();
+    const int middle = group->Widget()->fontMetrics().height() / 2;
+    // Etched: a dark line with a light one beside it, on all four sides.
+    EXPECT_EQ(picture.pixel(120, middle), dark);
+    EXPECT_EQ(picture.pixel(120, middle + 1), light);
+    EXPECT_EQ(picture.pixel(0, 50), dark);
+    EXPECT_EQ(picture.pixel(1, 50), light);
+    EXPECT_EQ(picture.pixel(120, 98), dark);
+    EXPECT_EQ(picture.pixel(120, 99), light);
+    // The caption interrupts the top line 8 pixels in.
+    const int captionWidth = group->Widget()->fontMetrics().horizontalAdvance(QString::fromUtf8("Синтез"));
+    int lineUnderCaption = 0;
+    for (int x = 8; x < 8 + captionWidth; ++x) lineUnderCaption += picture.pixel(x, middle) == dark;
+    EXPECT_EQ(lineUnderCaption, 0);
+    EXPECT_EQ(picture.pixel(4, middle), dark);
 }
 
 TEST(Label, PlainTextCaption) {

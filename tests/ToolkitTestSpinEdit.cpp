@@ -98,17 +98,33 @@ TEST(SpinEdit, EqualBoundsMeanNoRange) {
     EXPECT_EQ(w.spin->Text(), "77");
 }
 
-TEST(SpinEdit, SetTextPlacesTheCaretAtTheStart) {
+TEST(SpinEdit, SetTextPlacesTheCaretAtTheEnd) {
     SpinWindow w;
     w.spin->SetText("12");
     EXPECT_EQ(w.changes, (Changes{"12"}));
-    EXPECT_EQ(w.editor()->cursorPosition(), 0);
-    EXPECT_EQ(w.spin->SelStart(), 0);
+    EXPECT_EQ(w.editor()->cursorPosition(), 2);
+    EXPECT_EQ(w.spin->SelStart(), 2);
     w.spin->SetText("12"); // same text: nothing at all
     EXPECT_EQ(w.changes.size(), 1u);
-    UserInput::PressKey(w.window(), Qt::Key_Delete);
-    EXPECT_EQ(w.spin->Text(), "2");
-    EXPECT_EQ(w.changes, (Changes{"12", "2"}));
+    UserInput::TypeText(w.window(), "3");
+    EXPECT_EQ(w.spin->Text(), "123");
+    UserInput::PressKey(w.window(), Qt::Key_Backspace);
+    EXPECT_EQ(w.spin->Text(), "12");
+    EXPECT_EQ(w.changes, (Changes{"12", "123", "12"}));
+}
+
+TEST(SpinEdit, AnEditThatLeavesTheTextAsItWasFiresNothing) {
+    SpinWindow w;
+    w.spin->SetText("7");
+    w.changes.clear();
+    w.spin->SelectAll();
+    EXPECT_EQ(w.spin->SelLength(), 1);
+    UserInput::TypeText(w.window(), "7"); // Qt reports the replacement of 7 by 7
+    EXPECT_EQ(w.spin->Text(), "7");
+    EXPECT_EQ(w.changes, Changes{});
+    w.spin->SelectAll();
+    UserInput::TypeText(w.window(), "4");
+    EXPECT_EQ(w.changes, (Changes{"4"}));
 }
 
 TEST(SpinEdit, ChangeFromCodeRunsTheHandlerDirectly) {
@@ -238,7 +254,8 @@ TEST(SpinEdit, FocusOutClampsAndWritesBack) {
         EXPECT_EQ(w.spin->Text(), row.text);
         EXPECT_EQ(w.changes, row.changes);
         if (std::string(row.typed) != row.text) {
-            EXPECT_EQ(w.editor()->cursorPosition(), 0) << "rewritten";
+            EXPECT_EQ(w.editor()->cursorPosition(), static_cast<int>(std::string(row.text).size()))
+                << "rewritten";
         }
     }
 }
@@ -274,7 +291,14 @@ TEST(SpinEdit, TabSelectsAllAndTypingReplacesWithoutPreview) {
     ASSERT_EQ(w.form.ActiveControl(), w.spin);
     EXPECT_EQ(w.spin->SelStart(), 0);
     EXPECT_EQ(w.spin->SelLength(), 2);
-    // The window's key handler empties the selection first, so the digit goes in front.
+    UserInput::TypeText(w.window(), "5");
+    EXPECT_EQ(w.spin->Text(), "5");
+    EXPECT_EQ(w.spin->SelStart(), 1);
+
+    // A window key handler that empties the selection first puts the digit in front.
+    w.spin->SetValue(12);
+    w.before->SetFocus();
+    UserInput::PressKey(w.window(), Qt::Key_Tab);
     w.form.OnKeyDown = [&](TObject*, uint16_t&, TShiftState) {
         if (w.form.ActiveControl() == w.spin && w.spin->SelLength() > 0) w.spin->SetSelLength(0);
     };
@@ -317,7 +341,7 @@ TEST(SpinEdit, UserStepHandlerFailureIsReported) {
     UserInput::PressKey(w.window(), Qt::Key_Up);
     UserInput::TypeText(w.window(), "3");
     EXPECT_EQ(errors.messages, (std::vector<std::string>{"Сбой синтеза.", "Сбой синтеза."}));
-    EXPECT_EQ(w.spin->Text(), "31");
+    EXPECT_EQ(w.spin->Text(), "13");
 }
 
 } // namespace

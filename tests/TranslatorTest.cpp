@@ -265,7 +265,7 @@ TEST(Translate, StoresTheOperatorCodeByPositionInOperatorPairs) {
     }
 }
 
-TEST(Translate, WorkedExampleNumbersItsNodesAndReleasesThemAll) {
+TEST(Translate, NestedFormulaNumbersItsNodesAndReleasesThemAll) {
     Translate(ModulationText);
     ASSERT_TRUE(RootIsOperator);
     EXPECT_EQ(OperatorNode(1).Op, 3);
@@ -458,7 +458,7 @@ TEST(Evaluate, TheAnalysisTextsAgreeWithTheFormulasInCpp) {
     }
 }
 
-TEST(Evaluate, WorkedExampleAtZeroIsOnePointThreeAndRepeatsExactly) {
+TEST(Evaluate, NestedFormulaAtZeroIsOnePointThreeAndRepeatsExactly) {
     Translate(ModulationText);
     EXPECT_NEAR(Evaluate(0), 1.3, Epsilon);
     for (double x : {-1.0, 0.25, 3.0}) {
@@ -476,24 +476,24 @@ TEST(ApplyOperation, PowerRulesInTheirOrder) {
         double a, b, expected, ulps;
     };
     const Row rows[] = {
-        {"rule 1: zero exponent, zero base", 0, 0, 1, 0},
-        {"rule 1: zero exponent, negative zero", -3, -0.0, 1, 0},
-        {"rule 2: zero base, positive exponent", 0, 2, 0, 0},
-        {"rule 2: zero base, fractional exponent", 0, 0.5, 0, 0},
-        {"rule 2: zero base, huge exponent", 0, 1e300, 0, 0},
-        {"rule 3: negative base, odd exponent", -2, 3, -8, 0},
-        {"rule 3: negative base, negative exponent", -2, -3, -0.125, 0},
-        {"rule 3: exact in extended precision", 3, 40, static_cast<double>(12157665459056928801.0L),
+        {"zero exponent, zero base", 0, 0, 1, 0},
+        {"zero exponent, negative zero", -3, -0.0, 1, 0},
+        {"zero base, positive exponent", 0, 2, 0, 0},
+        {"zero base, fractional exponent", 0, 0.5, 0, 0},
+        {"zero base, huge exponent", 0, 1e300, 0, 0},
+        {"integer exponent: negative base, odd exponent", -2, 3, -8, 0},
+        {"integer exponent: negative base, negative exponent", -2, -3, -0.125, 0},
+        {"integer exponent: exact in extended precision", 3, 40, static_cast<double>(12157665459056928801.0L),
          0},
-        {"rule 3: largest exponent", -1, 2147483647, -1, 0},
-        {"rule 3: underflow is silent", 0.5, 2147483647, 0, 0},
-        {"rule 3: smallest denormal", 2, -1074, std::ldexp(1.0, -1074), 0},
-        {"rule 3: power beyond long double inverts to 0", 1e300, -100, 0, 0},
-        {"rule 3: negative exponent, inexact power", 1.5, -7, 1 / std::pow(1.5, 7), 1},
-        {"rule 4: square root", 4, 0.5, 2, 1},
-        {"rule 4: fractional exponent", 2, 1.5, std::pow(2.0, 1.5), 1},
-        {"rule 4: exponent beyond 2^31", 1, 1e10, 1, 0},
-        {"rule 4: negative fractional exponent", 10, -0.5, 1 / std::sqrt(10.0), 1},
+        {"integer exponent: largest exponent", -1, 2147483647, -1, 0},
+        {"integer exponent: underflow is silent", 0.5, 2147483647, 0, 0},
+        {"integer exponent: smallest denormal", 2, -1074, std::ldexp(1.0, -1074), 0},
+        {"integer exponent: power beyond long double inverts to 0", 1e300, -100, 0, 0},
+        {"integer exponent: negative exponent, inexact power", 1.5, -7, 1 / std::pow(1.5, 7), 1},
+        {"fractional exponent: square root", 4, 0.5, 2, 1},
+        {"fractional exponent: fractional exponent", 2, 1.5, std::pow(2.0, 1.5), 1},
+        {"fractional exponent: exponent beyond 2^31", 1, 1e10, 1, 0},
+        {"fractional exponent: negative fractional exponent", 10, -0.5, 1 / std::sqrt(10.0), 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -513,18 +513,18 @@ TEST(ApplyOperation, RaisesTheFloatingPointErrors) {
         {"ln of negative", opLn, -1, 0, feInvalidOperation},
         {"ln of 0", opLn, 0, 0, feDivisionByZero},
         {"ln of -0", opLn, -0.0, 0, feDivisionByZero},
-        {"rule 3: 0 to a negative integer", opPower, 0, -1, feDivisionByZero},
-        {"rule 4: 0 to a negative fraction", opPower, 0, -0.5, feDivisionByZero},
-        {"rule 4: 0 to a negative integer beyond 2^31", opPower, 0, -2147483648.0,
+        {"integer exponent: 0 to a negative integer", opPower, 0, -1, feDivisionByZero},
+        {"fractional exponent: 0 to a negative fraction", opPower, 0, -0.5, feDivisionByZero},
+        {"fractional exponent: 0 to a negative integer beyond 2^31", opPower, 0, -2147483648.0,
          feDivisionByZero},
-        {"rule 4: negative base, fraction", opPower, -8, 1.0 / 3, feInvalidOperation},
-        {"rule 4: negative base, integer beyond 2^31", opPower, -1, 2147483648.0,
+        {"fractional exponent: negative base, fraction", opPower, -8, 1.0 / 3, feInvalidOperation},
+        {"fractional exponent: negative base, integer beyond 2^31", opPower, -1, 2147483648.0,
          feInvalidOperation},
-        {"rule 3: beyond a double", opPower, 10, 400, feOverflow},
-        {"rule 3: just beyond a double", opPower, 2, 1024, feOverflow},
-        {"rule 3: inverse of an underflow", opPower, 1e-300, -100, feOverflow},
-        {"rule 4: beyond a double", opPower, 2, 1024.5, feOverflow},
-        {"rule 4: integer exponent beyond 2^31", opPower, 2, 2147483648.0, feOverflow},
+        {"integer exponent: beyond a double", opPower, 10, 400, feOverflow},
+        {"integer exponent: just beyond a double", opPower, 2, 1024, feOverflow},
+        {"integer exponent: inverse of an underflow", opPower, 1e-300, -100, feOverflow},
+        {"fractional exponent: beyond a double", opPower, 2, 1024.5, feOverflow},
+        {"fractional exponent: integer exponent beyond 2^31", opPower, 2, 2147483648.0, feOverflow},
         {"sum beyond a double", opAdd, 1e308, 1e308, feOverflow},
         {"difference beyond a double", opSubtract, -1e308, 1e308, feOverflow},
         {"product beyond a double", opMultiply, 1e200, 1e200, feOverflow},

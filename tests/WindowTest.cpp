@@ -13,8 +13,7 @@ struct ControlRow {
     bool enabled;
 };
 
-// Labels size themselves to their caption, as the classic label does, so that the
-// wider fallback font never clips one.
+// Labels size themselves to their caption and the font's line, as the classic label does.
 constexpr int kCaptionWidth = -1;
 
 // After FormCreate, on an 800 x 600 client area.
@@ -62,7 +61,7 @@ const ControlRow kControls[] = {
 
 class WindowTest : public FormFixture {};
 
-TEST_F(WindowTest, ControlTreeMatchesTheWindowDescription) {
+TEST_F(WindowTest, EveryControlStandsUnderItsParentWithItsGeometry) {
     const auto& controls = form->Controls();
     ASSERT_EQ(controls.size(), std::size(kControls));
     std::size_t i = 0;
@@ -75,18 +74,21 @@ TEST_F(WindowTest, ControlTreeMatchesTheWindowDescription) {
         EXPECT_EQ(control->Parent()->Name(), row.parent);
         EXPECT_EQ(control->Widget()->parentWidget(), control->Parent()->Widget());
         int width = row.width;
+        int height = row.height;
         if (width == kCaptionWidth) {
             const auto* label = dynamic_cast<const Toolkit::TLabel*>(control);
             ASSERT_NE(label, nullptr);
             width = control->Widget()->fontMetrics().horizontalAdvance(
                 QString::fromStdString(label->Caption()));
+            height = control->Widget()->fontMetrics().height();
             EXPECT_GE(width, 9);
+            EXPECT_GE(height, row.height);
         }
         EXPECT_EQ(control->Left(), row.left);
         EXPECT_EQ(control->Top(), row.top);
         EXPECT_EQ(control->Width(), width);
-        EXPECT_EQ(control->Height(), row.height);
-        EXPECT_EQ(control->Widget()->geometry(), QRect(row.left, row.top, width, row.height));
+        EXPECT_EQ(control->Height(), height);
+        EXPECT_EQ(control->Widget()->geometry(), QRect(row.left, row.top, width, height));
         EXPECT_EQ(control->Visible(), row.visible);
         EXPECT_EQ(control->Enabled(), row.enabled);
     }
@@ -129,7 +131,7 @@ TEST_F(WindowTest, FormCreateSizesAndSwitches) {
     EXPECT_EQ(form->Panel2->Width(), 320);
     EXPECT_EQ(form->TopPanel->Height(), 360);
     EXPECT_EQ(form->Panel7->Width(), 191); // round(0.4 * 478)
-    EXPECT_EQ(form->ParamTable[6], (TParamEntry{3, 16, 8, 4}));
+    EXPECT_EQ(form->ParamTable[6], (Fourier::TParamEntry{3, 16, 8, 4}));
 }
 
 TEST_F(WindowTest, RangeSwitchesToggleTheirEdits) {
@@ -146,7 +148,7 @@ TEST_F(WindowTest, RangeSwitchesToggleTheirEdits) {
 TEST_F(WindowTest, MissingConfigurationIsReportedAndTheWindowStillWorks) {
     StartWindow(false);
     ASSERT_EQ(errors, std::vector<std::string>{"File not found."});
-    EXPECT_EQ(form->ParamTable, TParamTable{});
+    EXPECT_EQ(form->ParamTable, Fourier::TParamTable{});
     EXPECT_EQ(form->GraphBitmap.Width(), 579);
     EXPECT_EQ(form->Width(), 800);
 }

@@ -26,10 +26,12 @@ const QRgb* Row(const QImage& image, int y) {
 } // namespace
 
 QFont DefaultFont() {
-    // Chosen once: a family list would make every font lookup fail on the first name
-    // and search the fallbacks again.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
-                                      ? QStringLiteral("MS Sans Serif")
+    // PT Sans (fonts-paratype) at 11 pixels: measured against every caption of the window,
+    // the one face at the layout's 11 pixels whose captions all fit the places drawn for
+    // MS Sans Serif and whose "32" fits under the spectrum's last tick. Chosen once: a
+    // family list would make every font lookup fail on the first name and search again.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("PT Sans"))
+                                      ? QStringLiteral("PT Sans")
                                       : QStringLiteral("DejaVu Sans");
     QFont font;
     font.setFamily(family);
@@ -41,9 +43,13 @@ QFont DefaultFont() {
 
 TCanvas::TCanvas(QImage* image) : image_(image), font_(DefaultFont()) {
     font_.setStyleStrategy(QFont::NoAntialias);
+    // Named, not left to the default, which Qt turns off on a scaled screen: text on a
+    // picture must come out the same pixels at every screen scale.
+    font_.setHintingPreference(QFont::PreferVerticalHinting);
 }
 
 void TCanvas::Changed() {
+    ++version_;
     if (OnChanged) OnChanged();
 }
 
@@ -57,9 +63,13 @@ TColor TCanvas::Pixel(int x, int y) const {
     return Row(std::as_const(*image_), y)[x] & kRgbMask;
 }
 
-void TCanvas::MoveTo(int x, int y) { pen_ = {x, y}; }
+void TCanvas::MoveTo(int x, int y) {
+    pen_ = {x, y};
+    ++version_;
+}
 
 void TCanvas::LineTo(int x, int y) {
+    ++version_;
     const TPoint from = pen_;
     pen_ = {x, y};
     const int64_t dx = int64_t{x} - from.X;
@@ -118,6 +128,7 @@ void TCanvas::TextOut(int x, int y, const std::string& s) {
     const QString text = Bridge::Q(s);
     const QFontMetrics metrics(font_);
     pen_ = {x + metrics.horizontalAdvance(text), y};
+    ++version_;
     if (image_->isNull()) return;
     // Shaping and painting text costs far more than copying its pixels, and the spectrum
     // writes the same few texts on every run.
@@ -251,6 +262,7 @@ void TBitmap::SetWidth(int w) { Resize(w, Height()); }
 void TBitmap::SetHeight(int h) { Resize(Width(), h); }
 
 void TBitmap::Resize(int w, int h) {
+    ++canvas_.version_;
     width_ = std::max(w, 0);
     height_ = std::max(h, 0);
     if (width_ == image_.width() && height_ == image_.height()) return;

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -27,8 +28,8 @@ struct TRect {
 
 class TBitmap;
 
-// The user-interface font for drawing: "MS Sans Serif", 11 pixels, falling back
-// to a sans face with Cyrillic where it is missing.
+// The user-interface font for controls and drawing: PT Sans, 11 pixels, falling back
+// to DejaVu Sans where it is missing (wider: a caption may then be clipped).
 QFont DefaultFont();
 
 class TCanvas {
@@ -36,11 +37,20 @@ public:
     // Draws on *image (Format_RGB32), which the owner keeps alive and may reallocate.
     explicit TCanvas(QImage* image);
 
-    void SetPenColor(TColor c) { penColor_ = c; }
+    void SetPenColor(TColor c) {
+        penColor_ = c;
+        ++version_;
+    }
     TColor PenColor() const { return penColor_; }
-    void SetBrushColor(TColor c) { brushColor_ = c; }
+    void SetBrushColor(TColor c) {
+        brushColor_ = c;
+        ++version_;
+    }
     TColor BrushColor() const { return brushColor_; }
-    void SetFontColor(TColor c) { fontColor_ = c; }
+    void SetFontColor(TColor c) {
+        fontColor_ = c;
+        ++version_;
+    }
     TColor FontColor() const { return fontColor_; }
     const QFont& Font() const { return font_; }
 
@@ -73,6 +83,10 @@ public:
     // Called after every drawing operation (an image control repaints itself).
     std::function<void()> OnChanged;
 
+    // Grows with every call that may change the pixels or the drawing state (colours, pen
+    // position), so that an owner can tell that nothing has touched the surface since.
+    uint64_t Version() const { return version_; }
+
 private:
     void Changed();
     void SetPixel(int x, int y, TColor c);
@@ -86,6 +100,9 @@ private:
     TColor brushColor_ = clWhite;
     TColor fontColor_ = clBlack;
     TPoint pen_;
+    uint64_t version_ = 0;
+
+    friend class TBitmap; // a resize replaces the pixels
 };
 
 class TBitmap {
@@ -100,6 +117,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     TCanvas& Canvas() { return canvas_; }
+    const TCanvas& Canvas() const { return canvas_; }
     const QImage& Image() const { return image_; }
 
 private:

@@ -135,10 +135,23 @@ void TControl::Realign() {
         c->width_ = across(free.Left, free.Right);
         c->height_ = across(free.Top, free.Bottom);
     }
+    for (TControl* c : children_)
+        if (const int natural = c->NaturalWidth(); natural >= 0)
+            c->width_ = std::min(natural, RoomRightOf(c));
     for (TControl* c : children_) {
         c->ApplyGeometry();
         c->Realign();
     }
+}
+
+int TControl::RoomRightOf(const TControl* child) const {
+    int right = ClientRect().Right;
+    for (const TControl* c : children_) {
+        if (c == child || !c->visible_ || c->left_ <= child->left_) continue;
+        const bool sharesRows = c->top_ < child->top_ + child->height_ && child->top_ < c->top_ + c->height_;
+        if (sharesRows) right = std::min(right, c->left_);
+    }
+    return std::max(right - child->left_, 0);
 }
 
 void TControl::SetColor(TColor c) {

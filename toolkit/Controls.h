@@ -67,11 +67,17 @@ protected:
     // The rectangle left to aligned children (inside a bevel or a caption).
     virtual TRect ClientRect() const;
     virtual void BoundsChanged() {}
+    // The width a control that sizes itself asks for (a label's caption), or -1. The
+    // parent's Realign grants it only the room up to the nearest visible sibling to its
+    // right that shares one of its rows, or up to the parent's client edge: a caption too
+    // wide for its place is clipped there instead of running into its neighbour.
+    virtual int NaturalWidth() const { return -1; }
 
 private:
     friend class TForm;
     void Relayout();      // after a change of this control's own record
     void ApplyGeometry(); // the record to the widget
+    int RoomRightOf(const TControl* child) const;
     TControl* parent_;
     TForm* form_;
     QPointer<QWidget> widget_; // null once Qt has deleted it with its window
@@ -99,15 +105,19 @@ class TLabel : public TControl {
 public:
     TLabel(TControl* parent, std::string name);
     // With AutoSize (the default, as in the classic toolkit) a new caption resizes the
-    // label to the text's advance and line height, its top-left corner staying put,
-    // so a longer caption is never clipped.
+    // label to the text's advance and line height, its top-left corner staying put, as
+    // far as its neighbours leave room (see NaturalWidth).
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     void SetAutoSize(bool a);
 
+protected:
+    int NaturalWidth() const override;
+
 private:
     void FitText();
     bool autoSize_ = true;
+    int captionWidth_ = -1; // the caption's advance once one is set, with AutoSize on
 };
 
 class TEdit : public TControl {
@@ -151,7 +161,7 @@ private:
 class TButton : public TButtonControl {
 public:
     TButton(TControl* parent, std::string name);
-    void SetDefault(bool d); // recorded only: a hidden default button never sees Enter
+    void SetDefault(bool d); // no effect: Enter is routed by the form's key preview
 };
 
 class TSpeedButton : public TButtonControl {
@@ -229,15 +239,18 @@ public:
     // written as text (fires OnChange on a real change).
     void SetValue(int v);
     std::string Text() const;
-    void SetText(const std::string& text); // caret to the start; OnChange on a real change
+    // Caret to the end, where the user goes on typing; OnChange on a real change.
+    void SetText(const std::string& text);
     int SelStart() const;  // the selection's start, or the caret when nothing is selected
     int SelLength() const;
     void SetSelLength(int n); // keeps the selection's start; 0 leaves the caret there
-    TNotifyEvent OnChange; // every text change, by the user or by code
+    void SelectAll();         // the next typed character replaces the whole text
+    TNotifyEvent OnChange;    // every real change of the text, by the user or by code
 
 private:
     int minValue_ = 0;
     int maxValue_ = 0;
+    QString text_; // as last reported, so an edit that leaves it as it was fires nothing
 };
 
 class TImage : public TControl {

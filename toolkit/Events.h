@@ -33,6 +33,7 @@ inline constexpr uint16_t vkLeft = 37;
 inline constexpr uint16_t vkUp = 38;
 inline constexpr uint16_t vkRight = 39;
 inline constexpr uint16_t vkDown = 40;
+inline constexpr uint16_t vkInsert = 45;
 inline constexpr uint16_t vkDelete = 46;
 
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;

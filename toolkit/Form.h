@@ -3,6 +3,7 @@
 #include "Controls.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,9 @@ private:
 // Application start-up: the toolkit, the title used as the caption of every message box.
 namespace Application {
 // Owns the application object; create it first in main, before any window, so that
-// it is destroyed after the windows and before the program's static data.
+// it is destroyed after the windows and before the program's static data. Without a
+// display it writes one line on standard error, naming the program by its title (set
+// the title first), and ends the program with status 1.
 class TSession {
 public:
     TSession(int& argc, char** argv);
@@ -70,7 +73,11 @@ public:
 private:
     std::unique_ptr<class QApplication> application_;
 };
-void SetIcon(const TBitmap& icon);
+// The window icon, one picture per size; the desktop picks the size it shows.
+void SetIcon(std::span<const TBitmap> sizes);
+// The name of the desktop entry (without ".desktop") that launches the program, so that
+// the desktop can match the window with its menu entry and icon.
+void SetDesktopEntry(const std::string& name);
 void SetTitle(const std::string& title);
 const std::string& Title();
 void ApplyStyle(); // Fusion, window font; call once after QApplication exists

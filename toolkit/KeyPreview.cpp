@@ -34,7 +34,7 @@ uint16_t VirtualKey(int key) {
     case Qt::Key_Up: return vkUp;
     case Qt::Key_Right: return vkRight;
     case Qt::Key_Down: return vkDown;
-    case Qt::Key_Insert: return 45;
+    case Qt::Key_Insert: return vkInsert;
     case Qt::Key_Delete: return vkDelete;
     case Qt::Key_Semicolon: return 186;
     case Qt::Key_Equal:

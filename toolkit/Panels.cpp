@@ -27,11 +27,34 @@ protected:
     }
 };
 
+// The classic group frame: an etched line whose top runs through the middle of the
+// caption, which stands 8 pixels in on the face colour. The style's own box puts its
+// frame below the caption instead, where the first row of controls already stands.
+void PaintClassicFrame(QGroupBox* box) {
+    QPainter painter(box);
+    const QPalette& palette = box->palette();
+    const QFontMetrics metrics(box->font());
+    const int top = metrics.height() / 2;
+    const QRect frame = box->rect().adjusted(0, top, -2, -2);
+    painter.setPen(palette.color(QPalette::Light));
+    painter.drawRect(frame.translated(1, 1));
+    painter.setPen(palette.color(QPalette::Dark));
+    painter.drawRect(frame);
+    const QString title = box->title();
+    if (title.isEmpty()) return;
+    const QRect caption(8, 0, metrics.horizontalAdvance(title), metrics.height());
+    painter.fillRect(caption, palette.color(QPalette::Window));
+    painter.setPen(palette.color(box->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title);
+}
+
 class GroupBoxWidget : public QGroupBox {
 public:
     explicit GroupBoxWidget(TGroupBox* owner) : owner_(owner) {}
 
 protected:
+    void paintEvent(QPaintEvent*) override { PaintClassicFrame(this); }
     // Presses that children ignored arrive here too; only the box's own free area clicks.
     void mousePressEvent(QMouseEvent* event) override {
         event->accept();
@@ -58,6 +81,7 @@ public:
     std::vector<QRadioButton*> buttons;
 
 protected:
+    void paintEvent(QPaintEvent*) override { PaintClassicFrame(this); }
     // Taken here, so a click beside the buttons never reaches an enclosing group box.
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "DecimalText.h"
 #include "QtBridge.h"
 
 #include <QAbstractSpinBox>
@@ -15,21 +16,7 @@ namespace {
 
 // Decimal only, as the classic field reads its text: blanks, an optional sign, digits.
 std::optional<int> ParseInteger(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-    if (i == text.size()) return std::nullopt;
-    int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9') return std::nullopt;
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > int64_t{1} << 31) return std::nullopt;
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX) return std::nullopt;
-    return static_cast<int>(value);
+    return Fourier::ReadDecimalInteger(text.toStdString());
 }
 
 // A spin box without a value type of its own: the text is the state, every text is
@@ -126,7 +113,11 @@ QLineEdit* EditOf(const TControl* c) { return SpinOf(c)->Edit(); }
 TSpinEdit::TSpinEdit(TControl* parent, std::string name)
     : TControl(parent, std::move(name), new SpinEditWidget) {
     SpinOf(this)->Bind(this);
-    QObject::connect(EditOf(this), &QLineEdit::textChanged, Widget(), [this] {
+    text_ = EditOf(this)->text();
+    QObject::connect(EditOf(this), &QLineEdit::textChanged, Widget(), [this](const QString& text) {
+        // A digit typed over the same selected digit is reported too, but changes nothing.
+        if (text == text_) return;
+        text_ = text;
         if (OnChange && !Widget()->signalsBlocked()) Dispatch([this] { OnChange(this); });
     });
 }
@@ -160,9 +151,9 @@ void TSpinEdit::SetText(const std::string& text) {
     {
         const QSignalBlocker blockEdit(EditOf(this));
         const QSignalBlocker blockSpin(Widget());
-        EditOf(this)->setText(next);
-        EditOf(this)->setCursorPosition(0);
+        EditOf(this)->setText(next); // the caret goes to the end
     }
+    text_ = next;
     Widget()->update();
     if (OnChange) OnChange(this);
 }
@@ -171,6 +162,8 @@ int TSpinEdit::SelStart() const {
     const QLineEdit* edit = EditOf(this);
     return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
 }
+
+void TSpinEdit::SelectAll() { EditOf(this)->selectAll(); }
 
 int TSpinEdit::SelLength() const { return EditOf(this)->selectionLength(); }
 

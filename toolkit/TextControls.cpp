@@ -36,10 +36,16 @@ void TLabel::SetAutoSize(bool a) {
 }
 
 void TLabel::FitText() {
-    if (!autoSize_) return;
+    if (!autoSize_) {
+        captionWidth_ = -1;
+        return;
+    }
     const QFontMetrics metrics(LabelOf(this)->font());
-    SetBounds(Left(), Top(), metrics.horizontalAdvance(LabelOf(this)->text()), metrics.height());
+    captionWidth_ = metrics.horizontalAdvance(LabelOf(this)->text());
+    SetBounds(Left(), Top(), captionWidth_, metrics.height());
 }
+
+int TLabel::NaturalWidth() const { return captionWidth_; }
 
 TEdit::TEdit(TControl* parent, std::string name) : TControl(parent, std::move(name), new QLineEdit) {
     QObject::connect(EditOf(this), &QLineEdit::textChanged, EditOf(this), [this] {

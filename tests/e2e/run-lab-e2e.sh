@@ -51,7 +51,7 @@ xdotool windowfocus --sync "$wid"
 lab_loaded && fail "the lab's plotting library is loaded before the lab is opened"
 
 xdotool key Down Down                  # "2. Прямоугольник"
-xdotool key Tab 5 End BackSpace Return # a synthesis up to harmonic 5
+xdotool key Tab 5 Return # harmonic field: the selected "0" gives way to the 5, then a synthesis
 xdotool key F2
 lab=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name '^Лаборатория$' | head -n 1)
 [ -n "$lab" ] || fail "F2 opened no lab: $(cat "$work/log")"

@@ -9,9 +9,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A 1024 x 768 X server of our own; it tells us its display number.
+# An X server of our own, 1024 x 768 unless a size is given; it tells us its display number.
 start_xserver() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     pids+=($!)
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
     export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb

@@ -1,0 +1,201 @@
+#include "SavedWork.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace Fourier {
+namespace {
+
+constexpr std::string_view Signature = "fourier";
+constexpr std::string_view SamplesKind = "samples";
+constexpr std::string_view CoefficientsKind = "coefficients";
+constexpr std::string_view Version = "1";
+constexpr int CoefficientLines = EditableHarmonics + 1;
+
+[[noreturn]] void Fail(const std::string& message) {
+    throw TSavedWorkError(message);
+}
+
+std::string AtLine(int number) {
+    return "Строка " + std::to_string(number) + ": ";
+}
+
+// A piece of the file quoted in a message: short, and only printable ASCII, so that a
+// binary file cannot spoil the message.
+std::string Quoted(std::string_view piece) {
+    constexpr std::size_t longest = 24;
+    std::string quoted = "«";
+    for (const char c : piece.substr(0, longest))
+        quoted += c >= 0x20 && c < 0x7f ? c : '?';
+    if (piece.size() > longest) quoted += "…";
+    return quoted + "»";
+}
+
+struct TLine {
+    std::string_view Text;
+    int Number = 0;
+    bool Terminated = false;
+};
+
+class TLineReader {
+  public:
+    explicit TLineReader(std::string_view text) : Rest(text) {}
+    bool AtEnd() const { return Rest.empty(); }
+
+    TLine Next() {
+        const std::size_t end = Rest.find('\n');
+        TLine line{Rest.substr(0, end), ++Count, end != std::string_view::npos};
+        Rest.remove_prefix(line.Terminated ? end + 1 : Rest.size());
+        if (line.Text.ends_with('\r')) line.Text.remove_suffix(1);
+        return line;
+    }
+
+    // The next line of the body, which must end with a line feed; not at the end.
+    TLine NextComplete() {
+        const TLine line = Next();
+        if (!line.Terminated)
+            Fail("Файл оборван: строка " + std::to_string(line.Number) + " не закончена");
+        return line;
+    }
+
+    void ExpectEnd(const std::string& whatCameBefore) {
+        if (AtEnd()) return;
+        Fail(AtLine(Count + 1) + "лишние данные после " + whatCameBefore);
+    }
+
+  private:
+    std::string_view Rest;
+    int Count = 0;
+};
+
+std::vector<std::string_view> Fields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t space = text.find(' ', start);
+        fields.push_back(text.substr(start, space - start));
+        if (space == std::string_view::npos) return fields;
+        start = space + 1;
+    }
+}
+
+double ReadNumber(std::string_view field, int lineNumber) {
+    if (field.empty()) Fail(AtLine(lineNumber) + "пусто там, где должно быть число");
+    double value = 0.0;
+    const char* const end = field.data() + field.size();
+    const auto [stop, error] = std::from_chars(field.data(), end, value);
+    if (error == std::errc::result_out_of_range)
+        Fail(AtLine(lineNumber) + "число " + Quoted(field) + " не помещается в double");
+    if (error != std::errc{} || stop != end)
+        Fail(AtLine(lineNumber) + Quoted(field) + " — не число");
+    if (!std::isfinite(value)) Fail(AtLine(lineNumber) + Quoted(field) + " — не конечное число");
+    return value;
+}
+
+const std::string& HeaderHint() {
+    static const std::string hint = "первая строка должна быть «fourier samples 1» (отсчёты) "
+                                    "или «fourier coefficients 1» (коэффициенты)";
+    return hint;
+}
+
+// The kind named by the first line.
+std::string_view ReadHeader(TLineReader& reader) {
+    if (reader.AtEnd()) Fail("Файл пуст");
+    const TLine header = reader.Next();
+    const std::vector<std::string_view> fields = Fields(header.Text);
+    if (fields.front() != Signature) Fail("Это не файл сигнала программы «Фурье»: " + HeaderHint());
+    if (fields.size() != 3)
+        Fail("Первая строка " + Quoted(header.Text) + " неполна: " + HeaderHint());
+    if (fields[1] != SamplesKind && fields[1] != CoefficientsKind)
+        Fail("Неизвестный вид данных " + Quoted(fields[1]) +
+             ": ожидается «samples» (отсчёты) или «coefficients» (коэффициенты)");
+    if (fields[2] != Version)
+        Fail("Версия файла " + Quoted(fields[2]) + " не поддерживается: программа читает версию 1");
+    if (!header.Terminated) Fail("Файл оборван после первой строки");
+    return fields[1];
+}
+
+TSamples ReadSamples(TLineReader& reader) {
+    TSamples samples;
+    for (int j = 0; j < SampleCount; ++j) {
+        if (reader.AtEnd()) Fail("В файле отсчётов: " + std::to_string(j) + ", а должно быть 512");
+        const TLine line = reader.NextComplete();
+        samples[j] = ReadNumber(line.Text, line.Number);
+    }
+    reader.ExpectEnd("512 отсчётов");
+    return samples;
+}
+
+TCoefficients ReadCoefficients(TLineReader& reader) {
+    TCoefficients coefficients;
+    for (int k = 0; k < CoefficientLines; ++k) {
+        if (reader.AtEnd())
+            Fail(k == 0 ? std::string("В файле нет ни одного коэффициента")
+                        : "В файле коэффициенты только гармоник 0.." + std::to_string(k - 1) +
+                              ", а должны быть 0..32");
+        const TLine line = reader.NextComplete();
+        const std::vector<std::string_view> fields = Fields(line.Text);
+        const std::size_t expected = k == 0 ? 2 : 3;
+        const std::string number = std::to_string(k);
+        if (fields.size() != expected || fields[0] != number)
+            Fail(AtLine(line.Number) + "ожидается " +
+                 (k == 0 ? std::string("«0 a_0»: номер 0 и одно число")
+                         : "«" + number + " a_" + number + " b_" + number + "»: номер " + number +
+                               " и два числа через пробел"));
+        coefficients.Cos[k] = ReadNumber(fields[1], line.Number);
+        if (k > 0) coefficients.Sin[k] = ReadNumber(fields[2], line.Number);
+    }
+    reader.ExpectEnd("гармоники 32");
+    return coefficients;
+}
+
+void AppendNumber(std::string& text, double value) {
+    char buffer[32];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text.append(buffer, written.ptr);
+}
+
+std::string HeaderLine(std::string_view kind) {
+    std::string line(Signature);
+    line.append(" ").append(kind).append(" ").append(Version).append("\n");
+    return line;
+}
+
+std::string Format(const TSamples& samples) {
+    std::string text = HeaderLine(SamplesKind);
+    for (const double value : samples) {
+        AppendNumber(text, value);
+        text += '\n';
+    }
+    return text;
+}
+
+std::string Format(const TCoefficients& coefficients) {
+    std::string text = HeaderLine(CoefficientsKind);
+    for (int k = 0; k < CoefficientLines; ++k) {
+        text += std::to_string(k);
+        text += ' ';
+        AppendNumber(text, coefficients.Cos[k]);
+        if (k > 0) {
+            text += ' ';
+            AppendNumber(text, coefficients.Sin[k]);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+std::string FormatSavedWork(const TSavedWork& work) {
+    return std::visit([](const auto& content) { return Format(content); }, work);
+}
+
+TSavedWork ParseSavedWork(std::string_view text) {
+    TLineReader reader(text);
+    if (ReadHeader(reader) == SamplesKind) return ReadSamples(reader);
+    return ReadCoefficients(reader);
+}
+
+} // namespace Fourier

@@ -1,0 +1,42 @@
+#pragma once
+// Saved work: a drawn or edited signal as a small text file («.fourier»).
+//
+//   fourier samples 1            fourier coefficients 1
+//   <s_0>                        0 <a_0>
+//   ...                          1 <a_1> <b_1>
+//   <s_511>                      ...
+//                                32 <a_32> <b_32>
+//
+// The first line names the kind and the format's version. Samples are in grid order
+// (x_j = -pi + j*pi/256); coefficients are those of a_0/2 + sum (a_k cos kx + b_k sin kx).
+// Numbers are written in the shortest form that reads back to the same double, so a file
+// round-trips bit for bit. Every line ends with a line feed (a carriage return before it
+// is allowed); fields are separated by one space.
+#include "Analysis.h"
+#include "Coefficients.h"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace Fourier {
+
+using TSavedWork = std::variant<TSamples, TCoefficients>;
+
+inline constexpr std::string_view SavedWorkSuffix = ".fourier";
+
+// A file that cannot be read; the message (UTF-8, Russian) names the line and the fault.
+class TSavedWorkError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+std::string FormatSavedWork(const TSavedWork& work);
+
+// Reads the whole text or nothing: a file that is truncated, of an unknown kind or
+// version, with a value that is not a finite number, with too few or too many values or
+// with anything else out of place throws TSavedWorkError.
+TSavedWork ParseSavedWork(std::string_view text);
+
+} // namespace Fourier

@@ -1,0 +1,199 @@
+#include "Waveforms.h"
+
+#include "NumberText.h"
+#include "Translator.h"
+
+#include <algorithm>
+#include <numbers>
+
+namespace Fourier {
+namespace {
+
+// Writes value(i) for first <= i <= last, clipped to the buffer (empty ranges skip).
+template <class F> void Fill(std::span<double, SampleCount> s, int first, int last, F value) {
+    for (int i = std::max(first, 0); i <= std::min(last, SampleCount - 1); ++i)
+        s[i] = value(i);
+}
+
+void Square(const TPositions&, std::span<double, SampleCount> s) {
+    Fill(s, 0, 255, [](int) { return -1.0; });
+    Fill(s, 256, 511, [](int) { return 1.0; });
+}
+
+void Triangle(const TPositions&, std::span<double, SampleCount> s) {
+    Fill(s, 0, 127, [](int i) { return -i / 128.0; });
+    Fill(s, 128, 383, [](int i) { return (i - 256) / 128.0; });
+    Fill(s, 384, 511, [](int i) { return (511 - i) / 128.0; });
+}
+
+// In sample units: flat parts at -(127 - k) and +(127 - k), slopes of one per sample.
+void Trapezoid(const TPositions& p, std::span<double, SampleCount> s) {
+    const int k = 4 * p.Bar1;
+    Fill(s, 0, 127 - k, [](int i) { return -static_cast<double>(i); });
+    Fill(s, 128 - k, 128 + k, [k](int) { return static_cast<double>(k - 127); });
+    Fill(s, 129 + k, 382 - k, [](int i) { return static_cast<double>(i - 256); });
+    Fill(s, 383 - k, 383 + k, [k](int) { return static_cast<double>(127 - k); });
+    Fill(s, 384 + k, 511, [](int i) { return static_cast<double>(511 - i); });
+}
+
+void Delta(const TPositions& p, std::span<double, SampleCount> s) {
+    const int at = 4 * p.Bar1 + 224;
+    Fill(s, at, at, [](int) { return 1.0; });
+}
+
+void Pulse(const TPositions& p, std::span<double, SampleCount> s) {
+    const int w = 2 * p.Bar1;
+    Fill(s, 256 - w, 256 + w, [](int) { return 1.0; });
+}
+
+std::string Sine(const TPositions& p, std::string_view sep) {
+    return "sin(" + FormatGeneral(p.Bar1, 5, sep) + "*x)";
+}
+
+std::string Beats(const TPositions& p, std::string_view sep) {
+    return "cos(" + FormatGeneral(16 + p.Bar3, 10, sep) + "*x)+" +
+           FormatGeneral(p.Bar2 / 8.0, 10, sep) + "*cos(" + FormatGeneral(16 - p.Bar3, 10, sep) +
+           "*x)";
+}
+
+std::string Modulation(const TPositions& p, std::string_view sep) {
+    return "cos(" + FormatGeneral(p.Bar1, 5, sep) + "*x)*(1+" +
+           FormatGeneral(0.6 * p.Bar2 / 16, 8, sep) + "*cos(" + FormatGeneral(p.Bar3, 6, sep) +
+           "*x))";
+}
+
+using S = TSetupStep;
+
+} // namespace
+
+const std::array<TWaveform, WaveformCount>& Waveforms() {
+    static const std::array<TWaveform, WaveformCount> catalogue{{
+        {"1. Синус",
+         Sine,
+         nullptr,
+         {{S::skMax, 1, 24},
+          {S::skMin, 1, 1},
+          {S::skPosition, 1, 1},
+          {S::skShowBar, 1},
+          {S::skCaption, 1, 0, "Частота"},
+          {S::skShowLabel, 1},
+          {S::skLastHarmonic, 0, 0}},
+         false,
+         false,
+         false},
+        {"2. Прямоугольник", nullptr, Square, {{S::skLastHarmonic, 0, 0}}, false, true, false},
+        {"3. Треугольник", nullptr, Triangle, {{S::skLastHarmonic, 0, 0}}, false, false, false},
+        {"4. Трапеция",
+         nullptr,
+         Trapezoid,
+         {{S::skMax, 1, 31},
+          {S::skPosition, 1, 1},
+          {S::skShowBar, 1},
+          {S::skCaption, 1, 0, "Ширина верхнего основания"},
+          {S::skShowLabel, 1},
+          {S::skLastHarmonic, 0, 0}},
+         false,
+         false,
+         false},
+        // The delta keeps the user's last-harmonic mode.
+        {"5. Дельта-функция",
+         nullptr,
+         Delta,
+         {{S::skMax, 1, 15},
+          {S::skPosition, 1, 1},
+          {S::skCaption, 1, 0, "Сдвиг от начала координат"},
+          {S::skShowBar, 1},
+          {S::skShowLabel, 1}},
+         false,
+         false,
+         true},
+        // Beats remember two positions: the amplitude ratio (TrackBar2) and the frequency
+        // difference (TrackBar3).
+        {"6. Биения",
+         Beats,
+         nullptr,
+         {{S::skLastHarmonic, 0, 1},
+          {S::skMax, 2, 16},
+          {S::skPosition, 2, 1},
+          {S::skShowBar, 2},
+          {S::skShowBar, 3},
+          {S::skMax, 3, 4},
+          {S::skPosition, 3, 2},
+          {S::skPageSize, 3, 1},
+          {S::skCaption, 2, 0, "Отношение амплитуд"},
+          {S::skCaption, 3, 0, "Разность частот"},
+          {S::skShowLabel, 2},
+          {S::skShowLabel, 3}},
+         true,
+         false,
+         false},
+        {"7. Амплитудная Модуляция",
+         Modulation,
+         nullptr,
+         {{S::skLastHarmonic, 0, 1},
+          {S::skMax, 1, 24},
+          {S::skMin, 1, 8},
+          {S::skMax, 3, 8},
+          {S::skPosition, 1, 1},
+          {S::skPosition, 2, 2},
+          {S::skPosition, 3, 3},
+          {S::skPageSize, 3, 2},
+          {S::skShowBar, 1},
+          {S::skShowBar, 2},
+          {S::skShowBar, 3},
+          {S::skCaption, 1, 0, "Несущая частота"},
+          {S::skCaption, 2, 0, "Глубина модуляции"},
+          {S::skCaption, 3, 0, "Частота модуляции"},
+          {S::skShowLabel, 1},
+          {S::skShowLabel, 2},
+          {S::skShowLabel, 3}},
+         true,
+         false,
+         false},
+        {"8. Прямоугольный импульс",
+         nullptr,
+         Pulse,
+         {{S::skLastHarmonic, 0, 1},
+          {S::skCaption, 1, 0, "Ширина импульса"},
+          {S::skShowLabel, 1},
+          {S::skPosition, 1, 1},
+          {S::skMax, 1, 31},
+          {S::skMin, 1, 1},
+          {S::skShowBar, 1}},
+         true,
+         true,
+         false},
+    }};
+    return catalogue;
+}
+
+const TWaveform* WaveformAt(int itemIndex) {
+    if (itemIndex < 0 || itemIndex >= WaveformCount) return nullptr;
+    return &Waveforms()[itemIndex];
+}
+
+TSamples SampleFormula(const std::string& formula, double a, double b) {
+    TSamples samples{};
+    Translator::Translate(formula);
+    const double d = (b - a) / SampleCount;
+    for (int i = 0; i < SampleCount; ++i) {
+        const long double x = static_cast<long double>(a) + i * static_cast<long double>(d);
+        samples[i] = Translator::Evaluate(static_cast<double>(x));
+    }
+    Translator::ReleaseFormula();
+    return samples;
+}
+
+TSamples SampleWaveform(const TWaveform& waveform, const TPositions& positions, double a,
+                        double b) {
+    if (waveform.Formula) return SampleFormula(waveform.Formula(positions, "."), a, b);
+    TSamples samples{};
+    waveform.WriteSamples(positions, samples);
+    return samples;
+}
+
+TAnalysis AnalyseWaveform(const TWaveform& waveform, const TPositions& positions) {
+    return AnalyseSamples(SampleWaveform(waveform, positions, -std::numbers::pi, std::numbers::pi));
+}
+
+} // namespace Fourier

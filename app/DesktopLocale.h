@@ -1,0 +1,8 @@
+#pragma once
+// The desktop's decimal separator, which every number the window writes uses.
+#include <QLocale>
+#include <string>
+
+inline std::string DesktopDecimalSeparator() {
+    return QLocale().decimalPoint().toStdString();
+}

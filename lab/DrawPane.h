@@ -1,0 +1,73 @@
+#pragma once
+// «Нарисовать»: the student draws one period of a waveform with the mouse. Every change
+// of the 512 samples is analysed as a waveform of the main window is and sent out at once,
+// while the pen moves. Strokes, clearing, opening a file and taking the main window's
+// signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z).
+#include "Analysis.h"
+#include "ErrorReporter.h"
+#include "RunView.h"
+#include "Stroke.h"
+
+#include <QString>
+#include <QWidget>
+
+class QUndoStack;
+class QAction;
+
+namespace Fourier {
+
+class DrawingArea;
+
+class DrawPane : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit DrawPane(QWidget* parent = nullptr);
+
+    const TSamples& Samples() const { return Current; }
+    DrawingArea* Area() const { return Surface; }
+    QUndoStack* UndoStack() const { return Stack; }
+    QAction* UndoAction() const { return Undo; }
+    QAction* RedoAction() const { return Redo; }
+    void SetErrorReporter(TErrorReporter reporter) { Report = std::move(reporter); }
+
+    // The samples as one undoable step, the view fitted to them.
+    void ReplaceSamples(const TSamples& samples, const QString& stepName);
+
+  signals:
+    void signalDrawn(const Fourier::TAnalysis& analysis, const QString& caption);
+
+  public slots:
+    // Remembers the main window's current signal for «Взять из главного окна».
+    void ShowRun(const Fourier::TRunView& view);
+    void Clear();
+    void TakeMainSignal();
+    // Opens saved work (samples, or coefficients rebuilt into samples); a file that cannot
+    // be read is reported and changes nothing.
+    void OpenFile(const QString& path);
+    void SaveFile(const QString& path);
+
+  private:
+    friend class TSamplesStep;
+    void Apply(const TSamples& samples);
+    void FitRange();
+    void PenPressed(TPenPoint point);
+    void PenMoved(TPenPoint point);
+    void PenReleased();
+
+    TSamples Current{};
+    TSamples BeforeStroke{};
+    TSamples MainSignal{};
+    bool HaveMainSignal = false;
+    bool Stroking = false;
+    TPenPoint LastPen;
+
+    DrawingArea* Surface = nullptr;
+    QUndoStack* Stack = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
+    QAction* TakeMain = nullptr;
+    TErrorReporter Report;
+};
+
+} // namespace Fourier

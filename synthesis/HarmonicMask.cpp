@@ -1,0 +1,66 @@
+#include "HarmonicMask.h"
+
+#include "InverseTransform.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace Fourier {
+namespace {
+
+void CheckHarmonic(int k) {
+    if (k < 1 || k > THarmonicMask::Count)
+        throw std::out_of_range("harmonic " + std::to_string(k) + " cannot be muted or soloed");
+}
+
+} // namespace
+
+void THarmonicMask::SetMuted(int k, bool muted) {
+    CheckHarmonic(k);
+    MutedSet[k] = muted;
+}
+
+void THarmonicMask::SetSoloed(int k, bool soloed) {
+    CheckHarmonic(k);
+    SoloedSet[k] = soloed;
+}
+
+bool THarmonicMask::Muted(int k) const {
+    CheckHarmonic(k);
+    return MutedSet[k];
+}
+
+bool THarmonicMask::Soloed(int k) const {
+    CheckHarmonic(k);
+    return SoloedSet[k];
+}
+
+bool THarmonicMask::Audible(int k) const {
+    if (k < 0 || k > NyquistLine)
+        throw std::out_of_range("there is no spectral line " + std::to_string(k));
+    if (k == 0) return true;
+    const bool editable = k >= 1 && k <= Count;
+    if (AnySolo()) return editable && SoloedSet[k];
+    return !editable || !MutedSet[k];
+}
+
+void ApplyMask(const THarmonicMask& mask, TLines& re, TLines& im) {
+    for (int k = 1; k <= NyquistLine; ++k) {
+        if (mask.Audible(k)) continue;
+        re[k] = 0.0;
+        im[k] = 0.0;
+    }
+}
+
+TSamples MaskedPartialSum(const TLines& re, const TLines& im, int k, const THarmonicMask& mask) {
+    if (k < 0 || k > NyquistLine)
+        throw std::out_of_range("there is no partial sum up to harmonic " + std::to_string(k));
+    TLines partRe{}, partIm{};
+    std::copy_n(re.begin(), k + 1, partRe.begin());
+    std::copy_n(im.begin(), k + 1, partIm.begin());
+    ApplyMask(mask, partRe, partIm);
+    return SamplesFromSpectrum(partRe, partIm);
+}
+
+} // namespace Fourier

@@ -1,0 +1,140 @@
+// The analysis core without a window: every waveform's spectrum against a direct sum over
+// samples written from the waveform's definition, the spectrum's range, the plot layout
+// rules and the number texts.
+#include "Analysis.h"
+#include "NumberText.h"
+#include "PlotLayout.h"
+#include "SpectrumRange.h"
+#include "WaveformOracle.h"
+#include "Waveforms.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Fourier;
+using namespace WaveformOracle;
+
+namespace {
+
+struct WaveformRow {
+    const char* name;
+    int item;
+    TPositions bars;
+};
+
+// Each waveform at the ends and the middle of its parameter ranges.
+const WaveformRow kWaveforms[] = {
+    {"sine_1", 0, {1, 0, 0}},      {"sine_24", 0, {24, 0, 0}},    {"square", 1, {}},
+    {"triangle", 2, {}},           {"trapezoid_1", 3, {1, 0, 0}}, {"trapezoid_31", 3, {31, 0, 0}},
+    {"delta_1", 4, {1, 0, 0}},     {"delta_15", 4, {15, 0, 0}},   {"beats_1_1", 5, {0, 1, 1}},
+    {"beats_16_4", 5, {0, 16, 4}}, {"am_8_1_1", 6, {8, 1, 1}},    {"am_24_16_8", 6, {24, 16, 8}},
+    {"pulse_1", 7, {1, 0, 0}},     {"pulse_31", 7, {31, 0, 0}},
+};
+
+TEST(CoreAnalysis, EveryWaveformsSpectrumMatchesADirectSum) {
+    for (const WaveformRow& row : kWaveforms) {
+        SCOPED_TRACE(row.name);
+        const TAnalysis analysis = AnalyseWaveform(Waveforms()[row.item], row.bars);
+        const auto samples =
+            CatalogueSamples(row.item, row.bars.Bar1, row.bars.Bar2, row.bars.Bar3);
+        double peak = 0, scale = 1;
+        for (int j = 0; j < SampleCount; ++j) {
+            EXPECT_NEAR(analysis.Samples[j], samples[j], 1e-15 * (1 + std::abs(samples[j]))) << j;
+            peak = std::max(peak, std::abs(samples[j]));
+            scale += std::abs(samples[j]) / std::sqrt(512.0);
+        }
+        EXPECT_EQ(analysis.Status, 0);
+        EXPECT_NEAR(analysis.Peak, peak, 1e-15 * peak);
+        for (int k = 0; k <= NyquistLine; ++k) {
+            long double re, im;
+            DirectSpectrum(samples, k, re, im);
+            EXPECT_NEAR(analysis.Re[k], static_cast<double>(re), 1e-12 * scale) << "k=" << k;
+            EXPECT_NEAR(analysis.Im[k], static_cast<double>(im), 1e-12 * scale) << "k=" << k;
+        }
+    }
+}
+
+TEST(CoreAnalysis, CoefficientScaleTurnsLinesIntoFourierWeights) {
+    // 3 + 2 cos 5x - 0.5 sin 7x: the lines are the weights times sqrt(512)/2 (the mean
+    // times sqrt(512)).
+    TSamples samples;
+    for (int j = 0; j < SampleCount; ++j) {
+        const double x = GridX(j);
+        samples[j] = 3 + 2 * std::cos(5 * x) - 0.5 * std::sin(7 * x);
+    }
+    const TAnalysis analysis = AnalyseSamples(samples);
+    EXPECT_NEAR(analysis.Re[0] / std::sqrt(512.0), 3, 1e-13);
+    EXPECT_NEAR(analysis.Re[5] / CoefficientScale(), 2, 1e-13);
+    EXPECT_NEAR(analysis.Im[7] / CoefficientScale(), -0.5, 1e-13);
+    EXPECT_NEAR(analysis.Im[5], 0, 1e-11);
+}
+
+TEST(CoreAnalysis, FormulaWaveformsWriteTheirNumbersWithTheGivenSeparator) {
+    const TPositions bars{16, 3, 4};
+    EXPECT_EQ(Waveforms()[5].Formula(bars, ","), "cos(20*x)+0,375*cos(12*x)");
+    EXPECT_EQ(Waveforms()[6].Formula(bars, "."), "cos(16*x)*(1+0.1125*cos(4*x))");
+    EXPECT_EQ(Waveforms()[0].Formula(bars, ","), "sin(16*x)");
+    EXPECT_EQ(Waveforms()[1].Formula, nullptr);
+}
+
+TEST(CoreAnalysis, SpectrumRangeTakesTheLargerPeak) {
+    TLines re{}, im{};
+    re[0] = 1;
+    re[3] = -4;
+    im[31] = 6;  // harmonic 31 is the last one counted
+    im[32] = 50; // harmonic 32 is outside the picture
+    TSpectrumRange range = SpectrumRange(re, im, 2, false);
+    EXPECT_EQ(range.Top, 6);
+    EXPECT_EQ(range.Bottom, -4);
+    EXPECT_EQ(range.P, 6);
+    EXPECT_EQ(SpectrumRange(re, im, 7.5, false).P, 7.5);
+    // Waveforms that peak where their cosine parts add up take their sum: 1 - 4.
+    range = SpectrumRange(re, im, -10, true);
+    EXPECT_EQ(range.P, -3);
+}
+
+TEST(CoreAnalysis, PlotLayoutPlacesAxesByTheRange) {
+    EXPECT_EQ(GraphAxisColumn(579, 3.14, -3.14), 290); // 289.5 rounds to even
+    EXPECT_EQ(GraphAxisColumn(579, 6, 1), 25);
+    EXPECT_EQ(GraphAxisColumn(579, -1, -6), 574);
+    EXPECT_EQ(GraphAxisRow(231, 1, -1), 115); // 231 - round(115.5)
+    EXPECT_EQ(GraphAxisRow(231, 1, 0), 216);
+    EXPECT_EQ(GraphAxisRow(231, 0, -1), 5);
+    EXPECT_EQ(SpectrumStep(319), 9);
+    EXPECT_EQ(SpectrumBaseline(185, 1, -1), 93);     // centred: 185 - round(92.5)
+    EXPECT_EQ(SpectrumBaseline(185, 1, -0.05), 165); // small negative parts stay at the bottom
+    EXPECT_EQ(SpectrumBaseline(185, 0.001, -1), 30); // a baseline at the top moves down
+}
+
+TEST(CoreNumberText, GeneralFormatUsesTheGivenSeparatorAndWideExponents) {
+    struct Row {
+        double value;
+        int precision;
+        const char* separator;
+        const char* text;
+    } rows[] = {
+        {11.313708498984761, 12, ",", "11,313708499"},
+        {-0.1125, 8, ".", "-0.1125"},
+        {1.5e20, 12, ",", "1,5E+020"},
+        {2.5e-7, 12, ".", "2.5E-007"},
+        {1e100, 5, ".", "1E+100"},
+        {-0.0, 12, ",", "0"},
+        {24, 5, ",", "24"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FormatGeneral(row.value, row.precision, row.separator), row.text) << row.text;
+}
+
+TEST(CoreNumberText, UnreadableTextsFallBackToTheirDigits) {
+    struct Row {
+        const char* text;
+        double value;
+    } rows[] = {{"6.28", 6.28}, {"-1.5", -1.5}, {"6.28 ", 628}, {"1,5", 1},    {"x", 0},
+                {"E5", 0},      {".", 0},       {"1e-400", 0},  {"5.E3", 5000}};
+    for (const Row& row : rows)
+        EXPECT_EQ(ReadEditNumber(row.text), row.value) << row.text;
+}
+
+} // namespace
