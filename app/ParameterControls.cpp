@@ -40,7 +40,8 @@ void TForm1::ComboBox1Change(TObject*) {
         ComboBox1->SetText("Функции"); // a drop-down list takes no free text: the box stays empty
 }
 
-void TForm1::ApplySetup(const Fourier::TWaveform& waveform, const Fourier::TParamEntry& remembered) {
+void TForm1::ApplySetup(const Fourier::TWaveform& waveform,
+                        const Fourier::TParamEntry& remembered) {
     using Fourier::TSetupStep;
     TTrackBar* const bars[] = {TrackBar1, TrackBar2, TrackBar3};
     TLabel* const labels[] = {Label1, Label2, Label3};

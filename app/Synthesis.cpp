@@ -39,7 +39,9 @@ void TForm1::SSpeedButtonClick(TObject*) {
     NotifyRunListener(true);
 }
 
-void TForm1::SpeedButton2Click(TObject*) { SpinEdit1->SetValue(0); }
+void TForm1::SpeedButton2Click(TObject*) {
+    SpinEdit1->SetValue(0);
+}
 
 void TForm1::SpinEdit1Change(TObject*) {
     const std::string text = SpinEdit1->Text();

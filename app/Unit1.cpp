@@ -64,7 +64,8 @@ void TForm1::FormCreate(TObject*) {
 
     const Fourier::TConfigResult config = Fourier::LoadParamConfig("velmora.cfg");
     ParamTable = config.Table;
-    if (config.ErrorCode != 0) throw std::runtime_error(Fourier::ConfigErrorMessage(config.ErrorCode));
+    if (config.ErrorCode != 0)
+        throw std::runtime_error(Fourier::ConfigErrorMessage(config.ErrorCode));
 }
 
 void TForm1::XCheckBoxClick(TObject*) {
@@ -89,7 +90,9 @@ void TForm1::CheckBox3Click(TObject*) {
     CheckBox2->SetChecked(redraw);
 }
 
-void TForm1::Button2Click(TObject*) { Close(); }
+void TForm1::Button2Click(TObject*) {
+    Close();
+}
 
 void TForm1::FormKeyPress(TObject*, char16_t& Key) {
     if (!ASpeedButton->Enabled() || !SSpeedButton->Enabled()) return;

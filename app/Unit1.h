@@ -11,7 +11,7 @@
 #include <string>
 
 class TForm1 : public Toolkit::TForm {
-public:
+  public:
     using TObject = Toolkit::TObject;
     using TColor = Toolkit::TColor;
 
@@ -104,7 +104,7 @@ public:
     // The last run as the listener sees it.
     Fourier::TRunView CurrentRunView(bool synthesised) const;
 
-private:
+  private:
     // The samples of the last formula waveform. Every slider step runs the analysis twice
     // (the step and the end of the key press) on the same formula and range; the second
     // run takes the samples from here instead of evaluating the formula again.

@@ -69,7 +69,8 @@ void TForm1::CreateControls() {
     ComboBox1 = Place(Add<TComboBox>(Panel3, "ComboBox1"), 10, 5, 200, 19);
     ComboBox1->SetHint("Выберите функцию");
     std::vector<std::string> names;
-    for (const Fourier::TWaveform& waveform : Fourier::Waveforms()) names.emplace_back(waveform.Name);
+    for (const Fourier::TWaveform& waveform : Fourier::Waveforms())
+        names.emplace_back(waveform.Name);
     ComboBox1->SetItems(names);
     auto trackBar = [this](const char* name, int left, int top, int width, int max) {
         auto* bar = Hidden(Place(Add<TTrackBar>(Panel3, name), left, top, width, 35));
@@ -144,7 +145,9 @@ void TForm1::WireEvents() {
     auto notify = [this](void (TForm1::*handler)(TObject*)) {
         return [this, handler](TObject* sender) { (this->*handler)(sender); };
     };
-    OnKeyDown = [this](TObject* s, uint16_t& key, TShiftState shift) { FormKeyDown(s, key, shift); };
+    OnKeyDown = [this](TObject* s, uint16_t& key, TShiftState shift) {
+        FormKeyDown(s, key, shift);
+    };
     OnKeyPress = [this](TObject* s, char16_t& key) { FormKeyPress(s, key); };
     ComboBox1->OnChange = notify(&TForm1::ComboBox1Change);
     TrackBar1->OnChange = notify(&TForm1::TrackBar1Change);

@@ -24,7 +24,8 @@ void EvaluateTwice(double x) {
     } catch (const Translator::FloatingPointError& e) {
         secondError = e.what();
     }
-    if (firstError != secondError || std::memcmp(&first, &second, sizeof first) != 0) __builtin_trap();
+    if (firstError != secondError || std::memcmp(&first, &second, sizeof first) != 0)
+        __builtin_trap();
 }
 
 } // namespace
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         accepted = false;
     }
     if (accepted && size > 255) __builtin_trap();
-    for (double x : {-3.14159, 0.0, 0.5, 1e19}) EvaluateTwice(x);
+    for (double x : {-3.14159, 0.0, 0.5, 1e19})
+        EvaluateTwice(x);
     Translator::ReleaseFormula();
     if (Translator::FunctionNodeCount != 0 || Translator::OperatorNodeCount != 0) __builtin_trap();
     return 0;

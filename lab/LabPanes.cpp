@@ -48,6 +48,7 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
 
     auto* formula = new FormulaPane;
     lab.AddPane(formula, QStringLiteral("Своя функция"));
+    formula->setFocusProxy(formula->findChild<QWidget*>(QStringLiteral("FormulaField")));
     QObject::connect(formula, &FormulaPane::ownSignalReady, &lab, &LabWindow::ShowOwnSignal);
     QObject::connect(formula, &FormulaPane::followMainWindow, &lab, &LabWindow::FollowMainWindow);
 
@@ -72,11 +73,10 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
     lab.AddPane(controls, QStringLiteral("Гармоники"));
     lab.addActions(mask->KeyActions()); // digits mute, Shift+digits solo, on every tab
     QObject::connect(mask, &HarmonicMaskPane::maskChanged, &lab, &LabWindow::SetHarmonicMask);
-    QObject::connect(buildUp, &BuildUpPane::harmonicChanged, &lab,
-                     [&lab, harmonicToMain](int k) {
-                         lab.ShowHarmonic(k);
-                         if (lab.FollowsMainWindow() && harmonicToMain) harmonicToMain(k);
-                     });
+    QObject::connect(buildUp, &BuildUpPane::harmonicChanged, &lab, [&lab, harmonicToMain](int k) {
+        lab.ShowHarmonic(k);
+        if (lab.FollowsMainWindow() && harmonicToMain) harmonicToMain(k);
+    });
 
     new StopOnHide(lab, sound, buildUp);
 }

@@ -79,8 +79,10 @@ LabWindow::~LabWindow() = default;
 
 int LabWindow::AddPane(QWidget* pane, const QString& title) {
     const int index = tabs_->addTab(pane, title);
-    QAction* show =
-        viewMenu_->addAction(title, this, [this, pane] { tabs_->setCurrentWidget(pane); });
+    QAction* show = viewMenu_->addAction(title, this, [this, pane] {
+        tabs_->setCurrentWidget(pane);
+        pane->setFocus(Qt::ShortcutFocusReason); // a pane with a field takes the typing
+    });
     if (index < 9) show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)));
     return index;
 }

@@ -73,8 +73,8 @@ class LabWindow : public QMainWindow, public TRunListener {
     TRunView shown_;
     THarmonicMask mask_;
     std::optional<int> harmonic_; // the build-up's k
-    int revision_ = 0;           // counts changes of shown_
-    int announcedRevision_ = -1; // the last revision runChanged carried
+    int revision_ = 0;            // counts changes of shown_
+    int announcedRevision_ = -1;  // the last revision runChanged carried
 };
 
 } // namespace Fourier

@@ -2,8 +2,8 @@
 // range texts, and the pixels of the graph and of the spectrum display.
 #include "FormFixture.h"
 #include "NumberText.h"
-#include "WaveformOracle.h"
 #include "Translator.h"
+#include "WaveformOracle.h"
 
 #include <QLocale>
 #include <cmath>
@@ -16,7 +16,6 @@ namespace {
 
 using Toolkit::TColor;
 
-
 struct RunRow {
     const char* name;
     int item, p1, p2, p3;
@@ -24,17 +23,17 @@ struct RunRow {
 
 // Each waveform at the ends and the middle of its parameter ranges.
 const RunRow kRuns[] = {
-    {"sine_1", 0, 1, 0, 0},        {"sine_8", 0, 8, 0, 0},         {"sine_24", 0, 24, 0, 0},
-    {"square", 1, 0, 0, 0},        {"triangle", 2, 0, 0, 0},       {"trapezoid_1", 3, 1, 0, 0},
-    {"trapezoid_16", 3, 16, 0, 0}, {"trapezoid_31", 3, 31, 0, 0},  {"delta_1", 4, 1, 0, 0},
-    {"delta_8", 4, 8, 0, 0},       {"delta_15", 4, 15, 0, 0},      {"beats_1_1", 5, 0, 1, 1},
-    {"beats_4_2", 5, 0, 4, 2},     {"beats_16_4", 5, 0, 16, 4},    {"am_8_1_1", 6, 8, 1, 1},
-    {"am_16_8_4", 6, 16, 8, 4},    {"am_24_16_8", 6, 24, 16, 8},   {"pulse_1", 7, 1, 0, 0},
+    {"sine_1", 0, 1, 0, 0},        {"sine_8", 0, 8, 0, 0},        {"sine_24", 0, 24, 0, 0},
+    {"square", 1, 0, 0, 0},        {"triangle", 2, 0, 0, 0},      {"trapezoid_1", 3, 1, 0, 0},
+    {"trapezoid_16", 3, 16, 0, 0}, {"trapezoid_31", 3, 31, 0, 0}, {"delta_1", 4, 1, 0, 0},
+    {"delta_8", 4, 8, 0, 0},       {"delta_15", 4, 15, 0, 0},     {"beats_1_1", 5, 0, 1, 1},
+    {"beats_4_2", 5, 0, 4, 2},     {"beats_16_4", 5, 0, 16, 4},   {"am_8_1_1", 6, 8, 1, 1},
+    {"am_16_8_4", 6, 16, 8, 4},    {"am_24_16_8", 6, 24, 16, 8},  {"pulse_1", 7, 1, 0, 0},
     {"pulse_16", 7, 16, 0, 0},     {"pulse_31", 7, 31, 0, 0},
 };
 
 class AnalysisTest : public FormFixture {
-protected:
+  protected:
     void Run(const RunRow& row) {
         Choose(row.item);
         form->TrackBar1->SetPosition(row.p1);
@@ -75,8 +74,7 @@ TEST_F(AnalysisTest, SpectrumOfEveryWaveformMatchesADirectDft) {
             top = std::max({top, std::abs(form->ReBuf[k]), std::abs(form->ImBuf[k])});
         }
         EXPECT_EQ(form->ImBuf[0], 0.0);
-        const double expectedP =
-            std::max(peak, row.item >= 5 ? static_cast<double>(sum) : top);
+        const double expectedP = std::max(peak, row.item >= 5 ? static_cast<double>(sum) : top);
         EXPECT_NEAR(ReadEditNumber(form->MaxEdit->Text()), expectedP, 1e-11 * expectedP);
         EXPECT_NEAR(ReadEditNumber(form->MinEdit->Text()), -expectedP, 1e-11 * expectedP);
     }
@@ -134,7 +132,7 @@ TEST_F(AnalysisTest, RangeTextsHoldTwelveSignificantDigits) {
 
 TEST_F(AnalysisTest, SquareWaveStems) {
     Run({"square", 1, 0, 0, 0});
-    EXPECT_EQ(GraphPixel(0, 115), Toolkit::clGray);   // x axis
+    EXPECT_EQ(GraphPixel(0, 115), Toolkit::clGray); // x axis
     EXPECT_EQ(GraphPixel(578, 115), Toolkit::clGray);
     EXPECT_EQ(GraphPixel(289, 225), Toolkit::clGray); // y axis, column of x = 0
     for (int column : {34, 200, 288}) { // -1: down from the axis to row 216, end excluded
@@ -284,7 +282,8 @@ TEST_F(AnalysisTest, AllZeroSpectrumDrawsNoBarsAndDividesByNothing) {
     form->ShowSpectrum();
     EXPECT_EQ(form->MaxEdit->Text(), "0");
     EXPECT_EQ(form->MinEdit->Text(), "0");
-    for (int i = 0; i < 32; ++i) EXPECT_EQ(SpectrumPixel(24 + 9 * i, 180), Toolkit::clWhite);
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(SpectrumPixel(24 + 9 * i, 180), Toolkit::clWhite);
     EXPECT_EQ(SpectrumPixel(5, 185), Toolkit::clGray);
 }
 

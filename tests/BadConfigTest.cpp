@@ -10,7 +10,7 @@ using namespace Fourier;
 namespace {
 
 class BadConfigTest : public FormFixture {
-protected:
+  protected:
     void SetUp() override {} // each test starts its own window
 
     void ExpectWindowWorks() {
@@ -55,7 +55,8 @@ TEST_F(BadConfigTest, HundredMegabytesOfBlanksReadAsZeros) {
 TEST_F(BadConfigTest, BinaryJunkStopsAtTheFirstNumber) {
     StartWindowWith([](const QString& config) {
         QByteArray junk;
-        for (int i = 0; i < 4096; ++i) junk.append(static_cast<char>((i * 7919 + 13) % 256));
+        for (int i = 0; i < 4096; ++i)
+            junk.append(static_cast<char>((i * 7919 + 13) % 256));
         Write(config, "1\r\n9\r\n" + junk);
     });
     EXPECT_EQ(errors, std::vector<std::string>{"Invalid numeric input."});

@@ -15,7 +15,7 @@
 #include <vector>
 
 class FormFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { StartWindow(true); }
     void TearDown() override {
         form.reset();
@@ -70,7 +70,7 @@ protected:
     std::vector<std::string> errors;
     int beeps = 0;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previousDir_;
 };

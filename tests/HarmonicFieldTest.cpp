@@ -1,6 +1,7 @@
 // The harmonic number field under real key presses, with automatic redrawing on: what the
 // field shows after each key and which texts the synthesis runs it set off read.
 #include "FormFixture.h"
+#include "RowName.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -163,13 +164,7 @@ TEST_P(HarmonicFieldTest, TypedDigitsBecomeTheNumber) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, HarmonicFieldTest, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             std::string name;
-                             for (const char c : std::string(info.param.name))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Keys, HarmonicFieldTest, ::testing::ValuesIn(kRows), RowName<Row>);
 
 class HarmonicFieldCaretTest : public FormFixture {};
 

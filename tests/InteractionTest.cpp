@@ -18,7 +18,7 @@ using Toolkit::TColor;
 constexpr double pi = std::numbers::pi;
 
 class InteractionTest : public FormFixture {
-protected:
+  protected:
     void SetUp() override {
         FormFixture::SetUp();
         ShowAndActivate();
@@ -30,12 +30,14 @@ protected:
     void ClickRadio(int item) {
         auto buttons = form->LRadioGroup->Widget()->findChildren<QRadioButton*>();
         ASSERT_EQ(buttons.size(), 3);
-        QTest::mouseClick(buttons[item], Qt::LeftButton, {}, QPoint(5, buttons[item]->height() / 2));
+        QTest::mouseClick(buttons[item], Qt::LeftButton, {},
+                          QPoint(5, buttons[item]->height() / 2));
     }
     int CountInGraph(TColor colour) {
         int n = 0;
         for (int y = 0; y < 231; ++y)
-            for (int x = 0; x < 579; ++x) n += form->GraphBitmap.Canvas().Pixel(x, y) == colour;
+            for (int x = 0; x < 579; ++x)
+                n += form->GraphBitmap.Canvas().Pixel(x, y) == colour;
         return n;
     }
 };
@@ -198,7 +200,8 @@ TEST_F(InteractionTest, SumOffCosineThreeDrawsOnlyThatHarmonic) {
     const double q = 2 * P / 201;
     for (int j = 0; j < 511; j += 37) {
         const double v = form->ReBuf[3] * std::cos((j * (pi / 256) - pi) * 3);
-        EXPECT_EQ(form->GraphBitmap.Canvas().Pixel(33 + j, RoundHalfEven(115 - v / q)), Toolkit::clYellow)
+        EXPECT_EQ(form->GraphBitmap.Canvas().Pixel(33 + j, RoundHalfEven(115 - v / q)),
+                  Toolkit::clYellow)
             << j;
     }
 }
@@ -248,8 +251,9 @@ TEST_F(InteractionTest, HarmonicFieldIsCleanedOneStepPerChange) {
     struct Row {
         const char* typed;
         const char* cleaned;
-    } rows[] = {{"007", "7"}, {"-5", "5"}, {"5x", "5"}, {"1.5", "15"}, {"+3", "3"},
-                {"abc", "0"}, {"", ""},   {"12", "12"}, {" 0", " 0"}, {"99999999999", "999999999"}};
+    } rows[] = {
+        {"007", "7"}, {"-5", "5"}, {"5x", "5"},  {"1.5", "15"}, {"+3", "3"},
+        {"abc", "0"}, {"", ""},    {"12", "12"}, {" 0", " 0"},  {"99999999999", "999999999"}};
     for (const Row& row : rows) {
         form->SpinEdit1->SetText(row.typed);
         EXPECT_EQ(form->SpinEdit1->Text(), row.cleaned) << row.typed;
@@ -266,7 +270,8 @@ TEST_F(InteractionTest, SumNeverHoldsTheConstantTerm) {
     std::array<double, 512> sum;
     Fourier::PartialSum(form->ReBuf, form->ImBuf, 32, sum);
     double mean = 0;
-    for (double v : sum) mean += v / 512;
+    for (double v : sum)
+        mean += v / 512;
     EXPECT_GT(form->ReBuf[0], 0.1);
     EXPECT_NEAR(mean, 0.0, 1e-12);
 }
@@ -306,8 +311,8 @@ TEST_F(InteractionTest, BackspaceAndDeleteNeverEmptyTheField) {
         bool caretAtEnd;
         const char* left;
     } rows[] = {{"7", Qt::Key_Backspace, true, "0"}, {"12", Qt::Key_Backspace, true, "1"},
-                {"0", Qt::Key_Delete, false, "0"},  {"0", Qt::Key_Backspace, true, "0"},
-                {"5", Qt::Key_Delete, false, "0"},  {"25", Qt::Key_Delete, false, "5"}};
+                {"0", Qt::Key_Delete, false, "0"},   {"0", Qt::Key_Backspace, true, "0"},
+                {"5", Qt::Key_Delete, false, "0"},   {"25", Qt::Key_Delete, false, "5"}};
     for (const Row& row : rows) {
         form->SpinEdit1->SetFocus();
         form->SpinEdit1->SetText(row.text);
@@ -321,11 +326,13 @@ TEST_F(InteractionTest, AltAcceleratorsPressTheirButtons) {
     Choose(1);
     form->SpinEdit1->SetText("5");
     QWidget* focus = QApplication::focusWidget();
-    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0x421), QString::fromUtf8("С"), Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0x421), QString::fromUtf8("С"),
+                        Qt::AltModifier);
     EXPECT_EQ(form->SpinEdit1->Text(), "0"); // "&Сброс" comes before "&Синтез"
     form->SSpeedButton->Click();
     ASSERT_FALSE(form->YCheckBox->Checked());
-    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0x410), QString::fromUtf8("А"), Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(0x410), QString::fromUtf8("А"),
+                        Qt::AltModifier);
     EXPECT_TRUE(form->YCheckBox->Checked()); // "&Анализ"
 }
 

@@ -10,9 +10,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -143,9 +143,8 @@ TEST_F(LabWindowTest, F2OpensTheLabOnTheMainWindowsRunAndLeavesTheMainWindowAlon
     EXPECT_EQ(form->SpinEdit1->Text(), harmonic); // the key went to the lab, not to the field
     EXPECT_EQ(form->ComboBox1->ItemIndex(), 1);
     EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("2. Прямоугольник"));
-    const QStringList tabs = {"Сходимость",   "Остаток",    "Коэффициент",  "Спектр",
-                              "Звук",         "Своя функция", "Нарисовать", "Коэффициенты",
-                              "Гармоники"};
+    const QStringList tabs = {"Сходимость",   "Остаток",    "Коэффициент",  "Спектр",   "Звук",
+                              "Своя функция", "Нарисовать", "Коэффициенты", "Гармоники"};
     ASSERT_EQ(Lab()->Tabs()->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
         EXPECT_EQ(Lab()->Tabs()->tabText(i), tabs[i]);
@@ -402,7 +401,8 @@ TEST_F(LabWindowTest, TheLabsPanesDriveItsViews) {
 TEST_F(LabWindowTest, PicturesOfferKeepingAndHelpInTheirMenu) {
     for (QWidget* picture : {form->Image1->Widget(), form->Image2->Widget()}) {
         QStringList texts;
-        for (QAction* action : picture->actions()) texts << action->text();
+        for (QAction* action : picture->actions())
+            texts << action->text();
         for (const char* expected : {"Лаборатория…", "Сохранить рисунок…", "Копировать рисунок",
                                      "Сохранить данные…", "Справка"})
             EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;

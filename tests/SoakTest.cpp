@@ -22,7 +22,7 @@ long ResidentKb() {
 }
 
 class SoakTest : public FormFixture {
-protected:
+  protected:
     void SetUp() override {
         FormFixture::SetUp();
         ShowAndActivate();
@@ -41,7 +41,9 @@ protected:
         if (control->Visible() && control->Enabled()) control->SetFocus();
     }
 
-    QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : form->Widget(); }
+    QWidget* Focused() {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : form->Widget();
+    }
 
     void Drag(Toolkit::TTrackBar* bar) {
         auto* slider = static_cast<QSlider*>(bar->Widget());
@@ -52,8 +54,8 @@ protected:
         option.maximum = slider->maximum();
         option.sliderPosition = slider->sliderPosition();
         option.sliderValue = slider->value();
-        const QRect handle =
-            slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+        const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                             QStyle::SC_SliderHandle, slider);
         QPoint at = handle.center();
         QTest::mousePress(slider, Qt::LeftButton, {}, at);
         for (int step = 0, steps = 1 + Pick(4); step < steps; ++step) {
@@ -84,8 +86,8 @@ protected:
         case 3:
             if (auto* bar = AnyVisibleTrackBar()) {
                 Focus(bar);
-                const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
-                                        Qt::Key_Home, Qt::Key_End};
+                const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
+                                        Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
                 QTest::keyClick(bar->Widget(), keys[Pick(6)]);
             }
             break;
@@ -96,8 +98,8 @@ protected:
         case 5: { // junk, refused with a beep or cleaned away
             Focus(form->SpinEdit1);
             const QString text = QString::fromUtf8(junk[Pick(9)]);
-            QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key(text.at(0).toUpper().unicode()), text,
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key(text.at(0).toUpper().unicode()),
+                                text, Qt::NoModifier);
             break;
         }
         case 6:
@@ -124,8 +126,8 @@ protected:
             break;
         }
         case 11: { // Enter with the focus anywhere
-            Toolkit::TControl* places[] = {form->ComboBox1, form->TrackBar1, form->TrackBar2,
-                                           form->TrackBar3, form->SpinEdit1, form->SCheckBox,
+            Toolkit::TControl* places[] = {form->ComboBox1,   form->TrackBar1, form->TrackBar2,
+                                           form->TrackBar3,   form->SpinEdit1, form->SCheckBox,
                                            form->LRadioGroup, form->CheckBox3};
             Focus(places[Pick(8)]);
             QTest::keyClick(Focused(), Qt::Key_Return);
@@ -166,10 +168,18 @@ protected:
                       p3 = form->TrackBar3->Position();
             const std::tuple remembered{entry.P1, entry.P2, entry.P3};
             switch (entry.Count) {
-            case 1: ASSERT_EQ(entry.P1, p1) << "action " << action; break;
-            case 2: ASSERT_EQ((std::pair{entry.P1, entry.P2}), (std::pair{p2, p3})) << "action " << action; break;
-            case 3: ASSERT_EQ(remembered, (std::tuple{p1, p2, p3})) << "action " << action; break;
-            default: break;
+            case 1:
+                ASSERT_EQ(entry.P1, p1) << "action " << action;
+                break;
+            case 2:
+                ASSERT_EQ((std::pair{entry.P1, entry.P2}), (std::pair{p2, p3}))
+                    << "action " << action;
+                break;
+            case 3:
+                ASSERT_EQ(remembered, (std::tuple{p1, p2, p3})) << "action " << action;
+                break;
+            default:
+                break;
             }
         }
         static const QRegularExpression clean("^(0|[1-9][0-9]*)$");

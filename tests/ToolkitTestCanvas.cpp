@@ -71,7 +71,8 @@ Pixels Drawn(TPoint from, TPoint to, int width, int height) {
 
 std::string Describe(const Pixels& p) {
     std::string s;
-    for (const auto& [x, y] : p) s += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    for (const auto& [x, y] : p)
+        s += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
     return s;
 }
 
@@ -81,11 +82,14 @@ TEST(CanvasLine, EveryDirectionMatchesTheReference) {
     const TPoint centre{20, 20};
     for (int r = 1; r <= 14; ++r) {
         for (int t = -r; t <= r; ++t) {
-            for (const TPoint end : {TPoint{centre.X + t, centre.Y - r}, TPoint{centre.X + t, centre.Y + r},
-                                     TPoint{centre.X - r, centre.Y + t}, TPoint{centre.X + r, centre.Y + t}}) {
+            for (const TPoint end :
+                 {TPoint{centre.X + t, centre.Y - r}, TPoint{centre.X + t, centre.Y + r},
+                  TPoint{centre.X - r, centre.Y + t}, TPoint{centre.X + r, centre.Y + t}}) {
                 SCOPED_TRACE("to (" + std::to_string(end.X) + "," + std::to_string(end.Y) + ")");
-                EXPECT_EQ(Describe(Drawn(centre, end, 41, 41)), Describe(ReferenceLine(centre, end, 41, 41)));
-                EXPECT_EQ(Describe(Drawn(end, centre, 41, 41)), Describe(ReferenceLine(end, centre, 41, 41)));
+                EXPECT_EQ(Describe(Drawn(centre, end, 41, 41)),
+                          Describe(ReferenceLine(centre, end, 41, 41)));
+                EXPECT_EQ(Describe(Drawn(end, centre, 41, 41)),
+                          Describe(ReferenceLine(end, centre, 41, 41)));
             }
         }
     }
@@ -120,11 +124,19 @@ TEST(CanvasLine, HandWorkedCases) {
 
 TEST(CanvasLine, ClippedLinesKeepTheirShape) {
     const std::pair<TPoint, TPoint> cases[] = {
-        {{-100, -37}, {250, 60}},  {{250, 60}, {-100, -37}}, {{-5, 45}, {30, -20}},
-        {{17, -300}, {22, 400}},   {{-40, 10}, {90, 10}},    {{10, -40}, {10, 90}},
-        {{-3, -3}, {2, 2}},        {{60, 60}, {100, 100}},   {{-1000000, 5}, {1000000, 25}},
-        {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}}, {{INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}},
-        {{INT_MIN, 20}, {INT_MAX, 21}}, {{25, INT_MAX}, {24, INT_MIN}},
+        {{-100, -37}, {250, 60}},
+        {{250, 60}, {-100, -37}},
+        {{-5, 45}, {30, -20}},
+        {{17, -300}, {22, 400}},
+        {{-40, 10}, {90, 10}},
+        {{10, -40}, {10, 90}},
+        {{-3, -3}, {2, 2}},
+        {{60, 60}, {100, 100}},
+        {{-1000000, 5}, {1000000, 25}},
+        {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}},
+        {{INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}},
+        {{INT_MIN, 20}, {INT_MAX, 21}},
+        {{25, INT_MAX}, {24, INT_MIN}},
     };
     for (const auto& [from, to] : cases) {
         SCOPED_TRACE("(" + std::to_string(from.X) + "," + std::to_string(from.Y) + ") to (" +
@@ -137,7 +149,8 @@ TEST(CanvasLine, RandomLinesMatchTheReference) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> coordinate(-30, 90);
     for (int k = 0; k < 2000; ++k) {
-        const TPoint from{coordinate(random), coordinate(random)}, to{coordinate(random), coordinate(random)};
+        const TPoint from{coordinate(random), coordinate(random)},
+            to{coordinate(random), coordinate(random)};
         ASSERT_EQ(Describe(Drawn(from, to, 64, 48)), Describe(ReferenceLine(from, to, 64, 48)))
             << "line " << k;
     }
@@ -204,19 +217,22 @@ TEST(CanvasFloodFill, RingWithAHoleAndDiagonalWall) {
 
 TEST(CanvasFloodFill, RandomImagesMatchTheReference) {
     std::mt19937 random(11);
-    const QRgb palette[] = {qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(0, 128, 0), qRgb(255, 0, 0)};
+    const QRgb palette[] = {qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(0, 128, 0),
+                            qRgb(255, 0, 0)};
     std::discrete_distribution<int> pick({35, 40, 15, 10});
     for (int k = 0; k < 60; ++k) {
         TBitmap b;
         Sized(b, 37, 23);
         QImage& image = const_cast<QImage&>(b.Image());
         for (int y = 0; y < 23; ++y)
-            for (int x = 0; x < 37; ++x) image.setPixel(x, y, palette[pick(random)]);
+            for (int x = 0; x < 37; ++x)
+                image.setPixel(x, y, palette[pick(random)]);
         const QImage before = image;
         const int x = k % 37, y = (k * 7) % 23;
         b.Canvas().SetBrushColor(clGreen); // also present before the fill
         b.Canvas().FloodFill(x, y, clAqua);
-        ASSERT_EQ(b.Image(), ReferenceFill(before, x, y, qRgb(0, 255, 255), qRgb(0, 128, 0))) << "image " << k;
+        ASSERT_EQ(b.Image(), ReferenceFill(before, x, y, qRgb(0, 255, 255), qRgb(0, 128, 0)))
+            << "image " << k;
     }
 }
 
@@ -303,9 +319,12 @@ TEST(CanvasText, RepeatedTextMatchesPaintingInPlace) {
         const char* text;
         TColor brush, font;
         int x, y;
-    } rows[] = {{"Гармоники спектра: ", clWhite, clBlack, 50, 5}, {"cos, ", clWhite, clBlue, 3, 20},
-                {"cos, ", clWhite, clBlue, 40, 22}, {"cos, ", clWhite, clGreen, 40, 22},
-                {"8", clRed, clBlack, -3, -4},         {"32", clWhite, clBlack, 150, 30}};
+    } rows[] = {{"Гармоники спектра: ", clWhite, clBlack, 50, 5},
+                {"cos, ", clWhite, clBlue, 3, 20},
+                {"cos, ", clWhite, clBlue, 40, 22},
+                {"cos, ", clWhite, clGreen, 40, 22},
+                {"8", clRed, clBlack, -3, -4},
+                {"32", clWhite, clBlack, 150, 30}};
     TBitmap b;
     TCanvas& c = Sized(b, 160, 40).Canvas();
     for (const Row& row : rows) {
@@ -359,7 +378,8 @@ void Numbered(TBitmap& b, int w, int h) {
     Sized(b, w, h);
     QImage& image = const_cast<QImage&>(b.Image());
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) image.setPixel(x, y, 0xFF000000u | uint32_t(y * w + x));
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, 0xFF000000u | uint32_t(y * w + x));
 }
 
 struct StretchCase {
@@ -385,7 +405,8 @@ TEST(CanvasStretch, NearestNeighbourFloor) {
         const int dw = s.rect.Right - s.rect.Left, dh = s.rect.Bottom - s.rect.Top;
         for (int y = 0; y < 400; ++y) {
             for (int x = 0; x < 800; ++x) {
-                const bool inside = x >= s.rect.Left && x < s.rect.Right && y >= s.rect.Top && y < s.rect.Bottom;
+                const bool inside =
+                    x >= s.rect.Left && x < s.rect.Right && y >= s.rect.Top && y < s.rect.Bottom;
                 // The source pixel under this pixel's top-left corner.
                 const int sx = inside ? int(double(x - s.rect.Left) * s.sw / dw) : 0;
                 const int sy = inside ? int(double(y - s.rect.Top) * s.sh / dh) : 0;

@@ -51,7 +51,9 @@ TEST(CheckBox, CodeFiresOnlyOnARealChange) {
         Window w;
         auto* box = w.form.Add<TCheckBox>(&w.form, "XCheckBox");
         box->SetChecked(row.start);
-        box->OnClick = [&](TObject*) { w.log.push_back(box->Checked() == row.set ? "click" : "stale"); };
+        box->OnClick = [&](TObject*) {
+            w.log.push_back(box->Checked() == row.set ? "click" : "stale");
+        };
         box->SetChecked(row.set);
         EXPECT_EQ(w.log, row.expected);
         EXPECT_EQ(box->Checked(), row.set);
@@ -101,7 +103,9 @@ struct ComboWindow : Window {
     ComboWindow() {
         combo->SetBounds(10, 5, 200, 19);
         combo->SetItems({"1. Синус", "2. Прямоугольник", "3. Треугольник"});
-        combo->OnChange = [this](TObject*) { log.push_back(std::to_string(combo->ItemIndex()) + " " + combo->Text()); };
+        combo->OnChange = [this](TObject*) {
+            log.push_back(std::to_string(combo->ItemIndex()) + " " + combo->Text());
+        };
         Show();
         combo->SetFocus();
     }
@@ -174,18 +178,26 @@ TEST(GroupBox, ClickOnlyOnItsOwnFreeArea) {
         Log expected;
     };
     const Row rows[] = {
-        {"free area", [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(120, 170)); }, {"group"}},
+        {"free area",
+         [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(120, 170)); },
+         {"group"}},
         {"where a hidden control sits",
-         [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(130, 135)); }, {"group"}},
-        {"on a label", [](SynthesisGroup& s) { UserInput::Click(s.label->Widget(), QPoint(5, 5)); }, {}},
+         [](SynthesisGroup& s) { UserInput::Click(s.group->Widget(), QPoint(130, 135)); },
+         {"group"}},
+        {"on a label",
+         [](SynthesisGroup& s) { UserInput::Click(s.label->Widget(), QPoint(5, 5)); },
+         {}},
         {"beside the radio buttons",
-         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(100, 60)); }, {}},
+         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(100, 60)); },
+         {}},
         {"on the radio group's caption",
-         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(10, 3)); }, {}},
+         [](SynthesisGroup& s) { UserInput::Click(s.radio->Widget(), QPoint(10, 3)); },
+         {}},
         {"press inside, release outside",
          [](SynthesisGroup& s) {
              QTest::mousePress(s.group->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(120, 170));
-             QTest::mouseRelease(s.group->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 170));
+             QTest::mouseRelease(s.group->Widget(), Qt::LeftButton, Qt::NoModifier,
+                                 QPoint(300, 170));
          },
          {}},
     };
@@ -243,7 +255,8 @@ TEST(Buttons, ClickFromCodeRunsEvenWhenHiddenOrDisabled) {
         const char* name;
         bool enabled, visible;
     };
-    for (const Row row : {Row{"plain", true, true}, Row{"disabled", false, true}, Row{"hidden", true, false}}) {
+    for (const Row row :
+         {Row{"plain", true, true}, Row{"disabled", false, true}, Row{"hidden", true, false}}) {
         SCOPED_TRACE(row.name);
         Buttons b;
         b.push->SetEnabled(row.enabled);
@@ -320,9 +333,11 @@ TEST(Label, ClippedAtItsNeighbourInsteadOfRunningIntoIt) {
     group->SetWidth(100);
     group->SetAlign(TAlign::alRight); // its left edge is at 199 inside the bevel
     const std::string wide = "Отношение амплитуд Отношение амплитуд";
-    const int wideWidth = QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromStdString(wide));
+    const int wideWidth =
+        QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromStdString(wide));
     ASSERT_GT(wideWidth, 199 - 24);
-    for (TLabel* label : {left, right, below}) label->SetCaption(wide);
+    for (TLabel* label : {left, right, below})
+        label->SetCaption(wide);
     EXPECT_EQ(left->Width(), 136 - 24) << "stops where the next label begins";
     EXPECT_EQ(right->Width(), 199 - 136) << "stops at the aligned panel";
     EXPECT_EQ(below->Width(), 199 - 56) << "the label above shares none of its rows";
@@ -334,7 +349,8 @@ TEST(Label, ClippedAtItsNeighbourInsteadOfRunningIntoIt) {
     group->SetVisible(false);
     EXPECT_EQ(left->Width(), std::min(wideWidth, 299 - 24)) << "up to the parent's bevel";
     left->SetCaption("Частота");
-    EXPECT_EQ(left->Width(), QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromUtf8("Частота")));
+    EXPECT_EQ(left->Width(),
+              QFontMetrics(left->Widget()->font()).horizontalAdvance(QString::fromUtf8("Частота")));
 }
 
 TEST(GroupBox, FrameRunsThroughTheMiddleOfTheCaption) {
@@ -355,9 +371,11 @@ TEST(GroupBox, FrameRunsThroughTheMiddleOfTheCaption) {
     EXPECT_EQ(picture.pixel(120, 98), dark);
     EXPECT_EQ(picture.pixel(120, 99), light);
     // The caption interrupts the top line 8 pixels in.
-    const int captionWidth = group->Widget()->fontMetrics().horizontalAdvance(QString::fromUtf8("Синтез"));
+    const int captionWidth =
+        group->Widget()->fontMetrics().horizontalAdvance(QString::fromUtf8("Синтез"));
     int lineUnderCaption = 0;
-    for (int x = 8; x < 8 + captionWidth; ++x) lineUnderCaption += picture.pixel(x, middle) == dark;
+    for (int x = 8; x < 8 + captionWidth; ++x)
+        lineUnderCaption += picture.pixel(x, middle) == dark;
     EXPECT_EQ(lineUnderCaption, 0);
     EXPECT_EQ(picture.pixel(4, middle), dark);
 }
@@ -370,7 +388,9 @@ TEST(Label, PlainTextCaption) {
     EXPECT_EQ(static_cast<QLabel*>(label->Widget())->textFormat(), Qt::PlainText);
 }
 
-QRgb ScreenPixel(QWidget* window, QPoint at) { return window->grab().toImage().pixel(at) & 0xFFFFFF; }
+QRgb ScreenPixel(QWidget* window, QPoint at) {
+    return window->grab().toImage().pixel(at) & 0xFFFFFF;
+}
 
 TEST(Image, EmptyUntilDrawnThenShowsItsPicture) {
     Window w;
@@ -381,7 +401,8 @@ TEST(Image, EmptyUntilDrawnThenShowsItsPicture) {
     image->SetAlign(TAlign::alClient);
     w.Show();
     EXPECT_FALSE(image->HasPicture());
-    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(200, 100)), 0x000000u) << "the panel shows through";
+    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(200, 100)), 0x000000u)
+        << "the panel shows through";
 
     TCanvas& canvas = image->Canvas();
     EXPECT_TRUE(image->HasPicture());

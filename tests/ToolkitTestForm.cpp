@@ -31,7 +31,9 @@ std::ostream& operator<<(std::ostream& os, const Box& b) {
     return os << b.left << "," << b.top << " " << b.width << "x" << b.height;
 }
 
-Box RecordOf(const TControl* c) { return {c->Left(), c->Top(), c->Width(), c->Height()}; }
+Box RecordOf(const TControl* c) {
+    return {c->Left(), c->Top(), c->Width(), c->Height()};
+}
 Box WidgetBoxOf(const TControl* c) {
     const QRect g = c->Widget()->geometry();
     return {g.x(), g.y(), g.width(), g.height()};
@@ -271,18 +273,34 @@ TEST(KeyPreview, FormSeesTheKeyBeforeTheControl) {
         Log expected;
     };
     const Row rows[] = {
-        {"letter", [](QWidget* w) { UserInput::TypeText(w, "a"); }, {"down 65", "press a", "change a"}},
-        {"capital", [](QWidget* w) { UserInput::TypeText(w, "A"); }, {"down 65", "press A", "change A"}},
+        {"letter",
+         [](QWidget* w) { UserInput::TypeText(w, "a"); },
+         {"down 65", "press a", "change a"}},
+        {"capital",
+         [](QWidget* w) { UserInput::TypeText(w, "A"); },
+         {"down 65", "press A", "change A"}},
         {"modifier keys are keys too",
          [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Home, Qt::ShiftModifier); },
          {"down 16 shift", "down 36 shift"}},
-        {"digit", [](QWidget* w) { UserInput::TypeText(w, "7"); }, {"down 55", "press 7", "change 7"}},
-        {"cyrillic letter", [](QWidget* w) { UserInput::TypeText(w, "ж"); }, {"down 1046", "press ж", "change ж"}},
-        {"enter", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Return); }, {"down 13", "press \r"}},
-        {"escape", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Escape); }, {"down 27", "press \x1b"}},
-        {"left arrow has no character", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Left); }, {"down 37"}},
+        {"digit",
+         [](QWidget* w) { UserInput::TypeText(w, "7"); },
+         {"down 55", "press 7", "change 7"}},
+        {"cyrillic letter",
+         [](QWidget* w) { UserInput::TypeText(w, "ж"); },
+         {"down 1046", "press ж", "change ж"}},
+        {"enter",
+         [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Return); },
+         {"down 13", "press \r"}},
+        {"escape",
+         [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Escape); },
+         {"down 27", "press \x1b"}},
+        {"left arrow has no character",
+         [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Left); },
+         {"down 37"}},
         {"down arrow", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Down); }, {"down 40"}},
-        {"delete has no character", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Delete); }, {"down 46"}},
+        {"delete has no character",
+         [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Delete); },
+         {"down 46"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -358,7 +376,9 @@ TEST(KeyPreview, NoFocusedControlTheWindowItselfCounts) {
     TForm form("F");
     form.SetClientSize(100, 50);
     Log log;
-    form.OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) { log.push_back("down " + std::to_string(key)); };
+    form.OnKeyDown = [&](TObject*, uint16_t& key, TShiftState) {
+        log.push_back("down " + std::to_string(key));
+    };
     ASSERT_TRUE(UserInput::ShowAndActivate(form.Widget()));
     EXPECT_EQ(form.ActiveControl(), nullptr);
     UserInput::PressKey(form.Widget(), Qt::Key_Return);
@@ -368,7 +388,9 @@ TEST(KeyPreview, NoFocusedControlTheWindowItselfCounts) {
 TEST(KeyPreview, FailingHandlerEndsTheKey) {
     KeyWindow k;
     UserInput::ErrorCapture errors;
-    k.form.OnKeyPress = [](TObject*, char16_t&) { throw std::runtime_error("Ошибка в обработчике"); };
+    k.form.OnKeyPress = [](TObject*, char16_t&) {
+        throw std::runtime_error("Ошибка в обработчике");
+    };
     UserInput::TypeText(k.window(), "a");
     EXPECT_EQ(k.edit->Text(), "");
     EXPECT_EQ(errors.messages, (std::vector<std::string>{"Ошибка в обработчике."}));
@@ -397,7 +419,9 @@ struct ButtonBar {
         synthesis->SetCaption("&Синтез");
         reset->SetCaption("&Сброс");
         for (TSpeedButton* b : {analysis, synthesis, reset})
-            b->OnClick = [this](TObject* sender) { log.push_back(static_cast<TControl*>(sender)->Name()); };
+            b->OnClick = [this](TObject* sender) {
+                log.push_back(static_cast<TControl*>(sender)->Name());
+            };
         form.OnKeyDown = [this](TObject*, uint16_t& key, TShiftState s) {
             log.push_back("down " + std::to_string(key) + (s & ssAlt ? " alt" : ""));
         };
@@ -416,23 +440,38 @@ TEST(Accelerators, AltLetterClicksTheFirstMatchingButton) {
     };
     const Row rows[] = {
         // The Alt key itself comes first, as a key of its own.
-        {"shared letter: first in creation order", [](ButtonBar&) {}, QChar(u'с'), {"down 18 alt", "SSpeedButton"}},
+        {"shared letter: first in creation order",
+         [](ButtonBar&) {},
+         QChar(u'с'),
+         {"down 18 alt", "SSpeedButton"}},
         {"capital typed the same", [](ButtonBar&) {}, QChar(u'С'), {"down 18 alt", "SSpeedButton"}},
-        {"first disabled: the second", [](ButtonBar& b) { b.synthesis->SetEnabled(false); }, QChar(u'с'),
+        {"first disabled: the second",
+         [](ButtonBar& b) { b.synthesis->SetEnabled(false); },
+         QChar(u'с'),
          {"down 18 alt", "SpeedButton2"}},
-        {"first hidden: the second", [](ButtonBar& b) { b.synthesis->SetVisible(false); }, QChar(u'с'),
+        {"first hidden: the second",
+         [](ButtonBar& b) { b.synthesis->SetVisible(false); },
+         QChar(u'с'),
          {"down 18 alt", "SpeedButton2"}},
-        {"parent of the first hidden: the second", [](ButtonBar& b) { b.bar->SetVisible(false); },
-         QChar(u'с'), {"down 18 alt", "SpeedButton2"}},
+        {"parent of the first hidden: the second",
+         [](ButtonBar& b) { b.bar->SetVisible(false); },
+         QChar(u'с'),
+         {"down 18 alt", "SpeedButton2"}},
         {"both unavailable: the form sees the key",
          [](ButtonBar& b) {
              b.synthesis->SetEnabled(false);
              b.group->SetVisible(false);
          },
-         QChar(u'с'), {"down 18 alt", "down 1057 alt"}},
+         QChar(u'с'),
+         {"down 18 alt", "down 1057 alt"}},
         {"unique letter", [](ButtonBar&) {}, QChar(u'а'), {"down 18 alt", "ASpeedButton"}},
-        {"latin letter matches nothing", [](ButtonBar&) {}, QChar(u'c'), {"down 18 alt", "down 67 alt"}},
-        {"caption changed later", [](ButtonBar& b) { b.analysis->SetCaption("Ана&лиз"); }, QChar(u'л'),
+        {"latin letter matches nothing",
+         [](ButtonBar&) {},
+         QChar(u'c'),
+         {"down 18 alt", "down 67 alt"}},
+        {"caption changed later",
+         [](ButtonBar& b) { b.analysis->SetCaption("Ана&лиз"); },
+         QChar(u'л'),
          {"down 18 alt", "ASpeedButton"}},
     };
     for (const Row& row : rows) {
@@ -450,15 +489,16 @@ TEST(Accelerators, CaptionLetters) {
         const char* caption;
         char16_t letter;
     };
-    const Row rows[] = {{"&Синтез", u'С'}, {"&сброс", u'С'}, {"Выход", 0},  {"a&&b", 0},
-                        {"&&a&b", u'B'},   {"&x", u'X'},     {"end&", 0},   {"Ан&ализ", u'А'}};
+    const Row rows[] = {{"&Синтез", u'С'}, {"&сброс", u'С'}, {"Выход", 0}, {"a&&b", 0},
+                        {"&&a&b", u'B'},   {"&x", u'X'},     {"end&", 0},  {"Ан&ализ", u'А'}};
     TForm form("F");
     auto* b = form.Add<TButton>(&form, "B");
     for (const Row& row : rows) {
         b->SetCaption(row.caption);
         EXPECT_EQ(b->Accelerator(), row.letter) << row.caption;
         EXPECT_EQ(b->Caption(), row.caption);
-        EXPECT_TRUE(static_cast<QAbstractButton*>(b->Widget())->shortcut().isEmpty()) << row.caption;
+        EXPECT_TRUE(static_cast<QAbstractButton*>(b->Widget())->shortcut().isEmpty())
+            << row.caption;
     }
 }
 
@@ -519,12 +559,13 @@ TEST(Dispatcher, FullStopRule) {
         {"Деление на ноль", "Деление на ноль."},
         {"Ends with a stop.", "Ends with a stop."},
         {"", ""},
-        {"Loud!", "Loud!"},   // '!' sorts before '.'
-        {"Dash-", "Dash-"},   // so does '-'
+        {"Loud!", "Loud!"},    // '!' sorts before '.'
+        {"Dash-", "Dash-"},    // so does '-'
         {"Slash/", "Slash/."}, // '/' sorts after '.'
         {"Code 2", "Code 2."},
     };
-    for (const Row& row : rows) EXPECT_EQ(WithFullStop(row.message), row.shown) << row.message;
+    for (const Row& row : rows)
+        EXPECT_EQ(WithFullStop(row.message), row.shown) << row.message;
 }
 
 TEST(Dispatcher, AnythingThrownIsCaught) {

@@ -58,10 +58,26 @@ TEST(SpinEdit, ValueReadsTheTextUnclamped) {
     };
     // Range 3..32, so a text that is no integer (read as MinValue) differs from 0.
     const Row rows[] = {
-        {"12", 12},   {"0", 0},      {" 7", 7},    {"  -4", -4},  {"+5", 5},       {"-0", 0},
-        {"512", 512}, {"abc", 3},    {"", 3},      {"-", 3},      {"+", 3},        {"1 2", 3},
-        {"12 ", 3},   {"1.5", 3},    {"0x10", 3},  {" ", 3},      {"2147483647", 2147483647},
-        {"-2147483648", -2147483648}, {"2147483648", 3}, {"99999999999999999999", 3},
+        {"12", 12},
+        {"0", 0},
+        {" 7", 7},
+        {"  -4", -4},
+        {"+5", 5},
+        {"-0", 0},
+        {"512", 512},
+        {"abc", 3},
+        {"", 3},
+        {"-", 3},
+        {"+", 3},
+        {"1 2", 3},
+        {"12 ", 3},
+        {"1.5", 3},
+        {"0x10", 3},
+        {" ", 3},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483648},
+        {"2147483648", 3},
+        {"99999999999999999999", 3},
     };
     SpinWindow w(3, 32);
     for (const Row& row : rows) {
@@ -171,7 +187,9 @@ TEST(SpinEdit, EnterReachesTheFormFirstThenBeeps) {
     std::vector<std::string> order;
     UserInput::BeepCounter beeps;
     Toolkit::SetBeep([&] { order.push_back("beep"); });
-    w.form.OnKeyPress = [&](TObject*, char16_t& c) { order.push_back(c == 13 ? "enter" : "other"); };
+    w.form.OnKeyPress = [&](TObject*, char16_t& c) {
+        order.push_back(c == 13 ? "enter" : "other");
+    };
     UserInput::PressKey(w.window(), Qt::Key_Return);
     EXPECT_EQ(order, (std::vector<std::string>{"enter", "beep"}));
     EXPECT_EQ(w.spin->Text(), "0");
@@ -220,8 +238,10 @@ TEST(SpinEdit, ArrowButtonsStep) {
     option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
     option.buttonSymbols = box->buttonSymbols();
     option.frame = box->hasFrame();
-    const QRect up = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, box);
-    const QRect down = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, box);
+    const QRect up =
+        box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, box);
+    const QRect down =
+        box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, box);
     UserInput::Click(box, up.center());
     EXPECT_EQ(w.spin->Text(), "8");
     UserInput::Click(box, down.center());

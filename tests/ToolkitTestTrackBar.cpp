@@ -52,7 +52,8 @@ struct TrackWindow {
         option.tickPosition = slider()->tickPosition();
         option.tickInterval = slider()->tickInterval();
         option.subControls = QStyle::SC_All;
-        return slider()->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider());
+        return slider()->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                 QStyle::SC_SliderHandle, slider());
     }
 };
 
@@ -84,7 +85,12 @@ TEST(TrackBar, RangeRules) {
         {"max below position drags it down", [](TTrackBar* b) { b->SetMax(5); }, 1, 5, 5},
         {"position above max is clamped", [](TTrackBar* b) { b->SetPosition(32); }, 1, 31, 31},
         {"position below min is clamped", [](TTrackBar* b) { b->SetPosition(-3); }, 1, 31, 1},
-        {"new range then position", [](TTrackBar* b) { b->SetMax(16); b->SetPosition(12); }, 1, 16, 12},
+        {"new range then position",
+         [](TTrackBar* b) {
+             b->SetMax(16);
+             b->SetPosition(12);
+         },
+         1, 16, 12},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -140,11 +146,13 @@ TEST(TrackBar, DragFiresPerMoveAndOnceAtTheEnd) {
     const QPoint start = t.Handle().center();
     QTest::mousePress(t.slider(), Qt::LeftButton, Qt::NoModifier, start);
     const int unit = 100; // far enough for several units in three moves
-    for (int k = 1; k <= 3; ++k) QTest::mouseMove(t.slider(), start + QPoint(k * unit / 3, 0));
+    for (int k = 1; k <= 3; ++k)
+        QTest::mouseMove(t.slider(), start + QPoint(k * unit / 3, 0));
     QTest::mouseRelease(t.slider(), Qt::LeftButton, Qt::NoModifier, start + QPoint(unit, 0));
     ASSERT_GE(t.seen.size(), 2u);
     // The moves step strictly upwards; the end repeats the final position.
-    for (size_t i = 1; i + 1 < t.seen.size(); ++i) EXPECT_GT(t.seen[i], t.seen[i - 1]);
+    for (size_t i = 1; i + 1 < t.seen.size(); ++i)
+        EXPECT_GT(t.seen[i], t.seen[i - 1]);
     EXPECT_EQ(t.seen.back(), t.seen[t.seen.size() - 2]);
     EXPECT_EQ(t.seen.back(), t.bar->Position());
     EXPECT_GT(t.bar->Position(), 8);
@@ -153,8 +161,8 @@ TEST(TrackBar, DragFiresPerMoveAndOnceAtTheEnd) {
 TEST(TrackBar, WheelStepThenEnd) {
     TrackWindow t;
     const QPointF at = t.Handle().center();
-    QWheelEvent wheel(at, t.slider()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, t.slider()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(t.slider(), &wheel);
     ASSERT_EQ(t.seen.size(), 2u);
     EXPECT_NE(t.seen[0], 8);

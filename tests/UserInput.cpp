@@ -10,11 +10,16 @@ namespace {
 Qt::Key KeyForChar(QChar c) {
     switch (c.unicode()) {
     case '\r':
-    case '\n': return Qt::Key_Return;
-    case '\b': return Qt::Key_Backspace;
-    case '\t': return Qt::Key_Tab;
-    case ' ': return Qt::Key_Space;
-    default: return Qt::Key(c.toUpper().unicode());
+    case '\n':
+        return Qt::Key_Return;
+    case '\b':
+        return Qt::Key_Backspace;
+    case '\t':
+        return Qt::Key_Tab;
+    case ' ':
+        return Qt::Key_Space;
+    default:
+        return Qt::Key(c.toUpper().unicode());
     }
 }
 
@@ -26,7 +31,9 @@ QWidget* Find(QWidget* root, const QString& name) {
     return root->findChild<QWidget*>(name);
 }
 
-void Click(QWidget* widget, QPoint pos) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos); }
+void Click(QWidget* widget, QPoint pos) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos);
+}
 
 QWidget* KeyTarget(QWidget* window) {
     QWidget* focus = window->focusWidget();
@@ -39,7 +46,8 @@ void PressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 void TypeText(QWidget* window, const QString& text) {
     for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, KeyTarget(window), KeyForChar(c), QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, KeyTarget(window), KeyForChar(c), QString(c),
+                            Qt::NoModifier);
 }
 
 void PressAlt(QWidget* window, QChar letter) {
@@ -57,12 +65,16 @@ ErrorCapture::ErrorCapture() {
     Toolkit::SetErrorReporter([this](const std::string& m) { messages.push_back(m); });
 }
 
-ErrorCapture::~ErrorCapture() { Toolkit::SetErrorReporter({}); }
+ErrorCapture::~ErrorCapture() {
+    Toolkit::SetErrorReporter({});
+}
 
 BeepCounter::BeepCounter() {
     Toolkit::SetBeep([this] { ++count; });
 }
 
-BeepCounter::~BeepCounter() { Toolkit::SetBeep({}); }
+BeepCounter::~BeepCounter() {
+    Toolkit::SetBeep({});
+}
 
 } // namespace UserInput

@@ -11,7 +11,9 @@ namespace UserInput {
 
 // The widget whose objectName is name: root itself or one of its descendants; null if none.
 QWidget* Find(QWidget* root, const QString& name);
-template <class T> T* FindAs(QWidget* root, const QString& name) { return qobject_cast<T*>(Find(root, name)); }
+template <class T> T* FindAs(QWidget* root, const QString& name) {
+    return qobject_cast<T*>(Find(root, name));
+}
 
 // A left click (press and release) at pos, the widget's centre by default.
 void Click(QWidget* widget, QPoint pos = QPoint());
@@ -30,7 +32,7 @@ bool ShowAndActivate(QWidget* window);
 
 // While alive, error messages are collected instead of shown.
 class ErrorCapture {
-public:
+  public:
     ErrorCapture();
     ~ErrorCapture();
     ErrorCapture(const ErrorCapture&) = delete;
@@ -40,7 +42,7 @@ public:
 
 // While alive, beeps are counted instead of sounded.
 class BeepCounter {
-public:
+  public:
     BeepCounter();
     ~BeepCounter();
     BeepCounter(const BeepCounter&) = delete;

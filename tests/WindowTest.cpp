@@ -164,9 +164,9 @@ TEST_F(WindowTest, TabOrderFollowsCreationWithinEachParent) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     // Hidden track bars, disabled check box and focus-less speed buttons are skipped.
-    const std::vector<std::string> expected = {"ComboBox1", "SpinEdit1", "SCheckBox", "LRadioGroup",
-                                               "ComboBox1", "SpinEdit1", "SCheckBox", "LRadioGroup",
-                                               "ComboBox1", "SpinEdit1", "SCheckBox", "LRadioGroup"};
+    const std::vector<std::string> expected = {
+        "ComboBox1", "SpinEdit1",   "SCheckBox", "LRadioGroup", "ComboBox1", "SpinEdit1",
+        "SCheckBox", "LRadioGroup", "ComboBox1", "SpinEdit1",   "SCheckBox", "LRadioGroup"};
     EXPECT_EQ(order, expected);
 }
 

@@ -11,9 +11,13 @@ std::string& TitleText() {
 }
 } // namespace
 
-void SetTitle(const std::string& title) { TitleText() = title; }
+void SetTitle(const std::string& title) {
+    TitleText() = title;
+}
 
-const std::string& Title() { return TitleText(); }
+const std::string& Title() {
+    return TitleText();
+}
 
 void ApplyStyle() {
     QApplication::setStyle("Fusion");
@@ -22,6 +26,8 @@ void ApplyStyle() {
     QApplication::setFont(DefaultFont());
 }
 
-int Run() { return QApplication::exec(); }
+int Run() {
+    return QApplication::exec();
+}
 
 } // namespace Toolkit::Application

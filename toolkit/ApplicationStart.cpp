@@ -28,7 +28,8 @@ std::string NoDisplayMessage() {
     else
         missing = "графический дисплей WAYLAND_DISPLAY=" + wayland + " не отвечает";
     const std::string who = Title().empty() ? "" : Title() + ": ";
-    return who + missing + ". Запустите программу в графическом сеансе (на рабочем столе или через ssh -X).";
+    return who + missing +
+           ". Запустите программу в графическом сеансе (на рабочем столе или через ssh -X).";
 }
 
 // While the application object starts. Without a display Qt ends the program with abort()

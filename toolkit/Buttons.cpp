@@ -11,7 +11,9 @@
 namespace Toolkit {
 namespace {
 
-QAbstractButton* ButtonOf(const TControl* c) { return static_cast<QAbstractButton*>(c->Widget()); }
+QAbstractButton* ButtonOf(const TControl* c) {
+    return static_cast<QAbstractButton*>(c->Widget());
+}
 
 // Qt registers an Alt shortcut for every "&" caption, and two captions sharing a letter
 // make it ambiguous; the form's own accelerator dispatcher handles them instead.
@@ -22,15 +24,20 @@ void SetButtonText(QAbstractButton* button, const std::string& caption) {
 
 } // namespace
 
-TCheckBox::TCheckBox(TControl* parent, std::string name) : TControl(parent, std::move(name), new QCheckBox) {
+TCheckBox::TCheckBox(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new QCheckBox) {
     QObject::connect(ButtonOf(this), &QAbstractButton::clicked, ButtonOf(this), [this] {
         if (OnClick) Dispatch([this] { OnClick(this); });
     });
 }
 
-void TCheckBox::SetCaption(const std::string& caption) { SetButtonText(ButtonOf(this), caption); }
+void TCheckBox::SetCaption(const std::string& caption) {
+    SetButtonText(ButtonOf(this), caption);
+}
 
-bool TCheckBox::Checked() const { return ButtonOf(this)->isChecked(); }
+bool TCheckBox::Checked() const {
+    return ButtonOf(this)->isChecked();
+}
 
 void TCheckBox::SetChecked(bool c) {
     if (c == Checked()) return;
@@ -53,7 +60,9 @@ void TButtonControl::SetCaption(const std::string& caption) {
     SetButtonText(ButtonOf(this), caption);
 }
 
-std::string TButtonControl::Caption() const { return caption_; }
+std::string TButtonControl::Caption() const {
+    return caption_;
+}
 
 char16_t TButtonControl::Accelerator() const {
     const QString text = Bridge::Q(caption_);
@@ -69,7 +78,8 @@ void TButtonControl::Click() {
     if (OnClick) OnClick(this);
 }
 
-TButton::TButton(TControl* parent, std::string name) : TButtonControl(parent, std::move(name), new QPushButton) {
+TButton::TButton(TControl* parent, std::string name)
+    : TButtonControl(parent, std::move(name), new QPushButton) {
     auto* button = static_cast<QPushButton*>(Widget());
     button->setAutoDefault(false);
     button->setDefault(false);

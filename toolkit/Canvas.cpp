@@ -17,7 +17,9 @@ __extension__ typedef __int128 Wide;
 
 constexpr QRgb kRgbMask = 0x00FFFFFFu;
 
-QRgb* Row(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
+QRgb* Row(QImage& image, int y) {
+    return reinterpret_cast<QRgb*>(image.scanLine(y));
+}
 
 const QRgb* Row(const QImage& image, int y) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -87,7 +89,8 @@ void TCanvas::LineTo(int x, int y) {
 
     // Only the steps whose major coordinate lies on the surface are walked, so a line
     // with far-away ends costs no more than one across the surface.
-    const int64_t first = stepA > 0 ? std::max<int64_t>(0, -a0) : std::max<int64_t>(0, a0 - extentA + 1);
+    const int64_t first =
+        stepA > 0 ? std::max<int64_t>(0, -a0) : std::max<int64_t>(0, a0 - extentA + 1);
     const int64_t last = stepA > 0 ? std::min(n, extentA - a0) : std::min(n, a0 + 1);
     if (first >= last) return;
 
@@ -150,7 +153,8 @@ void TCanvas::TextOut(int x, int y, const std::string& s) {
 
 const QImage& TCanvas::RenderedText(const QString& text) {
     const auto key = std::make_tuple(text, brushColor_, fontColor_);
-    if (const auto found = renderedTexts_.find(key); found != renderedTexts_.end()) return found->second;
+    if (const auto found = renderedTexts_.find(key); found != renderedTexts_.end())
+        return found->second;
     if (renderedTexts_.size() >= 64) renderedTexts_.clear();
     // A margin of one line on every side keeps whatever a glyph paints beyond its box.
     const QFontMetrics metrics(font_);
@@ -182,7 +186,8 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
     int borderPixels = 0;
     for (int py = 0; py < h && borderPixels == 0; ++py) {
         const QRgb* line = row(py);
-        for (int px = 0; px < w; ++px) borderPixels += (line[px] & kRgbMask) == stop; // vectorises
+        for (int px = 0; px < w; ++px)
+            borderPixels += (line[px] & kRgbMask) == stop; // vectorises
     }
     if (borderPixels == 0) {
         image_->fill(fill);
@@ -203,9 +208,11 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
         uint8_t* marks = &done[static_cast<size_t>(seed.Y) * w];
         if (!open(line, marks, seed.X)) continue;
         int left = seed.X;
-        while (left > 0 && open(line, marks, left - 1)) --left;
+        while (left > 0 && open(line, marks, left - 1))
+            --left;
         int right = seed.X;
-        while (right + 1 < w && open(line, marks, right + 1)) ++right;
+        while (right + 1 < w && open(line, marks, right + 1))
+            ++right;
         std::fill(line + left, line + right + 1, fill);
         std::fill(marks + left, marks + right + 1, uint8_t{1});
         // One seed per run of open pixels in the rows above and below the span.
@@ -250,16 +257,21 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source) {
         }
         previousSource = sourceRow;
         const QRgb* from = Row(src, sourceRow);
-        for (int x = x0; x < x1; ++x) to[x] = from[columns[x - x0]] | 0xFF000000u;
+        for (int x = x0; x < x1; ++x)
+            to[x] = from[columns[x - x0]] | 0xFF000000u;
     }
     Changed();
 }
 
 TBitmap::TBitmap() : canvas_(&image_) {}
 
-void TBitmap::SetWidth(int w) { Resize(w, Height()); }
+void TBitmap::SetWidth(int w) {
+    Resize(w, Height());
+}
 
-void TBitmap::SetHeight(int h) { Resize(Width(), h); }
+void TBitmap::SetHeight(int h) {
+    Resize(Width(), h);
+}
 
 void TBitmap::Resize(int w, int h) {
     ++canvas_.version_;
@@ -272,7 +284,8 @@ void TBitmap::Resize(int w, int h) {
         next.fill(Qt::white);
         const int rows = std::min(height_, image_.height());
         const size_t bytes = sizeof(QRgb) * std::min(width_, image_.width());
-        for (int y = 0; y < rows; ++y) std::memcpy(next.scanLine(y), image_.constScanLine(y), bytes);
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(next.scanLine(y), image_.constScanLine(y), bytes);
     }
     image_ = std::move(next);
 }

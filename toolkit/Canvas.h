@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 namespace Toolkit {
 
@@ -22,7 +22,7 @@ struct TPoint {
 struct TRect {
     int Left = 0;
     int Top = 0;
-    int Right = 0; // exclusive
+    int Right = 0;  // exclusive
     int Bottom = 0; // exclusive
 };
 
@@ -33,7 +33,7 @@ class TBitmap;
 QFont DefaultFont();
 
 class TCanvas {
-public:
+  public:
     // Draws on *image (Format_RGB32), which the owner keeps alive and may reallocate.
     explicit TCanvas(QImage* image);
 
@@ -87,7 +87,7 @@ public:
     // position), so that an owner can tell that nothing has touched the surface since.
     uint64_t Version() const { return version_; }
 
-private:
+  private:
     void Changed();
     void SetPixel(int x, int y, TColor c);
     // The text in its box, drawn once per text and colours: opaque where drawn, clear elsewhere.
@@ -106,7 +106,7 @@ private:
 };
 
 class TBitmap {
-public:
+  public:
     TBitmap();
     TBitmap(const TBitmap&) = delete; // the canvas points into this object
     TBitmap& operator=(const TBitmap&) = delete;
@@ -120,7 +120,7 @@ public:
     const TCanvas& Canvas() const { return canvas_; }
     const QImage& Image() const { return image_; }
 
-private:
+  private:
     void Resize(int w, int h);
     int width_ = 0;
     int height_ = 0;

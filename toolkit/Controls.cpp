@@ -90,7 +90,9 @@ void TControl::ApplyGeometry() {
     BoundsChanged();
 }
 
-TRect TControl::ClientRect() const { return {0, 0, width_, height_}; }
+TRect TControl::ClientRect() const {
+    return {0, 0, width_, height_};
+}
 
 void TControl::Realign() {
     TRect free = ClientRect();
@@ -148,7 +150,8 @@ int TControl::RoomRightOf(const TControl* child) const {
     int right = ClientRect().Right;
     for (const TControl* c : children_) {
         if (c == child || !c->visible_ || c->left_ <= child->left_) continue;
-        const bool sharesRows = c->top_ < child->top_ + child->height_ && child->top_ < c->top_ + c->height_;
+        const bool sharesRows =
+            c->top_ < child->top_ + child->height_ && child->top_ < c->top_ + c->height_;
         if (sharesRows) right = std::min(right, c->left_);
     }
     return std::max(right - child->left_, 0);
@@ -156,7 +159,8 @@ int TControl::RoomRightOf(const TControl* child) const {
 
 void TControl::SetColor(TColor c) {
     QPalette palette = widget_->palette();
-    const bool field = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QAbstractSpinBox*>(widget_) ||
+    const bool field = qobject_cast<QLineEdit*>(widget_) ||
+                       qobject_cast<QAbstractSpinBox*>(widget_) ||
                        qobject_cast<QComboBox*>(widget_);
     palette.setColor(field ? QPalette::Base : QPalette::Window, Bridge::Color(c));
     widget_->setPalette(palette);
@@ -170,7 +174,9 @@ void TControl::SetFontColor(TColor c) {
     widget_->setPalette(palette);
 }
 
-void TControl::SetHint(const std::string& hint) { widget_->setToolTip(Bridge::Q(hint)); }
+void TControl::SetHint(const std::string& hint) {
+    widget_->setToolTip(Bridge::Q(hint));
+}
 
 void TControl::SetTabStop(bool t) {
     const Qt::FocusPolicy policy = widget_->focusPolicy();
@@ -179,8 +185,12 @@ void TControl::SetTabStop(bool t) {
     if (!t && (policy & Qt::TabFocus)) widget_->setFocusPolicy(Qt::ClickFocus);
 }
 
-void TControl::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+void TControl::SetFocus() {
+    widget_->setFocus(Qt::OtherFocusReason);
+}
 
-bool TControl::Focused() const { return form_ && form_->ActiveControl() == this; }
+bool TControl::Focused() const {
+    return form_ && form_->ActiveControl() == this;
+}
 
 } // namespace Toolkit

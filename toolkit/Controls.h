@@ -24,7 +24,7 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TBevel { bvNone, bvRaised, bvLowered };
 
 class TControl : public TObject {
-public:
+  public:
     ~TControl() override;
 
     QWidget* Widget() const { return widget_; }
@@ -49,8 +49,8 @@ public:
     void SetAlign(TAlign a);
     TAlign Align() const { return align_; }
 
-    void SetColor(TColor c);      // background
-    void SetFontColor(TColor c);  // text
+    void SetColor(TColor c);     // background
+    void SetFontColor(TColor c); // text
     void SetHint(const std::string& hint);
     void SetTabStop(bool t);
     void SetFocus();
@@ -62,7 +62,7 @@ public:
     // Runs at once on every change of size, alignment or visibility, shown or not.
     void Realign();
 
-protected:
+  protected:
     TControl(TControl* parent, std::string name, QWidget* widget);
     // The rectangle left to aligned children (inside a bevel or a caption).
     virtual TRect ClientRect() const;
@@ -73,7 +73,7 @@ protected:
     // wide for its place is clipped there instead of running into its neighbour.
     virtual int NaturalWidth() const { return -1; }
 
-private:
+  private:
     friend class TForm;
     void Relayout();      // after a change of this control's own record
     void ApplyGeometry(); // the record to the widget
@@ -89,20 +89,20 @@ private:
 };
 
 class TPanel : public TControl {
-public:
+  public:
     TPanel(TControl* parent, std::string name);
     void SetBevelOuter(TBevel b); // default bvRaised, 1 pixel
     void SetCaption(const std::string& caption);
 
-protected:
+  protected:
     TRect ClientRect() const override;
 
-private:
+  private:
     TBevel bevel_ = TBevel::bvRaised;
 };
 
 class TLabel : public TControl {
-public:
+  public:
     TLabel(TControl* parent, std::string name);
     // With AutoSize (the default, as in the classic toolkit) a new caption resizes the
     // label to the text's advance and line height, its top-left corner staying put, as
@@ -111,20 +111,21 @@ public:
     std::string Caption() const;
     void SetAutoSize(bool a);
 
-protected:
+  protected:
     int NaturalWidth() const override;
 
-private:
+  private:
     void FitText();
     bool autoSize_ = true;
     int captionWidth_ = -1; // the caption's advance once one is set, with AutoSize on
 };
 
 class TEdit : public TControl {
-public:
+  public:
     TEdit(TControl* parent, std::string name);
     std::string Text() const;
-    // A different text places the caret at the start and fires OnChange; the same text does nothing.
+    // A different text places the caret at the start and fires OnChange; the same text does
+    // nothing.
     void SetText(const std::string& text);
     void SetReadOnly(bool r);
     bool ReadOnly() const;
@@ -132,7 +133,7 @@ public:
 };
 
 class TCheckBox : public TControl {
-public:
+  public:
     TCheckBox(TControl* parent, std::string name);
     void SetCaption(const std::string& caption);
     bool Checked() const;
@@ -143,7 +144,7 @@ public:
 
 // Push buttons and flat speed buttons share the caption with its "&" accelerator.
 class TButtonControl : public TControl {
-public:
+  public:
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     char16_t Accelerator() const; // upper-case letter after "&", 0 if none
@@ -151,65 +152,65 @@ public:
     void Click();
     TNotifyEvent OnClick;
 
-protected:
+  protected:
     TButtonControl(TControl* parent, std::string name, QWidget* widget);
 
-private:
+  private:
     std::string caption_;
 };
 
 class TButton : public TButtonControl {
-public:
+  public:
     TButton(TControl* parent, std::string name);
     void SetDefault(bool d); // no effect: Enter is routed by the form's key preview
 };
 
 class TSpeedButton : public TButtonControl {
-public:
+  public:
     TSpeedButton(TControl* parent, std::string name); // flat, never takes the focus
 };
 
 class TGroupBox : public TControl {
-public:
+  public:
     TGroupBox(TControl* parent, std::string name);
     void SetCaption(const std::string& caption);
     TNotifyEvent OnClick; // a click on the box's own free area
 
-protected:
+  protected:
     TRect ClientRect() const override;
 };
 
 class TRadioGroup : public TControl {
-public:
+  public:
     TRadioGroup(TControl* parent, std::string name);
     void SetCaption(const std::string& caption);
     void SetItems(const std::vector<std::string>& items);
     int ItemIndex() const;
     void SetItemIndex(int i); // clamped to -1 .. count-1; no handler of its own
 
-protected:
+  protected:
     void BoundsChanged() override;
 
-private:
+  private:
     void ArrangeButtons();
 };
 
 class TComboBox : public TControl {
-public:
+  public:
     TComboBox(TControl* parent, std::string name); // drop-down list, no free text
     void SetItems(const std::vector<std::string>& items);
     int ItemIndex() const;
-    std::string Text() const; // selected item's text, empty while nothing is selected
+    std::string Text() const;              // selected item's text, empty while nothing is selected
     void SetText(const std::string& text); // selects a matching item; other texts do nothing
-    TNotifyEvent OnChange; // user selection, mouse or keyboard
+    TNotifyEvent OnChange;                 // user selection, mouse or keyboard
 };
 
 class TTrackBar : public TControl {
-public:
+  public:
     TTrackBar(TControl* parent, std::string name); // horizontal, ticks below at every unit
-    void SetMin(int v);      // ignored when above Max
-    void SetMax(int v);      // ignored when below Min
-    void SetPosition(int v); // clamped into [Min, Max]
+    void SetMin(int v);                            // ignored when above Max
+    void SetMax(int v);                            // ignored when below Min
+    void SetPosition(int v);                       // clamped into [Min, Max]
     void SetPageSize(int v);
     int Min() const;
     int Max() const;
@@ -226,7 +227,7 @@ public:
 // (Enter excluded) are refused with Beep(). Focus from Tab selects the whole text; losing
 // the focus to another control writes the clamped Value back.
 class TSpinEdit : public TControl {
-public:
+  public:
     TSpinEdit(TControl* parent, std::string name); // range 0..0, text "0"
     void SetMinValue(int v);
     void SetMaxValue(int v);
@@ -241,30 +242,30 @@ public:
     std::string Text() const;
     // Caret to the end, where the user goes on typing; OnChange on a real change.
     void SetText(const std::string& text);
-    int SelStart() const;  // the selection's start, or the caret when nothing is selected
+    int SelStart() const; // the selection's start, or the caret when nothing is selected
     int SelLength() const;
     void SetSelLength(int n); // keeps the selection's start; 0 leaves the caret there
     void SelectAll();         // the next typed character replaces the whole text
     TNotifyEvent OnChange;    // every real change of the text, by the user or by code
 
-private:
+  private:
     int minValue_ = 0;
     int maxValue_ = 0;
     QString text_; // as last reported, so an edit that leaves it as it was fires nothing
 };
 
 class TImage : public TControl {
-public:
+  public:
     TImage(TControl* parent, std::string name);
     // The picture's canvas; the picture is created at the control's size on first use.
     TCanvas& Canvas();
     bool HasPicture() const;
     const QImage& Picture() const;
 
-protected:
+  protected:
     void BoundsChanged() override;
 
-private:
+  private:
     QImage picture_;
     std::unique_ptr<TCanvas> canvas_;
 };

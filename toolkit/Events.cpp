@@ -34,8 +34,7 @@ TBeepHook& BeepHook() {
 std::string WithFullStop(const std::string& message) {
     // Bytes, not characters: every byte of a multi-byte UTF-8 letter sorts after '.'
     // just as the letter itself does.
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
-        return message + ".";
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
     return message;
 }
 
@@ -66,6 +65,8 @@ void SetBeep(TBeepHook beep) {
     BeepHook() = beep ? std::move(beep) : TBeepHook([] { QApplication::beep(); });
 }
 
-void Beep() { BeepHook()(); }
+void Beep() {
+    BeepHook()();
+}
 
 } // namespace Toolkit

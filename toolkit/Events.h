@@ -8,14 +8,14 @@
 namespace Toolkit {
 
 class TObject {
-public:
+  public:
     explicit TObject(std::string name) : name_(std::move(name)) {}
     virtual ~TObject() = default;
     TObject(const TObject&) = delete;
     TObject& operator=(const TObject&) = delete;
     const std::string& Name() const { return name_; }
 
-private:
+  private:
     std::string name_;
 };
 

@@ -11,17 +11,17 @@ namespace Toolkit {
 
 // Installed on the application, so the form sees every key before the focused control.
 class TForm::KeyPreview : public QObject {
-public:
+  public:
     explicit KeyPreview(TForm* form) : form_(form) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* target, QEvent* event) override {
         if (event->type() == QEvent::Close && target == form_->Widget()) form_->visible_ = false;
         if (event->type() != QEvent::KeyPress || !target->isWidgetType()) return false;
         return form_->PreviewKey(static_cast<QWidget*>(target), static_cast<QKeyEvent*>(event));
     }
 
-private:
+  private:
     TForm* form_;
 };
 
@@ -53,20 +53,27 @@ TForm::~TForm() {
     }
 }
 
-void TForm::SetCaption(const std::string& caption) { Widget()->setWindowTitle(Bridge::Q(caption)); }
+void TForm::SetCaption(const std::string& caption) {
+    Widget()->setWindowTitle(Bridge::Q(caption));
+}
 
-std::string TForm::Caption() const { return Bridge::S(Widget()->windowTitle()); }
+std::string TForm::Caption() const {
+    return Bridge::S(Widget()->windowTitle());
+}
 
-void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+void TForm::SetClientSize(int width, int height) {
+    SetBounds(Left(), Top(), width, height);
+}
 
 void TForm::Show() {
     QWidget* window = Widget();
     if (!shownOnce_) {
         shownOnce_ = true;
-        if (QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
+        if (QScreen* screen =
+                window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
             // alignedRect gives (available - size) / 2; QRect::center would round one pixel short.
-            const QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                                    screen->availableGeometry());
+            const QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                    window->size(), screen->availableGeometry());
             window->move(place.topLeft());
         }
     }
@@ -80,7 +87,8 @@ void TForm::Close() {
 }
 
 TControl* TForm::ActiveControl() const {
-    // The focus may sit on an inner widget (a spin box's editor): the nearest control above it counts.
+    // The focus may sit on an inner widget (a spin box's editor): the nearest control above it
+    // counts.
     for (QWidget* w = Widget()->focusWidget(); w && w != Widget(); w = w->parentWidget()) {
         for (TControl* c : registry_)
             if (c->Widget() == w) return c;

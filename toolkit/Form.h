@@ -10,7 +10,7 @@
 namespace Toolkit {
 
 class TForm : public TControl {
-public:
+  public:
     explicit TForm(std::string name);
     ~TForm() override;
 
@@ -43,7 +43,7 @@ public:
 
     const std::vector<TControl*>& Controls() const { return registry_; } // creation order
 
-private:
+  private:
     friend class TControl;
     class KeyPreview;
     void Register(TControl* c) { registry_.push_back(c); }
@@ -64,13 +64,13 @@ namespace Application {
 // display it writes one line on standard error, naming the program by its title (set
 // the title first), and ends the program with status 1.
 class TSession {
-public:
+  public:
     TSession(int& argc, char** argv);
     ~TSession();
     TSession(const TSession&) = delete;
     TSession& operator=(const TSession&) = delete;
 
-private:
+  private:
     std::unique_ptr<class QApplication> application_;
 };
 // The window icon, one picture per size; the desktop picks the size it shows.

@@ -7,10 +7,10 @@ namespace Toolkit {
 namespace {
 
 class ImageWidget : public QWidget {
-public:
+  public:
     const QImage* picture = nullptr;
 
-protected:
+  protected:
     // Without a picture nothing is painted, so the parent's colour shows through.
     void paintEvent(QPaintEvent*) override {
         if (!picture || picture->isNull()) return;
@@ -20,7 +20,8 @@ protected:
 
 } // namespace
 
-TImage::TImage(TControl* parent, std::string name) : TControl(parent, std::move(name), new ImageWidget) {}
+TImage::TImage(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new ImageWidget) {}
 
 TCanvas& TImage::Canvas() {
     if (!canvas_) {
@@ -42,12 +43,17 @@ TCanvas& TImage::Canvas() {
 // While the picture covers the whole control, nothing behind it needs painting first.
 void TImage::BoundsChanged() {
     if (QWidget* widget = Widget())
-        widget->setAttribute(Qt::WA_OpaquePaintEvent,
-                             !picture_.isNull() && picture_.width() >= Width() && picture_.height() >= Height());
+        widget->setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull() &&
+                                                          picture_.width() >= Width() &&
+                                                          picture_.height() >= Height());
 }
 
-bool TImage::HasPicture() const { return canvas_ != nullptr; }
+bool TImage::HasPicture() const {
+    return canvas_ != nullptr;
+}
 
-const QImage& TImage::Picture() const { return picture_; }
+const QImage& TImage::Picture() const {
+    return picture_;
+}
 
 } // namespace Toolkit

@@ -11,39 +11,67 @@ namespace {
 // The classic virtual key code of a Qt key; 0 for keys it has no code for.
 // Letters outside ASCII keep their Unicode upper-case code.
 uint16_t VirtualKey(int key) {
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
     switch (key) {
-    case Qt::Key_Backspace: return vkBack;
+    case Qt::Key_Backspace:
+        return vkBack;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return vkTab;
+    case Qt::Key_Backtab:
+        return vkTab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return vkReturn;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return vkEscape;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return vkLeft;
-    case Qt::Key_Up: return vkUp;
-    case Qt::Key_Right: return vkRight;
-    case Qt::Key_Down: return vkDown;
-    case Qt::Key_Insert: return vkInsert;
-    case Qt::Key_Delete: return vkDelete;
-    case Qt::Key_Semicolon: return 186;
+    case Qt::Key_Enter:
+        return vkReturn;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Pause:
+        return 19;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return vkEscape;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return vkLeft;
+    case Qt::Key_Up:
+        return vkUp;
+    case Qt::Key_Right:
+        return vkRight;
+    case Qt::Key_Down:
+        return vkDown;
+    case Qt::Key_Insert:
+        return vkInsert;
+    case Qt::Key_Delete:
+        return vkDelete;
+    case Qt::Key_Semicolon:
+        return 186;
     case Qt::Key_Equal:
-    case Qt::Key_Plus: return 187;
-    case Qt::Key_Comma: return 188;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Slash: return 191;
-    default: break;
+    case Qt::Key_Plus:
+        return 187;
+    case Qt::Key_Comma:
+        return 188;
+    case Qt::Key_Minus:
+        return 189;
+    case Qt::Key_Period:
+        return 190;
+    case Qt::Key_Slash:
+        return 191;
+    default:
+        break;
     }
     if (key > 0x7F && key <= 0xFFFF && QChar(key).isLetter()) return QChar(key).toUpper().unicode();
     return 0;
@@ -61,11 +89,16 @@ TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
 // widgets which look at the key rather than the text see the same thing.
 int KeyForChar(char16_t c) {
     switch (c) {
-    case 8: return Qt::Key_Backspace;
-    case 9: return Qt::Key_Tab;
-    case 13: return Qt::Key_Return;
-    case 27: return Qt::Key_Escape;
-    default: return QChar(c).toUpper().unicode();
+    case 8:
+        return Qt::Key_Backspace;
+    case 9:
+        return Qt::Key_Tab;
+    case 13:
+        return Qt::Key_Return;
+    case 27:
+        return Qt::Key_Escape;
+    default:
+        return QChar(c).toUpper().unicode();
     }
 }
 
@@ -79,7 +112,8 @@ bool TForm::PreviewKey(QWidget* target, QKeyEvent* event) {
     if (resending_) return false;
     QWidget* window = Widget();
     if (!window || target->window() != window) return false;
-    // An ignored key climbs the parent chain and passes the filter again: act on the first delivery.
+    // An ignored key climbs the parent chain and passes the filter again: act on the first
+    // delivery.
     QWidget* focus = window->focusWidget();
     if (target != (focus ? focus : window)) return false;
 
@@ -128,7 +162,8 @@ bool TForm::HandleAccelerator(QKeyEvent* event) {
         auto* button = dynamic_cast<TButtonControl*>(c);
         if (!button || !button->Enabled() || button->Accelerator() != letter) continue;
         bool shown = true;
-        for (TControl* p = button; p && p != this; p = p->Parent()) shown = shown && p->Visible();
+        for (TControl* p = button; p && p != this; p = p->Parent())
+            shown = shown && p->Visible();
         if (!shown) continue;
         Dispatch([button] { button->Click(); });
         return true;

@@ -15,10 +15,10 @@ namespace Toolkit {
 namespace {
 
 class PanelWidget : public QFrame {
-public:
+  public:
     QString caption;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);
         if (caption.isEmpty()) return;
@@ -50,10 +50,10 @@ void PaintClassicFrame(QGroupBox* box) {
 }
 
 class GroupBoxWidget : public QGroupBox {
-public:
+  public:
     explicit GroupBoxWidget(TGroupBox* owner) : owner_(owner) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override { PaintClassicFrame(this); }
     // Presses that children ignored arrive here too; only the box's own free area clicks.
     void mousePressEvent(QMouseEvent* event) override {
@@ -69,29 +69,32 @@ protected:
             Dispatch([this] { owner_->OnClick(owner_); });
     }
 
-private:
+  private:
     TGroupBox* owner_;
     bool pressed_ = false;
 };
 
 class RadioGroupWidget : public QGroupBox {
-public:
+  public:
     RadioGroupWidget() { group.setExclusive(true); }
     QButtonGroup group;
     std::vector<QRadioButton*> buttons;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override { PaintClassicFrame(this); }
     // Taken here, so a click beside the buttons never reaches an enclosing group box.
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
 };
 
-RadioGroupWidget* RadioBox(const TControl* c) { return static_cast<RadioGroupWidget*>(c->Widget()); }
+RadioGroupWidget* RadioBox(const TControl* c) {
+    return static_cast<RadioGroupWidget*>(c->Widget());
+}
 
 } // namespace
 
-TPanel::TPanel(TControl* parent, std::string name) : TControl(parent, std::move(name), new PanelWidget) {
+TPanel::TPanel(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new PanelWidget) {
     static_cast<QFrame*>(Widget())->setLineWidth(1);
     SetBevelOuter(TBevel::bvRaised);
 }
@@ -163,7 +166,9 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     SetItemIndex(std::min(kept, static_cast<int>(items.size()) - 1));
 }
 
-int TRadioGroup::ItemIndex() const { return RadioBox(this)->group.checkedId(); }
+int TRadioGroup::ItemIndex() const {
+    return RadioBox(this)->group.checkedId();
+}
 
 void TRadioGroup::SetItemIndex(int i) {
     RadioGroupWidget* box = RadioBox(this);
@@ -179,7 +184,9 @@ void TRadioGroup::SetItemIndex(int i) {
     }
 }
 
-void TRadioGroup::BoundsChanged() { ArrangeButtons(); }
+void TRadioGroup::BoundsChanged() {
+    ArrangeButtons();
+}
 
 void TRadioGroup::ArrangeButtons() {
     // One column, rows of equal height under the caption, as the classic control lays them out.
@@ -191,7 +198,8 @@ void TRadioGroup::ArrangeButtons() {
     const int rowHeight = std::max(room / count, 0);
     const int topMargin = lineHeight + 1 + (room % count) / 2;
     for (int i = 0; i < count; ++i)
-        box->buttons[i]->setGeometry(8, topMargin + i * rowHeight, std::max(Width() - 10, 0), rowHeight);
+        box->buttons[i]->setGeometry(8, topMargin + i * rowHeight, std::max(Width() - 10, 0),
+                                     rowHeight);
 }
 
 } // namespace Toolkit

@@ -22,7 +22,7 @@ std::optional<int> ParseInteger(const QString& text) {
 // A spin box without a value type of its own: the text is the state, every text is
 // acceptable while typing, and the owner's rules do the rest.
 class SpinEditWidget : public QAbstractSpinBox {
-public:
+  public:
     SpinEditWidget() { lineEdit()->setText(QStringLiteral("0")); }
 
     // Qt asks for the step state while the owner is still being built; until it is
@@ -40,7 +40,7 @@ public:
         Dispatch([this, delta] { owner_->SetValue(owner_->Value() + delta); });
     }
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override {
         if (!owner_) return StepNone;
         const int value = owner_->Value();
@@ -85,11 +85,12 @@ protected:
         // Leaving for another window or a popup is not leaving the control.
         const bool leaves = event->reason() != Qt::ActiveWindowFocusReason &&
                             event->reason() != Qt::PopupFocusReason;
-        if (leaves && owner_ && !signalsBlocked()) Dispatch([this] { owner_->SetValue(owner_->Value()); });
+        if (leaves && owner_ && !signalsBlocked())
+            Dispatch([this] { owner_->SetValue(owner_->Value()); });
         QAbstractSpinBox::focusOutEvent(event);
     }
 
-private:
+  private:
     bool Accepts(QChar c) const {
         const char16_t code = c.unicode();
         if (code < 32 || code == 0x7F) return true; // control characters: Backspace, clipboard keys
@@ -105,8 +106,12 @@ private:
     TSpinEdit* owner_ = nullptr;
 };
 
-SpinEditWidget* SpinOf(const TControl* c) { return static_cast<SpinEditWidget*>(c->Widget()); }
-QLineEdit* EditOf(const TControl* c) { return SpinOf(c)->Edit(); }
+SpinEditWidget* SpinOf(const TControl* c) {
+    return static_cast<SpinEditWidget*>(c->Widget());
+}
+QLineEdit* EditOf(const TControl* c) {
+    return SpinOf(c)->Edit();
+}
 
 } // namespace
 
@@ -132,18 +137,26 @@ void TSpinEdit::SetMaxValue(int v) {
     Widget()->update();
 }
 
-int TSpinEdit::MinValue() const { return minValue_; }
+int TSpinEdit::MinValue() const {
+    return minValue_;
+}
 
-int TSpinEdit::MaxValue() const { return maxValue_; }
+int TSpinEdit::MaxValue() const {
+    return maxValue_;
+}
 
-int TSpinEdit::Value() const { return ParseInteger(EditOf(this)->text()).value_or(minValue_); }
+int TSpinEdit::Value() const {
+    return ParseInteger(EditOf(this)->text()).value_or(minValue_);
+}
 
 void TSpinEdit::SetValue(int v) {
     if (minValue_ != maxValue_) v = std::clamp(v, minValue_, maxValue_);
     SetText(std::to_string(v));
 }
 
-std::string TSpinEdit::Text() const { return Bridge::S(EditOf(this)->text()); }
+std::string TSpinEdit::Text() const {
+    return Bridge::S(EditOf(this)->text());
+}
 
 void TSpinEdit::SetText(const std::string& text) {
     const QString next = Bridge::Q(text);
@@ -163,9 +176,13 @@ int TSpinEdit::SelStart() const {
     return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
 }
 
-void TSpinEdit::SelectAll() { EditOf(this)->selectAll(); }
+void TSpinEdit::SelectAll() {
+    EditOf(this)->selectAll();
+}
 
-int TSpinEdit::SelLength() const { return EditOf(this)->selectionLength(); }
+int TSpinEdit::SelLength() const {
+    return EditOf(this)->selectionLength();
+}
 
 void TSpinEdit::SetSelLength(int n) {
     const int start = SelStart();

@@ -12,9 +12,15 @@
 namespace Toolkit {
 namespace {
 
-QLabel* LabelOf(const TControl* c) { return static_cast<QLabel*>(c->Widget()); }
-QLineEdit* EditOf(const TControl* c) { return static_cast<QLineEdit*>(c->Widget()); }
-QComboBox* ComboOf(const TControl* c) { return static_cast<QComboBox*>(c->Widget()); }
+QLabel* LabelOf(const TControl* c) {
+    return static_cast<QLabel*>(c->Widget());
+}
+QLineEdit* EditOf(const TControl* c) {
+    return static_cast<QLineEdit*>(c->Widget());
+}
+QComboBox* ComboOf(const TControl* c) {
+    return static_cast<QComboBox*>(c->Widget());
+}
 
 } // namespace
 
@@ -28,7 +34,9 @@ void TLabel::SetCaption(const std::string& caption) {
     FitText();
 }
 
-std::string TLabel::Caption() const { return Bridge::S(LabelOf(this)->text()); }
+std::string TLabel::Caption() const {
+    return Bridge::S(LabelOf(this)->text());
+}
 
 void TLabel::SetAutoSize(bool a) {
     autoSize_ = a;
@@ -45,15 +53,20 @@ void TLabel::FitText() {
     SetBounds(Left(), Top(), captionWidth_, metrics.height());
 }
 
-int TLabel::NaturalWidth() const { return captionWidth_; }
+int TLabel::NaturalWidth() const {
+    return captionWidth_;
+}
 
-TEdit::TEdit(TControl* parent, std::string name) : TControl(parent, std::move(name), new QLineEdit) {
+TEdit::TEdit(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new QLineEdit) {
     QObject::connect(EditOf(this), &QLineEdit::textChanged, EditOf(this), [this] {
         if (OnChange) Dispatch([this] { OnChange(this); });
     });
 }
 
-std::string TEdit::Text() const { return Bridge::S(EditOf(this)->text()); }
+std::string TEdit::Text() const {
+    return Bridge::S(EditOf(this)->text());
+}
 
 void TEdit::SetText(const std::string& text) {
     const QString next = Bridge::Q(text);
@@ -66,11 +79,16 @@ void TEdit::SetText(const std::string& text) {
     if (OnChange) OnChange(this);
 }
 
-void TEdit::SetReadOnly(bool r) { EditOf(this)->setReadOnly(r); }
+void TEdit::SetReadOnly(bool r) {
+    EditOf(this)->setReadOnly(r);
+}
 
-bool TEdit::ReadOnly() const { return EditOf(this)->isReadOnly(); }
+bool TEdit::ReadOnly() const {
+    return EditOf(this)->isReadOnly();
+}
 
-TComboBox::TComboBox(TControl* parent, std::string name) : TControl(parent, std::move(name), new QComboBox) {
+TComboBox::TComboBox(TControl* parent, std::string name)
+    : TControl(parent, std::move(name), new QComboBox) {
     ComboOf(this)->setEditable(false);
     // activated comes from the mouse and the keyboard only, never from code.
     QObject::connect(ComboOf(this), &QComboBox::activated, ComboOf(this), [this] {
@@ -81,13 +99,18 @@ TComboBox::TComboBox(TControl* parent, std::string name) : TControl(parent, std:
 void TComboBox::SetItems(const std::vector<std::string>& items) {
     const QSignalBlocker blocker(ComboOf(this));
     ComboOf(this)->clear();
-    for (const std::string& item : items) ComboOf(this)->addItem(Bridge::Q(item));
+    for (const std::string& item : items)
+        ComboOf(this)->addItem(Bridge::Q(item));
     ComboOf(this)->setCurrentIndex(-1);
 }
 
-int TComboBox::ItemIndex() const { return ComboOf(this)->currentIndex(); }
+int TComboBox::ItemIndex() const {
+    return ComboOf(this)->currentIndex();
+}
 
-std::string TComboBox::Text() const { return Bridge::S(ComboOf(this)->currentText()); }
+std::string TComboBox::Text() const {
+    return Bridge::S(ComboOf(this)->currentText());
+}
 
 void TComboBox::SetText(const std::string& text) {
     // Like the classic list, the match ignores case.

@@ -13,7 +13,7 @@ namespace {
 // Qt reports each step (actionTriggered) and the end of a drag (sliderReleased) but has no
 // end notification after a key, a click in the groove or a wheel step; this widget adds it.
 class TrackBarWidget : public QSlider {
-public:
+  public:
     explicit TrackBarWidget(TTrackBar* owner) : QSlider(Qt::Horizontal), owner_(owner) {
         setTickPosition(QSlider::TicksBelow);
         setTickInterval(1);
@@ -23,7 +23,7 @@ public:
         connect(this, &QAbstractSlider::sliderReleased, this, [this] { Notify(); });
     }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         QSlider::keyPressEvent(event);
         if (event->isAccepted() && IsStepKey(event->key())) Notify();
@@ -43,7 +43,7 @@ protected:
         if (event->isAccepted()) Notify();
     }
 
-private:
+  private:
     static bool IsStepKey(int key) {
         switch (key) {
         case Qt::Key_Left:
@@ -67,7 +67,9 @@ private:
     bool grooveClick_ = false;
 };
 
-QSlider* SliderOf(const TControl* c) { return static_cast<QSlider*>(c->Widget()); }
+QSlider* SliderOf(const TControl* c) {
+    return static_cast<QSlider*>(c->Widget());
+}
 
 } // namespace
 
@@ -91,15 +93,25 @@ void TTrackBar::SetPosition(int v) {
     SliderOf(this)->setValue(std::clamp(v, Min(), Max()));
 }
 
-void TTrackBar::SetPageSize(int v) { SliderOf(this)->setPageStep(v); }
+void TTrackBar::SetPageSize(int v) {
+    SliderOf(this)->setPageStep(v);
+}
 
-int TTrackBar::Min() const { return SliderOf(this)->minimum(); }
+int TTrackBar::Min() const {
+    return SliderOf(this)->minimum();
+}
 
-int TTrackBar::Max() const { return SliderOf(this)->maximum(); }
+int TTrackBar::Max() const {
+    return SliderOf(this)->maximum();
+}
 
 // During a step Qt already holds the new value here, while value() still has the old one.
-int TTrackBar::Position() const { return SliderOf(this)->sliderPosition(); }
+int TTrackBar::Position() const {
+    return SliderOf(this)->sliderPosition();
+}
 
-int TTrackBar::PageSize() const { return SliderOf(this)->pageStep(); }
+int TTrackBar::PageSize() const {
+    return SliderOf(this)->pageStep();
+}
 
 } // namespace Toolkit

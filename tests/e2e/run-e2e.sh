@@ -128,8 +128,12 @@ shot
             print changes + 0, top, -bottom
         }' >"$work/harmonic"
 read -r changes below above <"$work/harmonic"
-[ "$changes" -ge 62 ] && [ "$changes" -le 64 ] || fail "typed 32, but the yellow line changes sign $changes times"
-[ "${below%.*}" -ge 4 ] && [ "${above%.*}" -ge 4 ] || fail "the yellow line is flat: $(cat "$work/harmonic")"
+if [ "$changes" -lt 62 ] || [ "$changes" -gt 64 ]; then
+    fail "typed 32, but the yellow line changes sign $changes times"
+fi
+if [ "${below%.*}" -lt 4 ] || [ "${above%.*}" -lt 4 ]; then
+    fail "the yellow line is flat: $(cat "$work/harmonic")"
+fi
 
 # "Выход" ends the program with status 0.
 xdotool mousemove $((ox + 320 + 24)) $((oy + 569 + 3 + 12)) click 1
@@ -168,7 +172,7 @@ for closing in "close button" "Alt+F4"; do
         [ -n "$extents" ] && break
         sleep 0.05
     done
-    IFS=', ' read -r left right top bottom <<<"$extents"
+    IFS=', ' read -r _ right top _ <<<"$extents" # left, right, top, bottom
     [ "${top:-0}" -gt 0 ] || fail "$closing: no frame (extents '$extents')"
     geometry=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
         /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')

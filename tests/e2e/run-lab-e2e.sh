@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The lab end to end under Xvfb: the real program, F2, each view shown with its shortcut and
-# checked for its curves' colours, the lab following a synthesis in the main window, and its
+# checked for its curves' colours, the lab following a synthesis in the main window, the
+# panes beyond the views, the user's own function typed into its field, and the lab's
 # library loaded only when the lab is first opened.
 #   run-lab-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
-# E2E_SHOTS names a folder to keep the screenshots in.
+# E2E_SHOTS names a folder to keep the screenshots in; the convergence view, cut to the lab
+# window, is the software centre's docs/screenshot-lab.png.
 set -euo pipefail
 fourier=$(readlink -f "$1")
 config_dir=$(readlink -f "$2")
@@ -39,7 +41,7 @@ expect_no_colour() { # expect_no_colour <shot> <colour> <what>
     n=$(count_near "$1" "$2")
     [ "$n" -lt 20 ] || fail "$3: $n pixels near $2 in the lab's $1 view"
 }
-lab_loaded() { grep -q libQCustomPlot "/proc/$app/maps"; }
+lab_loaded() { grep -q libfourier-lab "/proc/$app/maps"; }
 
 mkdir "$work/run" && cp "$config_dir/velmora.cfg" "$work/run/"
 (cd "$work/run" && exec "$fourier") >"$work/log" 2>&1 &
@@ -48,14 +50,15 @@ pids+=($app)
 wid=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
 [ -n "$wid" ] || fail "no window"
 xdotool windowfocus --sync "$wid"
-lab_loaded && fail "the lab's plotting library is loaded before the lab is opened"
+lab_loaded && fail "the lab's library is loaded before the lab is opened"
 
 xdotool key Down Down                  # "2. Прямоугольник"
-xdotool key Tab 5 Return # harmonic field: the selected "0" gives way to the 5, then a synthesis
+xdotool key Tab 5 Return # a synthesis up to harmonic 5
 xdotool key F2
 lab=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name '^Лаборатория$' | head -n 1)
 [ -n "$lab" ] || fail "F2 opened no lab: $(cat "$work/log")"
 lab_loaded || fail "the lab is open but its library is not loaded"
+grep -q libQCustomPlot "/proc/$app/maps" || fail "the lab is open without its plotting library"
 eval "$(xdotool getwindowgeometry --shell "$lab" | sed 's/^/lab_/' | tr 'A-Z' 'a-z')"
 [ "$lab_width" -gt 600 ] && [ "$lab_height" -gt 400 ] || fail "lab window ${lab_width}x${lab_height}"
 lab_w=$lab_width lab_h=$lab_height
@@ -91,6 +94,22 @@ shot after
 changed=$("$convert" "$work/before.png" "$work/after.png" -crop "${lab_w}x${lab_h}+${lab_x}+${lab_y}" +repage \
     -compose difference -composite -threshold 0 -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || true)
 [ "${changed:-0}" -gt 1000 ] || fail "the lab did not follow the synthesis ($changed pixels changed)"
+
+# The panes beyond the views: each comes up with its shortcut.
+xdotool windowfocus --sync "$lab"
+for pane in 5:sound 6:formula 7:draw 8:coefficients 9:harmonics; do
+    xdotool key "ctrl+${pane%%:*}" && shot "${pane#*:}"
+done
+# The own function: typed into its field, it replaces the square wave in the views.
+xdotool key ctrl+6
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 20 'x^2'
+xdotool key Return
+xdotool key ctrl+2 && shot own-residual
+expect_colour own-residual "$red" 150 "partial sum of the own function"
+# The parabola has no jump: its residual is far smaller than the square wave's was.
+expect_no_colour own-residual "$green" "a curve of another view"
 
 # Ctrl+W closes the lab; the main window stays.
 xdotool windowfocus --sync "$lab"
