@@ -16,7 +16,11 @@ const QColor integralColour(200, 0, 0);
 } // namespace
 
 CoefficientView::CoefficientView(QWidget* parent) : LabView(parent) {
-    auto* layout = new QVBoxLayout(this);
+    new QVBoxLayout(this);
+}
+
+void CoefficientView::Build() {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
         "Откуда берётся столбик k главного окна: подынтегральная функция f(x)·cos kx (или sin kx, "
         "как у последней гармоники главного окна; штрихи, левая ось) и накопленный интеграл "
@@ -57,6 +61,7 @@ CoefficientView::CoefficientView(QWidget* parent) : LabView(parent) {
 }
 
 void CoefficientView::ShowRun(const TRunView& run) {
+    if (!plot_) Build();
     const int k = LabHarmonic(run);
     const bool sine = run.LastHarmonic == TLastHarmonic::Sine;
     const QString wave = sine ? QStringLiteral("sin") : QStringLiteral("cos");

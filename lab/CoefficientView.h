@@ -17,7 +17,8 @@ class CoefficientView : public LabView {
     void ShowRun(const TRunView& run) override;
 
   private:
-    LivePlot* plot_;
+    void Build(); // on the first run shown
+    LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     QCPGraph* integrand_;
     QCPGraph* integrandArea_;

@@ -21,7 +21,11 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 } // namespace
 
 ConvergenceView::ConvergenceView(QWidget* parent) : LabView(parent) {
-    auto* layout = new QVBoxLayout(this);
+    new QVBoxLayout(this);
+}
+
+void ConvergenceView::Build() {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(Plotting::CaptionLabel(
         QStringLiteral("Как S<sub>k</sub> сходится к сигналу при k = 0…255: сверху СКО f − "
                        "S<sub>k</sub> по 512 отсчётам "
@@ -92,6 +96,7 @@ ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueL
 }
 
 void ConvergenceView::ShowRun(const TRunView& run) {
+    if (!plot_) Build();
     if (!convergence_ || run.Analysis.Samples != measuredSamples_) {
         convergence_ = MeasureConvergence(run.Analysis);
         measuredSamples_ = run.Analysis.Samples;

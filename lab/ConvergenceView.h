@@ -22,6 +22,7 @@ class ConvergenceView : public LabView {
     void ShowRun(const TRunView& run) override;
 
   private:
+    void Build(); // on the first run shown
     struct TPanel {
         QCPAxisRect* Rect = nullptr;
         QCPGraph* Curve = nullptr;
@@ -30,7 +31,7 @@ class ConvergenceView : public LabView {
     };
     TPanel AddPanel(int row, const QString& valueLabel, int firstKey, const QColor& colour);
 
-    LivePlot* plot_;
+    LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     TPanel error_, share_, overshoot_;
     QCPItemText* noJump_;

@@ -1,20 +1,35 @@
 #include "LabLauncher.h"
 
 #include "HelpWindow.h"
-#include "LabPanes.h"
-#include "LabWindow.h"
+#include "LabPlugin.h"
 #include "PictureExport.h"
 #include "Unit1.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLibrary>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 namespace Fourier {
 namespace {
+
+// The lab's window with its panes from its library, which lies at FOURIER_LAB_LIBRARY from
+// the program's folder. The library stays loaded for the rest of the program.
+std::unique_ptr<LabWindow> LoadLab(std::function<void(int)> harmonicToMain) {
+    QLibrary library(QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/" FOURIER_LAB_LIBRARY));
+    const auto create =
+        reinterpret_cast<decltype(&FourierCreateLab)>(library.resolve(FourierCreateLabSymbol));
+    if (!create)
+        throw std::runtime_error("Лаборатория не загружена: " +
+                                 library.errorString().toStdString());
+    return std::unique_ptr<LabWindow>(create(std::move(harmonicToMain)));
+}
 
 // Owned by the main window's widget, so it goes with the window; it never calls the form
 // from its destructor, as the form is already gone by then.
@@ -27,7 +42,9 @@ class LabLauncher : public QObject {
         open_->setShortcut(QKeySequence(Qt::Key_F2));
         open_->setShortcutContext(Qt::WindowShortcut);
         open_->setShortcutVisibleInContextMenu(true);
-        connect(open_, &QAction::triggered, this, &LabLauncher::Open);
+        // A library that cannot be loaded is reported like any failed handler.
+        connect(open_, &QAction::triggered, this,
+                [this] { Toolkit::Dispatch([this] { Open(); }); });
         window->addAction(open_);
         for (const char* name : {"Image1", "Image2"})
             if (auto* picture = window->findChild<QWidget*>(QLatin1String(name)))
@@ -46,11 +63,9 @@ class LabLauncher : public QObject {
 
     void Open() {
         if (!lab_) {
-            lab_ = std::make_unique<LabWindow>();
+            lab_ = LoadLab(
+                [this](int k) { Toolkit::Dispatch([this, k] { form_.SpinEdit1->SetValue(k); }); });
             lab_->installEventFilter(this);
-            AddLabPanes(*lab_, [this](int k) {
-                Toolkit::Dispatch([this, k] { form_.SpinEdit1->SetValue(k); });
-            });
             AddLabMenus(*lab_);
         }
         lab_->show();

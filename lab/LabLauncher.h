@@ -1,8 +1,8 @@
 #pragma once
 // How the main window opens the lab: F2 anywhere in it, and «Лаборатория…» in the context
 // menu of its two pictures. The main window's own keys are untouched (F2 has no meaning
-// there). The lab is created on first use; while it is hidden the main window tells it
-// nothing, so a closed lab costs no work.
+// there). The lab's library is loaded and its window built on first use; while it is
+// hidden the main window tells it nothing, so a closed lab costs no work.
 class TForm1;
 class QAction;
 class QWidget;

@@ -1,6 +1,8 @@
 #pragma once
 // One view of the lab: it shows the run the lab window hands it (the main window's last
 // run, or the lab's own signal with the main window's harmonic settings).
+// A view builds its widgets on its first ShowRun: setting up and laying out a plot costs
+// milliseconds, and most views of an opened lab are not looked at straight away.
 #include "RunView.h"
 
 #include <QWidget>

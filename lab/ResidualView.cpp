@@ -10,7 +10,11 @@
 namespace Fourier {
 
 ResidualView::ResidualView(QWidget* parent) : LabView(parent) {
-    auto* layout = new QVBoxLayout(this);
+    new QVBoxLayout(this);
+}
+
+void ResidualView::Build() {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
         "Сигнал f (точки), частичная сумма S<sub>k</sub> = a<sub>0</sub>/2 + Σ<sub>i=1..k</sub>"
         "(a<sub>i</sub> cos ix + b<sub>i</sub> sin ix) и остаток f − S<sub>k</sub> (заливка); "
@@ -39,6 +43,7 @@ ResidualView::ResidualView(QWidget* parent) : LabView(parent) {
 }
 
 void ResidualView::ShowRun(const TRunView& run) {
+    if (!plot_) Build();
     const int k = LabHarmonic(run);
     const TAnalysis& analysis = run.Analysis;
     // The main window's sum, without its constant term and in its bars' scale.

@@ -15,7 +15,8 @@ class ResidualView : public LabView {
     void ShowRun(const TRunView& run) override;
 
   private:
-    LivePlot* plot_;
+    void Build(); // on the first run shown
+    LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     QCPGraph* signal_;
     QCPGraph* sum_;

@@ -27,7 +27,26 @@ constexpr double decibelFloor = -200;
 } // namespace
 
 SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
-    auto* layout = new QVBoxLayout(this);
+    new QVBoxLayout(this);
+    // The actions exist from the start, for the window's menus; the rest is built when the
+    // view is first shown.
+    decibels_ = new QAction(QStringLiteral("Модуль в дБ"), this);
+    decibels_->setCheckable(true);
+    decibels_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    addAction(decibels_);
+    connect(decibels_, &QAction::toggled, this, [this] {
+        if (!plot_) return;
+        ShowMagnitudes();
+        plot_->Refresh();
+    });
+    copy_ = new QAction(QStringLiteral("Копировать таблицу"), this);
+    copy_->setShortcut(QKeySequence::Copy);
+    addAction(copy_);
+    connect(copy_, &QAction::triggered, this, &SpectrumView::CopyTable);
+}
+
+void SpectrumView::Build() {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
         "Модуль и фаза гармоник 0…255: a<sub>k</sub> cos kx + b<sub>k</sub> sin kx = "
         "2|c<sub>k</sub>| cos(kx + φ<sub>k</sub>), c<sub>k</sub> = (a<sub>k</sub> − "
@@ -36,17 +55,10 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
         "наибольшего. "
         "Строки таблицы можно выделить и скопировать (Ctrl+C).")));
 
-    decibels_ = new QAction(QStringLiteral("Модуль в дБ"), this);
-    decibels_->setCheckable(true);
-    decibels_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    addAction(decibels_);
-    connect(decibels_, &QAction::toggled, this, [this] {
-        ShowMagnitudes();
-        plot_->Refresh();
-    });
     auto* decibelBox = new QCheckBox(decibels_->text() + QStringLiteral(" (Ctrl+D)"));
     decibelBox->setObjectName(QStringLiteral("DecibelBox"));
     connect(decibelBox, &QCheckBox::toggled, decibels_, &QAction::setChecked);
+    decibelBox->setChecked(decibels_->isChecked());
     connect(decibels_, &QAction::toggled, decibelBox, &QCheckBox::setChecked);
     layout->addWidget(decibelBox);
 
@@ -111,15 +123,12 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
 
-    copy_ = new QAction(QStringLiteral("Копировать таблицу"), this);
-    copy_->setShortcut(QKeySequence::Copy);
-    addAction(copy_);
-    connect(copy_, &QAction::triggered, this, &SpectrumView::CopyTable);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     table_->addAction(copy_);
 }
 
 void SpectrumView::ShowRun(const TRunView& run) {
+    if (!plot_) Build();
     lines_ = SpectrumLines(SeriesOf(run.Analysis));
     model_->SetLines(lines_);
     std::array<double, HighestHarmonic + 1> phases;
@@ -163,6 +172,7 @@ void SpectrumView::ShowMagnitudes() {
 }
 
 void SpectrumView::CopyTable() {
+    if (!table_) return;
     QModelIndexList selected = table_->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         for (int row = 0; row < model_->rowCount(); ++row)

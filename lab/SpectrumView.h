@@ -29,18 +29,19 @@ class SpectrumView : public LabView {
     void CopyTable();
 
   private:
+    void Build(); // on the first run shown
     void ShowMagnitudes();
 
     QAction* decibels_;
     QAction* copy_;
-    LivePlot* plot_;
+    LivePlot* plot_ = nullptr;
     QCPAxisRect* magnitudeRect_;
     QCPAxisRect* phaseRect_;
     QCPGraph* magnitude_;
     QCPGraph* phase_;
     QCPItemStraightLine* magnitudeMarker_;
     QCPItemStraightLine* phaseMarker_;
-    QTableView* table_;
+    QTableView* table_ = nullptr;
     SpectrumTableModel* model_;
     std::array<TSpectrumLine, HighestHarmonic + 1> lines_{};
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The lab end to end under Xvfb: the real program, F2, each view shown with its shortcut and
 # checked for its curves' colours, the lab following a synthesis in the main window, the
-# panes beyond the views, and the user's own function typed into its field.
+# panes beyond the views, the user's own function typed into its field, and the lab's
+# library loaded only when the lab is first opened.
 #   run-lab-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
 # E2E_SHOTS names a folder to keep the screenshots in; the convergence view, cut to the lab
 # window, is the software centre's docs/screenshot-lab.png.
@@ -40,6 +41,7 @@ expect_no_colour() { # expect_no_colour <shot> <colour> <what>
     n=$(count_near "$1" "$2")
     [ "$n" -lt 20 ] || fail "$3: $n pixels near $2 in the lab's $1 view"
 }
+lab_loaded() { grep -q libfourier-lab "/proc/$app/maps"; }
 
 mkdir "$work/run" && cp "$config_dir/velmora.cfg" "$work/run/"
 (cd "$work/run" && exec "$fourier") >"$work/log" 2>&1 &
@@ -48,12 +50,15 @@ pids+=($app)
 wid=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
 [ -n "$wid" ] || fail "no window"
 xdotool windowfocus --sync "$wid"
+lab_loaded && fail "the lab's library is loaded before the lab is opened"
 
 xdotool key Down Down                  # "2. Прямоугольник"
 xdotool key Tab 5 Return # a synthesis up to harmonic 5
 xdotool key F2
 lab=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name '^Лаборатория$' | head -n 1)
 [ -n "$lab" ] || fail "F2 opened no lab: $(cat "$work/log")"
+lab_loaded || fail "the lab is open but its library is not loaded"
+grep -q libQCustomPlot "/proc/$app/maps" || fail "the lab is open without its plotting library"
 eval "$(xdotool getwindowgeometry --shell "$lab" | sed 's/^/lab_/' | tr 'A-Z' 'a-z')"
 [ "$lab_width" -gt 600 ] && [ "$lab_height" -gt 400 ] || fail "lab window ${lab_width}x${lab_height}"
 lab_w=$lab_width lab_h=$lab_height
