@@ -58,6 +58,13 @@ void CoefficientBars::SetCoefficients(const TCoefficients& coefficients) {
     update();
 }
 
+void CoefficientBars::SetReadOnly(bool readOnly) {
+    ReadOnly = readOnly;
+    Dragging = false;
+    setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
+    update();
+}
+
 void CoefficientBars::SetView(TBarView view) {
     Mode = view;
     update();
@@ -204,7 +211,7 @@ void CoefficientBars::paintEvent(QPaintEvent*) {
                                  : (bar.Part == 0 ? MagnitudeColor : PhaseColor);
         // A bar at zero still shows as a line, so the student sees where to grab it.
         painter.fillRect(body.height() < 1 ? body.adjusted(0, -0.5, 0, 0.5) : body, color);
-        if (bar == Focus) {
+        if (bar == Focus && !ReadOnly) {
             painter.setPen(QPen(Qt::black, 1, hasFocus() ? Qt::SolidLine : Qt::DashLine));
             painter.drawRect(column.adjusted(1, 1, -1, -1));
         }
@@ -225,7 +232,7 @@ void CoefficientBars::paintEvent(QPaintEvent*) {
 
 void CoefficientBars::mousePressEvent(QMouseEvent* event) {
     TBarId bar;
-    if (event->button() != Qt::LeftButton || !BarAt(event->position(), bar)) return;
+    if (ReadOnly || event->button() != Qt::LeftButton || !BarAt(event->position(), bar)) return;
     setFocus(Qt::MouseFocusReason);
     SetFocused(bar);
     Dragging = true;
@@ -246,6 +253,10 @@ void CoefficientBars::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CoefficientBars::keyPressEvent(QKeyEvent* event) {
+    if (ReadOnly) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     const double step = Step(Focus);
     switch (event->key()) {
     case Qt::Key_Left:

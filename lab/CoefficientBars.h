@@ -35,6 +35,10 @@ class CoefficientBars : public QWidget {
     void SetView(TBarView view);
     TBarView View() const { return Mode; }
 
+    // Shows the bars only: no focus, and neither mouse nor keys change them.
+    void SetReadOnly(bool readOnly);
+    bool IsReadOnly() const { return ReadOnly; }
+
     TBarId Focused() const { return Focus; }
     void SetFocused(TBarId bar);
 
@@ -77,6 +81,7 @@ class CoefficientBars : public QWidget {
     TBarId Focus;
     double Half = 1.0; // the value scale of a_k, b_k and |c_k|
     bool Dragging = false;
+    bool ReadOnly = false;
     double DragValue = 0.0;
     double DragY = 0.0;
 };

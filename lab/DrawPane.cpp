@@ -1,5 +1,6 @@
 #include "DrawPane.h"
 
+#include "CoefficientBars.h"
 #include "DrawingArea.h"
 #include "InverseTransform.h"
 #include "PaneParts.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QSplitter>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -49,7 +51,8 @@ class TSamplesStep : public QUndoCommand {
 };
 
 DrawPane::DrawPane(QWidget* parent)
-    : QWidget(parent), Surface(new DrawingArea), Stack(new QUndoStack(this)),
+    : QWidget(parent), Surface(new DrawingArea), Bars(new CoefficientBars),
+      Stack(new QUndoStack(this)),
       Report(MessageBoxReporter(this)) {
     setObjectName("DrawPane");
     setWindowTitle(QStringLiteral("Нарисовать"));
@@ -96,9 +99,19 @@ DrawPane::DrawPane(QWidget* parent)
                        "Правая кнопка — очистить; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить."));
     hint->setWordWrap(true);
 
+    Bars->setObjectName("DrawnSpectrum");
+    Bars->SetReadOnly(true);
+    Bars->setMinimumHeight(110);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(Surface);
+    split->addWidget(Bars);
+    split->setChildrenCollapsible(false);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tools);
-    layout->addWidget(Surface, 1);
+    layout->addWidget(split, 1);
     layout->addWidget(hint);
 
     connect(Surface, &DrawingArea::penPressed, this, &DrawPane::PenPressed);
@@ -157,6 +170,7 @@ void DrawPane::Apply(const TSamples& samples) {
     if (analysis.Peak * Headroom > Surface->HalfRange())
         Surface->SetHalfRange(analysis.Peak * Headroom);
     Surface->SetSamples(Current);
+    Bars->SetCoefficients(CoefficientsOf(analysis));
     emit signalDrawn(analysis, Caption());
 }
 

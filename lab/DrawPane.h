@@ -1,7 +1,8 @@
 #pragma once
 // «Нарисовать»: the student draws one period of a waveform with the mouse. Every change
 // of the 512 samples is analysed as a waveform of the main window is and sent out at once,
-// while the pen moves. Strokes, clearing, opening a file and taking the main window's
+// while the pen moves; its first 32 harmonics are shown under the drawing meanwhile, as
+// the lab's own views lie behind this tab. Strokes, clearing, opening a file and taking the main window's
 // signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z).
 #include "Analysis.h"
 #include "ErrorReporter.h"
@@ -16,6 +17,7 @@ class QAction;
 
 namespace Fourier {
 
+class CoefficientBars;
 class DrawingArea;
 
 class DrawPane : public QWidget {
@@ -26,6 +28,8 @@ class DrawPane : public QWidget {
 
     const TSamples& Samples() const { return Current; }
     DrawingArea* Area() const { return Surface; }
+    // a_k and b_k of what is drawn, k = 1..32, following the pen.
+    CoefficientBars* Spectrum() const { return Bars; }
     QUndoStack* UndoStack() const { return Stack; }
     QAction* UndoAction() const { return Undo; }
     QAction* RedoAction() const { return Redo; }
@@ -63,6 +67,7 @@ class DrawPane : public QWidget {
     TPenPoint LastPen;
 
     DrawingArea* Surface = nullptr;
+    CoefficientBars* Bars = nullptr;
     QUndoStack* Stack = nullptr;
     QAction* Undo = nullptr;
     QAction* Redo = nullptr;

@@ -1,6 +1,7 @@
 // «Нарисовать» driven with the mouse and keys: a square wave drawn in a few fast strokes
 // has the square wave's spectrum, undo and redo give the samples back exactly, files open
 // and save whole or not at all.
+#include "CoefficientBars.h"
 #include "DrawPane.h"
 #include "DrawingArea.h"
 #include "SavedWork.h"
@@ -117,12 +118,53 @@ TEST_F(DrawPaneTest, SquareWaveDrawnFastHasOddSineHarmonicsFallingAsOneOverK) {
             << "a_" << k;
         EXPECT_NEAR(received.Analysis.Im[k] / CoefficientScale(), static_cast<double>(b), 1e-12)
             << "b_" << k;
+        // The bars under the drawing show the same a_k and b_k.
+        EXPECT_NEAR(pane.Spectrum()->Coefficients().Cos[k], static_cast<double>(a), 1e-12);
+        EXPECT_NEAR(pane.Spectrum()->Coefficients().Sin[k], static_cast<double>(b), 1e-12);
         if (k % 2 == 1 && k <= 15) {
             EXPECT_NEAR(received.Analysis.Im[k] / CoefficientScale() * k / (half * 4 / pi), 1.0,
                         0.005)
                 << "b_" << k;
         }
     }
+}
+
+TEST_F(DrawPaneTest, SpectrumUnderTheDrawingFollowsThePenAndCannotBeEdited) {
+    CoefficientBars* bars = pane.Spectrum();
+    const QPoint top = PixelOf(0, 1);
+    // A level stretch at 1 over [0, pi/2), zero elsewhere: b_1 = a_1 = 1/pi (the integrals
+    // of sin and cos over the stretch, over pi), near enough for the pixels the stroke ends on.
+    const int from = Area()->PixelOf({0.01, 1}).toPoint().x();
+    const int to = Area()->PixelOf({pi / 2 - 0.01, 1}).toPoint().x();
+    Drag({{from, top.y()}, {to, top.y()}}, 9);
+    const TSamples drawn = pane.Samples();
+    long double a1 = 0, b1 = 0;
+    for (int j = 0; j < 512; ++j) {
+        const long double x = 2 * std::numbers::pi_v<long double> * (j - 256) / 512;
+        a1 += drawn[j] * std::cos(x) / 256;
+        b1 += drawn[j] * std::sin(x) / 256;
+    }
+    EXPECT_NEAR(bars->Coefficients().Cos[1], static_cast<double>(a1), 1e-12);
+    EXPECT_NEAR(bars->Coefficients().Sin[1], static_cast<double>(b1), 1e-12);
+    EXPECT_NEAR(bars->Coefficients().Sin[1], 1 / pi, 0.02);
+
+    // Neither a drag on a bar nor keys change what the bars show, and they take no focus.
+    const TCoefficients shown = bars->Coefficients();
+    const QPoint bar = bars->BarColumn({1, 1}).center().toPoint();
+    QTest::mousePress(bars, Qt::LeftButton, Qt::NoModifier, bar);
+    QTest::mouseMove(bars, bar + QPoint(0, -40));
+    QTest::mouseRelease(bars, Qt::LeftButton, Qt::NoModifier, bar + QPoint(0, -40));
+    QTest::keyClick(bars, Qt::Key_Up);
+    QTest::keyClick(bars, Qt::Key_Delete);
+    EXPECT_EQ(bars->Coefficients().Sin, shown.Sin);
+    EXPECT_EQ(bars->Coefficients().Cos, shown.Cos);
+    EXPECT_FALSE(bars->hasFocus());
+    EXPECT_EQ(pane.Samples(), drawn);
+
+    // Undo empties the drawing and its bars with it.
+    pane.UndoStack()->undo();
+    for (int k = 1; k <= 32; ++k)
+        EXPECT_EQ(bars->Coefficients().Sin[k], 0.0) << k;
 }
 
 TEST_F(DrawPaneTest, UndoAndRedoGiveTheSamplesBackExactly) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The lab end to end under Xvfb: the real program, F2, each view shown with its shortcut and
 # checked for its curves' colours, the lab following a synthesis in the main window, the
-# panes beyond the views, the user's own function typed into its field, and the lab's
-# library loaded only when the lab is first opened.
+# panes beyond the views, the user's own function typed into its field, a square wave drawn
+# with the mouse and its spectrum, and the lab's library loaded only when the lab is first
+# opened.
 #   run-lab-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
 # E2E_SHOTS names a folder to keep the screenshots in; the convergence view, cut to the lab
 # window, is the software centre's docs/screenshot-lab.png.
@@ -110,6 +111,64 @@ xdotool key ctrl+2 && shot own-residual
 expect_colour own-residual "$red" 150 "partial sum of the own function"
 # The parabola has no jump: its residual is far smaller than the square wave's was.
 expect_no_colour own-residual "$green" "a curve of another view"
+
+# Drawing: a square wave drawn with the mouse in «Нарисовать». Its a_k and b_k show under
+# the drawing while the pen moves, and the spectrum view shows it instead of x^2.
+xdotool key ctrl+4 && shot own-spectrum
+xdotool key ctrl+7 && shot draw-empty
+# The empty drawing is its zero line: where it lies says where the drawing area is.
+zero=$("$convert" "$work/draw-empty.png" -crop "${lab_w}x${lab_h}+${lab_x}+${lab_y}" +repage \
+    -fuzz 10% -fill '#010203' -opaque "$dark_red" \
+    -fuzz 0 -fill black +opaque '#010203' -fill white -opaque '#010203' -format '%@' info:)
+IFS='x+' read -r zero_w _ zero_x zero_y <<<"$zero"
+[ "$zero_w" -gt 300 ] || fail "no zero line in the empty drawing ($zero)"
+left=$((lab_x + zero_x - 4)) right=$((lab_x + zero_x + zero_w + 4)) middle=$((lab_x + zero_x + zero_w / 2))
+low=$((lab_y + zero_y + 60)) high=$((lab_y + zero_y - 60))
+draw_to() { # in jumps of 40 pixels, as a quick hand moves
+    local x=$1 y=$2
+    while [ "$pen_x" -ne "$x" ] || [ "$pen_y" -ne "$y" ]; do
+        pen_x=$((x > pen_x ? (x - pen_x > 40 ? pen_x + 40 : x) : (pen_x - x > 40 ? pen_x - 40 : x)))
+        pen_y=$((y > pen_y ? (y - pen_y > 40 ? pen_y + 40 : y) : (pen_y - y > 40 ? pen_y - 40 : y)))
+        xdotool mousemove "$pen_x" "$pen_y"
+        sleep 0.02
+    done
+}
+pen_x=$left pen_y=$low
+xdotool mousemove "$left" "$low" mousedown 1
+draw_to "$middle" "$low"
+draw_to "$middle" "$high"
+draw_to "$right" "$high"
+xdotool mouseup 1
+shot drawn
+green_bars='rgb(0,160,0)'
+# The drawn line left the zero line: what stays of it is where the pen crossed it.
+flat=$(count_near drawn "$dark_red")
+[ "$flat" -gt 300 ] || fail "the drawn line is missing ($flat pixels)"
+row_at() { # dark red pixels in screen row $2 of shot $1
+    "$convert" "$work/$1.png" -crop "$((right - left))x1+${left}+$2" +repage \
+        -fuzz 10% -fill '#010203' -opaque "$dark_red" \
+        -fuzz 0 -fill black +opaque '#010203' -fill white -opaque '#010203' \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+for level in $((low - 1)) $low $((low + 1)); do n=$(row_at drawn "$level"); [ "$n" -gt "${low_run:-0}" ] && low_run=$n; done
+for level in $((high - 1)) $high $((high + 1)); do n=$(row_at drawn "$level"); [ "$n" -gt "${high_run:-0}" ] && high_run=$n; done
+[ "$low_run" -gt $((zero_w / 3)) ] && [ "$high_run" -gt $((zero_w / 3)) ] ||
+    fail "the drawn square wave's halves: $low_run and $high_run pixels at its two levels"
+xdotool key ctrl+4 && shot drawn-spectrum
+expect_colour drawn-spectrum "$blue" 300 "magnitude stems of the drawing"
+changed=$("$convert" "$work/own-spectrum.png" "$work/drawn-spectrum.png" -crop "${lab_w}x${lab_h}+${lab_x}+${lab_y}" +repage \
+    -compose difference -composite -threshold 0 -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || true)
+[ "${changed:-0}" -gt 1000 ] || fail "the spectrum view did not take the drawing ($changed pixels changed)"
+# Ctrl+Z takes the stroke back: the bars are gone.
+xdotool key ctrl+7
+sleep 0.3
+xdotool key ctrl+z && shot undone
+# Bars at zero still show as thin lines: the drawn wave's b_k add hundreds of pixels to them.
+bars_drawn=$(count_near drawn "$green_bars") bars_undone=$(count_near undone "$green_bars")
+[ "$bars_drawn" -gt $((bars_undone + 300)) ] ||
+    fail "b_k bars: $bars_drawn pixels while drawn, $bars_undone once undone"
+zero_back=$(row_at undone "$((lab_y + zero_y))")
+[ "$zero_back" -gt $((zero_w * 9 / 10)) ] || fail "Ctrl+Z left the drawing ($zero_back pixels of its zero line)"
 
 # Ctrl+W closes the lab; the main window stays.
 xdotool windowfocus --sync "$lab"
