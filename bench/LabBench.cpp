@@ -1,8 +1,11 @@
 // The lab's costs, offscreen: the whole convergence table; slider steps with the lab open on
 // each view, main window and lab both updated and repainted (beside the main window alone);
-// opening the lab with F2, the first time and again.
+// opening the lab with F2, the first time and again; live drawing in the lab.
 #include "Convergence.h"
+#include "DrawPane.h"
+#include "DrawingArea.h"
 #include "LabLauncher.h"
+#include "LabView.h"
 #include "LabWindow.h"
 #include "Unit1.h"
 
@@ -163,6 +166,63 @@ BENCHMARK(SliderStepsWithLab)
     ->ArgsProduct({{-1, 0, 1, 2, 3}, {7, 6}})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+
+// «Нарисовать» in the opened lab: 1000 mouse moves of one stroke, each timed until the lab
+// is repainted (the drawing, the bars under it, the heading), with the lab's update for
+// the move in between. range(0) = 0..3 puts that view on top instead, the moves still sent
+// to the drawing: each is timed until the view shows it, as if it lay beside the drawing.
+void DrawingInTheLab(benchmark::State& state) {
+    auto form = MakeForm();
+    Fourier::LabWindow* lab = form ? OpenLab(*form) : nullptr;
+    if (!lab) {
+        state.SkipWithError("no lab");
+        return;
+    }
+    auto* pane = lab->findChild<Fourier::DrawPane*>();
+    lab->Tabs()->setCurrentWidget(pane);
+    lab->activateWindow();
+    if (!QTest::qWaitForWindowActive(lab)) state.SkipWithError("lab not active");
+    const int viewIndex = static_cast<int>(state.range(0));
+    auto* view =
+        viewIndex >= 0 ? dynamic_cast<Fourier::LabView*>(lab->Tabs()->widget(viewIndex)) : nullptr;
+    PaintCounter paints;
+    if (view) {
+        lab->Tabs()->setCurrentWidget(view);
+        for (QWidget* plot : view->findChildren<QWidget*>())
+            if (plot->objectName().endsWith("Plot")) plot->installEventFilter(&paints);
+    }
+    Fourier::DrawingArea* area = pane->Area();
+    const QRect plot = area->Frame().Area.toRect();
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, plot.center());
+    std::vector<double> wall, cpu;
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i) {
+            // To and fro over the period in moves of 13 pixels, the height swinging.
+            const int sweep = (i * 13) % (2 * plot.width());
+            const int x = plot.left() + (sweep < plot.width() ? sweep : 2 * plot.width() - sweep);
+            const int y =
+                plot.center().y() + static_cast<int>(plot.height() * 0.4 * std::sin(i * 0.05));
+            const auto start = std::chrono::steady_clock::now();
+            const double cpuStart = ThreadMicroseconds();
+            QTest::mouseMove(area, QPoint(x, y));
+            QApplication::processEvents(); // the lab's update for this turn of the loop
+            QApplication::sendPostedEvents();
+            lab->repaint();
+            cpu.push_back(ThreadMicroseconds() - cpuStart);
+            wall.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                    .count());
+        }
+    }
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, plot.center());
+    Percentiles(state, "wall", wall);
+    Percentiles(state, "cpu", cpu);
+    state.counters["view_paints_per_move"] = paints.count / 1000.0;
+    state.SetLabel(view ? "drawing into " + lab->Tabs()->tabText(viewIndex).toStdString()
+                        : std::string("drawing tab on top"));
+    lab->close();
+}
+BENCHMARK(DrawingInTheLab)->DenseRange(-1, 3)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // F2 until the lab is shown and painted: the first time (the window is built) and again.
 void OpenLabWithF2(benchmark::State& state) {
