@@ -52,8 +52,7 @@ class TSamplesStep : public QUndoCommand {
 
 DrawPane::DrawPane(QWidget* parent)
     : QWidget(parent), Surface(new DrawingArea), Bars(new CoefficientBars),
-      Stack(new QUndoStack(this)),
-      Report(MessageBoxReporter(this)) {
+      Stack(new QUndoStack(this)), Report(MessageBoxReporter(this)) {
     setObjectName("DrawPane");
     setWindowTitle(QStringLiteral("Нарисовать"));
 

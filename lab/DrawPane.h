@@ -2,8 +2,8 @@
 // «Нарисовать»: the student draws one period of a waveform with the mouse. Every change
 // of the 512 samples is analysed as a waveform of the main window is and sent out at once,
 // while the pen moves; its first 32 harmonics are shown under the drawing meanwhile, as
-// the lab's own views lie behind this tab. Strokes, clearing, opening a file and taking the main window's
-// signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z).
+// the lab's own views lie behind this tab. Strokes, clearing, opening a file and taking the main
+// window's signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z).
 #include "Analysis.h"
 #include "ErrorReporter.h"
 #include "RunView.h"

@@ -1,8 +1,8 @@
 // «Нарисовать» driven with the mouse and keys: a square wave drawn in a few fast strokes
 // has the square wave's spectrum, undo and redo give the samples back exactly, files open
 // and save whole or not at all.
-#include "CoefficientBars.h"
 #include "DrawPane.h"
+#include "CoefficientBars.h"
 #include "DrawingArea.h"
 #include "SavedWork.h"
 #include "UserInput.h"
