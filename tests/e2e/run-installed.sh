@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs into a scratch prefix and starts the installed program the way its menu entry
 # does (the entry's command, in the entry's working folder), under a private X server: no
-# error box, F1 opens the help, Ctrl+Q quits with status 0; the same at a screen scale of 2,
-# where the window and the help are twice their size and each picture is its scale-1 pixels
-# doubled. Then uninstalls: nothing is left.
+# error box, F1 opens the help, F2 the lab from the library installed beside the program,
+# Ctrl+Q quits with status 0; the same at a screen scale of 2, where the window, the help
+# and the lab are twice their size, each picture is its scale-1 pixels doubled and the
+# lab's plots are drawn for the screen's pixels. Then uninstalls: nothing is left.
 #   run-installed.sh <build folder>
 # With FOURIER_SCREENSHOTS set to a folder, the screenshots are saved there: screenshot.png
 # (the main window after a square wave up to harmonic 5, the software centre's picture, kept
-# in docs/), main-scale2.png and help-scale2.png (the same window and the help at scale 2).
+# in docs/), main-scale2.png, help-scale2.png and lab-scale2.png (the same window, the help
+# and the lab at scale 2).
 set -euo pipefail
 build=$(readlink -f "$1")
 shots=${FOURIER_SCREENSHOTS:+$(readlink -f "$FOURIER_SCREENSHOTS")}
@@ -80,10 +82,25 @@ crop_pictures() { # screenshot scale name
     $convert "$1" -crop "$((798 * s))x$((358 * s))+$((1 * s))+$((1 * s))" +repage "$work/$3-image1.png"
     $convert "$1" -crop "$((318 * s))x$((205 * s))+$((480 * s))+$((362 * s))" +repage "$work/$3-image2.png"
 }
+# F2 opens the lab, its library loaded from the installed plugins folder; $lab is its window.
+open_lab() {
+    xdotool windowfocus --sync "$wid"
+    xdotool key F2
+    lab=$(timeout 20 xdotool search --sync --onlyvisible --name '^Лаборатория$' | head -n 1)
+    [ -n "$lab" ] || fail "F2 opened no lab: $(cat "$work/log")"
+    grep -q "$prefix/lib/.*/fourier/plugins/libfourier-lab.so\|$prefix/lib/fourier/plugins/libfourier-lab.so" \
+        "/proc/$app/maps" || fail "the lab's library is not the installed one"
+    sleep 0.5
+}
 square_wave_to_harmonic_5() {
-    xdotool key Down Down Tab 5 End BackSpace Return
+    xdotool key Down Down Tab 5 Return
     sleep 0.3
     import -window "$wid" "$work/$1.png"
+    # The partial sum S_5 fills the first picture in red.
+    local red
+    red=$($convert "$work/$1.png" -fill black +opaque red -fill white -opaque red \
+        -format '%[fx:round(mean*w*h)]' info:)
+    [ "$red" -gt 20000 ] || fail "no partial sum in the window ($red red pixels)"
 }
 
 start_xserver
@@ -95,6 +112,8 @@ open_help
 xdotool key Escape
 sleep 0.3
 if xdotool search --onlyvisible --name "^$help_caption\$" >/dev/null; then fail "Escape left the help open"; fi
+open_lab
+lab_scale1=$(window_size "$lab")
 quit_with_ctrl_q
 kill "${pids[0]}" && wait "${pids[0]}" 2>/dev/null || true
 pids=()
@@ -117,6 +136,17 @@ open_help
 sleep 0.3
 [ "$(window_size "$help")" = "1440x1280" ] || fail "help at scale 2: $(window_size "$help")"
 if [ -n "$shots" ]; then import -window "$help" "$shots/help-scale2.png"; fi
+xdotool key Escape
+open_lab
+IFS=x read -r w1 h1 <<<"$lab_scale1"
+[ "$(window_size "$lab")" = "$((2 * w1))x$((2 * h1))" ] || fail "lab at scale 2: $(window_size "$lab"), $lab_scale1 at scale 1"
+import -window "$lab" "$work/lab-scale2.png"
+if [ -n "$shots" ]; then cp "$work/lab-scale2.png" "$shots/lab-scale2.png"; fi
+# Drawn for the screen's pixels, not a scale-1 picture doubled: halving and doubling the
+# screenshot loses its single-pixel detail (thin curves, the strokes of the text).
+$convert "$work/lab-scale2.png" -filter point -resize 50% -resize 200% "$work/lab-coarse.png"
+fine=$($compare -metric AE "$work/lab-scale2.png" "$work/lab-coarse.png" null: 2>&1 || true)
+[ "${fine%%.*}" -gt 20000 ] || fail "the lab at scale 2 looks like its scale-1 pixels doubled ($fine pixels of detail)"
 quit_with_ctrl_q
 unset QT_SCALE_FACTOR
 
