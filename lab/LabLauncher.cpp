@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -21,8 +23,12 @@ namespace {
 // The lab's window with its panes from its library, which lies at FOURIER_LAB_LIBRARY from
 // the program's folder. The library stays loaded for the rest of the program.
 std::unique_ptr<LabWindow> LoadLab(std::function<void(int)> harmonicToMain) {
-    QLibrary library(QCoreApplication::applicationDirPath() +
-                     QStringLiteral("/" FOURIER_LAB_LIBRARY));
+    const QString path = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                         QStringLiteral("/" FOURIER_LAB_LIBRARY));
+    // Qt's own message for a missing file names paths it merely tried.
+    if (!QFileInfo::exists(path))
+        throw std::runtime_error("Лаборатория не загружена: нет файла " + path.toStdString() + ".");
+    QLibrary library(path);
     const auto create =
         reinterpret_cast<decltype(&FourierCreateLab)>(library.resolve(FourierCreateLabSymbol));
     if (!create)

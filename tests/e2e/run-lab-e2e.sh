@@ -3,7 +3,7 @@
 # checked for its curves' colours, the lab following a synthesis in the main window, the
 # panes beyond the views, the user's own function typed into its field, a square wave drawn
 # with the mouse and its spectrum, and the lab's library loaded only when the lab is first
-# opened.
+# opened (a program without it says so on F2 and goes on).
 #   run-lab-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
 # E2E_SHOTS names a folder to keep the screenshots in; the convergence view, cut to the lab
 # window, is the software centre's docs/screenshot-lab.png.
@@ -176,4 +176,23 @@ xdotool key ctrl+w
 sleep 0.3
 xdotool search --onlyvisible --name '^Лаборатория$' >/dev/null && fail "Ctrl+W left the lab open"
 kill -0 "$app" || fail "the program ended with the lab"
+kill "$app"
+
+# A program whose lab library is missing says so when F2 is pressed, and goes on.
+mkdir "$work/alone" && cp "$fourier" "$work/alone/" && cp "$config_dir/velmora.cfg" "$work/alone/"
+(cd "$work/alone" && exec ./fourier) >"$work/log" 2>&1 &
+app=$!
+pids+=($app)
+wid=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+[ -n "$wid" ] || fail "no window without the lab's library"
+xdotool windowfocus --sync "$wid"
+xdotool key F2
+box=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name '^Фурье$' | head -n 1)
+[ -n "$box" ] || fail "F2 without the lab's library showed no message"
+import -window root "$work/no-lab.png"
+[ -z "${E2E_SHOTS:-}" ] || cp "$work/no-lab.png" "$E2E_SHOTS/lab-missing.png"
+xdotool windowfocus --sync "$box" key Return
+sleep 0.3
+kill -0 "$app" || fail "the program ended when its lab could not be loaded"
+xdotool search --onlyvisible --name '^Лаборатория$' >/dev/null && fail "a lab without its library"
 echo "lab end to end: ok"
