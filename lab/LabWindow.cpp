@@ -151,9 +151,11 @@ void LabWindow::showEvent(QShowEvent* event) {
 void LabWindow::UpdateViews() {
     updateTimer_.stop();
     const QString name = QString::fromStdString(shown_.WaveformName);
-    const QString settings = QStringLiteral("k = %1, последняя гармоника: %2")
-                                 .arg(shown_.Harmonic)
-                                 .arg(LastHarmonicText(shown_.LastHarmonic));
+    QString settings = QStringLiteral("k = %1, последняя гармоника: %2")
+                           .arg(shown_.Harmonic)
+                           .arg(LastHarmonicText(shown_.LastHarmonic));
+    if (const std::string left = MaskText(mask_); !left.empty())
+        settings += QStringLiteral("; ") + QString::fromStdString(left);
     if (own_)
         heading_->setText(
             QStringLiteral("Свой сигнал: %1; %2 (из главного окна)").arg(name, settings));

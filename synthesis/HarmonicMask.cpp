@@ -45,6 +45,27 @@ bool THarmonicMask::Audible(int k) const {
     return !editable || !MutedSet[k];
 }
 
+std::string MaskText(const THarmonicMask& mask) {
+    const bool solo = mask.AnySolo();
+    if (!solo && !mask.AnyMuted()) return {};
+    auto named = [&](int k) { return solo ? mask.Soloed(k) : mask.Muted(k); };
+    std::string list;
+    for (int k = 1; k <= THarmonicMask::Count; ++k) {
+        if (!named(k)) continue;
+        int last = k;
+        while (last < THarmonicMask::Count && named(last + 1))
+            ++last;
+        if (!list.empty()) list += ", ";
+        list += std::to_string(k);
+        if (last - k >= 2)
+            list += "–" + std::to_string(last);
+        else if (last > k)
+            list += ", " + std::to_string(last);
+        k = last;
+    }
+    return solo ? "только гармоники " + list + " (соло)" : "выключены гармоники " + list;
+}
+
 void ApplyMask(const THarmonicMask& mask, TLines& re, TLines& im) {
     for (int k = 1; k <= NyquistLine; ++k) {
         if (mask.Audible(k)) continue;

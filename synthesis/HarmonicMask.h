@@ -4,6 +4,7 @@
 #include "Coefficients.h"
 
 #include <bitset>
+#include <string>
 
 namespace Fourier {
 
@@ -32,6 +33,11 @@ class THarmonicMask {
     std::bitset<Count + 1> MutedSet;
     std::bitset<Count + 1> SoloedSet;
 };
+
+// What the mask leaves out, for a heading: "" when every harmonic is heard, else
+// "только гармоники 3, 5 (соло)" or "выключены гармоники 1, 3–6"; runs of three or more
+// harmonics are written first–last.
+std::string MaskText(const THarmonicMask& mask);
 
 // Sets lines 1..256 of a spectrum in the analysis layout that are not audible to zero.
 void ApplyMask(const THarmonicMask& mask, TLines& re, TLines& im);

@@ -20,6 +20,7 @@ struct MaskRow {
     std::set<int> muted, soloed;
     std::set<int> audible; // among 1..32
     bool above32Audible;
+    const char* text; // for the lab's heading
 };
 
 void PrintTo(const MaskRow& row, std::ostream* out) {
@@ -40,6 +41,7 @@ TEST_P(MaskRules, AudibleHarmonics) {
         EXPECT_EQ(mask.Audible(k), row.audible.contains(k)) << "harmonic " << k;
     for (int k : {33, 100, 255, 256})
         EXPECT_EQ(mask.Audible(k), row.above32Audible) << "harmonic " << k;
+    EXPECT_EQ(MaskText(mask), row.text);
 }
 
 std::set<int> AllBut(std::set<int> left_out) {
@@ -51,14 +53,27 @@ std::set<int> AllBut(std::set<int> left_out) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MaskRules,
-    ::testing::Values(MaskRow{"Nothing", {}, {}, AllBut({}), true},
-                      MaskRow{"OneMuted", {3}, {}, AllBut({3}), true},
-                      MaskRow{"SeveralMuted", {1, 2, 32}, {}, AllBut({1, 2, 32}), true},
-                      MaskRow{"OneSolo", {}, {5}, {5}, false},
-                      MaskRow{"SolosAdd", {}, {3, 5, 32}, {3, 5, 32}, false},
-                      MaskRow{"SoloWinsOverOthersMute", {2, 4}, {5}, {5}, false},
-                      MaskRow{"SoloWinsOverItsOwnMute", {3}, {3, 7}, {3, 7}, false},
-                      MaskRow{"AllMuted", AllBut({}), {}, {}, true}),
+    ::testing::Values(
+        MaskRow{"Nothing", {}, {}, AllBut({}), true, ""},
+        MaskRow{"OneMuted", {3}, {}, AllBut({3}), true, "выключены гармоники 3"},
+        MaskRow{"SeveralMuted",
+                {1, 2, 32},
+                {},
+                AllBut({1, 2, 32}),
+                true,
+                "выключены гармоники 1, 2, 32"},
+        MaskRow{"MutedRuns",
+                {3, 4, 5, 6, 9, 10, 11},
+                {},
+                AllBut({3, 4, 5, 6, 9, 10, 11}),
+                true,
+                "выключены гармоники 3–6, 9–11"},
+        MaskRow{"OneSolo", {}, {5}, {5}, false, "только гармоники 5 (соло)"},
+        MaskRow{"SolosAdd", {}, {3, 5, 32}, {3, 5, 32}, false, "только гармоники 3, 5, 32 (соло)"},
+        MaskRow{"SoloWinsOverOthersMute", {2, 4}, {5}, {5}, false, "только гармоники 5 (соло)"},
+        MaskRow{
+            "SoloWinsOverItsOwnMute", {3}, {3, 7}, {3, 7}, false, "только гармоники 3, 7 (соло)"},
+        MaskRow{"AllMuted", AllBut({}), {}, {}, true, "выключены гармоники 1–32"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MaskSwitches, TurnOffAgain) {

@@ -161,6 +161,24 @@ TEST_F(LabWindowTest, F2OpensTheLabOnTheMainWindowsRunAndLeavesTheMainWindowAlon
     EXPECT_EQ(Lab(), first);
 }
 
+// Muted and soloed harmonics change every view, so the heading says which are left out.
+TEST_F(LabWindowTest, HeadingNamesTheHarmonicsLeftOut) {
+    Choose(1);
+    PressF2();
+    ShowTab(9); // «Гармоники»
+    QLabel* heading = LabChild<QLabel>("LabHeading");
+    for (Qt::Key digit : {Qt::Key_1, Qt::Key_3, Qt::Key_4, Qt::Key_5})
+        UserInput::PressKey(Lab()->focusWidget(), digit);
+    ASSERT_TRUE(WaitUntil([&] { return heading->text().contains("выключены"); }));
+    EXPECT_TRUE(heading->text().endsWith("; выключены гармоники 1, 3–5"))
+        << heading->text().toStdString();
+    UserInput::PressKey(Lab()->focusWidget(), Qt::Key_7, Qt::ShiftModifier);
+    ASSERT_TRUE(WaitUntil([&] { return heading->text().contains("соло"); }));
+    EXPECT_TRUE(heading->text().endsWith("; только гармоники 7 (соло)"))
+        << heading->text().toStdString();
+    EXPECT_TRUE(heading->text().contains("2. Прямоугольник"));
+}
+
 TEST_F(LabWindowTest, BothPicturesOfferTheLabInTheirContextMenu) {
     Choose(2);
     for (Toolkit::TImage* picture : {form->Image1, form->Image2}) {
