@@ -60,9 +60,14 @@ void Percentiles(benchmark::State& state, const std::string& name, std::vector<d
     state.counters[name + "_p99_us"] = values[values.size() * 99 / 100];
 }
 
+// Counts the paints of a view's plots.
 class PaintCounter : public QObject {
   public:
     int count = 0;
+    void Watch(QWidget* view) {
+        for (QWidget* plot : view->findChildren<QWidget*>())
+            if (plot->objectName().endsWith("Plot")) plot->installEventFilter(this);
+    }
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -118,9 +123,7 @@ void SliderStepsWithLab(benchmark::State& state) {
     }
     if (lab) lab->Tabs()->setCurrentIndex(view);
     PaintCounter paints;
-    if (lab)
-        for (QWidget* plot : lab->Tabs()->currentWidget()->findChildren<QWidget*>())
-            if (plot->objectName().endsWith("Plot")) plot->installEventFilter(&paints);
+    if (lab) paints.Watch(lab->Tabs()->currentWidget());
     QApplication::processEvents();
     form->Widget()->activateWindow();
     if (!QTest::qWaitForWindowActive(form->Widget())) state.SkipWithError("main window not active");
@@ -188,8 +191,7 @@ void DrawingInTheLab(benchmark::State& state) {
     PaintCounter paints;
     if (view) {
         lab->Tabs()->setCurrentWidget(view);
-        for (QWidget* plot : view->findChildren<QWidget*>())
-            if (plot->objectName().endsWith("Plot")) plot->installEventFilter(&paints);
+        paints.Watch(view);
     }
     Fourier::DrawingArea* area = pane->Area();
     const QRect plot = area->Frame().Area.toRect();

@@ -15,20 +15,15 @@ const QColor integralColour(200, 0, 0);
 
 } // namespace
 
-CoefficientView::CoefficientView(QWidget* parent) : LabView(parent) {
-    new QVBoxLayout(this);
-}
-
-void CoefficientView::Build() {
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
+void CoefficientView::Build(QVBoxLayout& layout) {
+    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
         "Откуда берётся столбик k главного окна: подынтегральная функция f(x)·cos kx (или sin kx, "
         "как у последней гармоники главного окна; штрихи, левая ось) и накопленный интеграл "
         "(1/π)∫<sub>−π</sub><sup>x</sup> f(t)·cos kt dt (правая ось). В x = π он равен "
         "коэффициенту a<sub>k</sub> (b<sub>k</sub>), а столбик равен √512/2·a<sub>k</sub> ≈ "
         "11,31·a<sub>k</sub>.")));
     plot_ = new LivePlot(QStringLiteral("CoefficientPlot"));
-    layout->addWidget(plot_, 1);
+    layout.addWidget(plot_, 1);
     numbers_ = plot_->AddNumbersLine(QStringLiteral("CoefficientNumbers"));
 
     std::array<double, SampleCount> keys;
@@ -60,8 +55,7 @@ void CoefficientView::Build() {
     plot_->legend->setVisible(true);
 }
 
-void CoefficientView::ShowRun(const TRunView& run) {
-    if (!plot_) Build();
+void CoefficientView::Draw(const TRunView& run) {
     const int k = LabHarmonic(run);
     const bool sine = run.LastHarmonic == TLastHarmonic::Sine;
     const QString wave = sine ? QStringLiteral("sin") : QStringLiteral("cos");

@@ -13,11 +13,11 @@ class LivePlot;
 
 class CoefficientView : public LabView {
   public:
-    explicit CoefficientView(QWidget* parent = nullptr);
-    void ShowRun(const TRunView& run) override;
+    using LabView::LabView;
 
   private:
-    void Build(); // on the first run shown
+    void Build(QVBoxLayout& layout) override;
+    void Draw(const TRunView& run) override;
     LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     QCPGraph* integrand_;

@@ -20,13 +20,8 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
 
-ConvergenceView::ConvergenceView(QWidget* parent) : LabView(parent) {
-    new QVBoxLayout(this);
-}
-
-void ConvergenceView::Build() {
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(Plotting::CaptionLabel(
+void ConvergenceView::Build(QVBoxLayout& layout) {
+    layout.addWidget(Plotting::CaptionLabel(
         QStringLiteral("Как S<sub>k</sub> сходится к сигналу при k = 0…255: сверху СКО f − "
                        "S<sub>k</sub> по 512 отсчётам "
                        "(логарифмическая шкала), в середине доля энергии сигнала в гармониках 0…k "
@@ -37,7 +32,7 @@ void ConvergenceView::Build() {
                        "непрерывного сигнала "
                        "(наложение частот), поэтому к k = 255 выброс растёт.")));
     plot_ = new LivePlot(QStringLiteral("ConvergencePlot"));
-    layout->addWidget(plot_, 1);
+    layout.addWidget(plot_, 1);
 
     plot_->plotLayout()->clear();
     numbers_ = plot_->AddNumbersLine(QStringLiteral("ConvergenceNumbers"));
@@ -95,8 +90,7 @@ ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueL
     return panel;
 }
 
-void ConvergenceView::ShowRun(const TRunView& run) {
-    if (!plot_) Build();
+void ConvergenceView::Draw(const TRunView& run) {
     if (!convergence_ || run.Analysis.Samples != measuredSamples_) {
         convergence_ = MeasureConvergence(run.Analysis);
         measuredSamples_ = run.Analysis.Samples;

@@ -18,11 +18,11 @@ class LivePlot;
 
 class ConvergenceView : public LabView {
   public:
-    explicit ConvergenceView(QWidget* parent = nullptr);
-    void ShowRun(const TRunView& run) override;
+    using LabView::LabView;
 
   private:
-    void Build(); // on the first run shown
+    void Build(QVBoxLayout& layout) override;
+    void Draw(const TRunView& run) override;
     struct TPanel {
         QCPAxisRect* Rect = nullptr;
         QCPGraph* Curve = nullptr;

@@ -9,18 +9,13 @@
 
 namespace Fourier {
 
-ResidualView::ResidualView(QWidget* parent) : LabView(parent) {
-    new QVBoxLayout(this);
-}
-
-void ResidualView::Build() {
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
+void ResidualView::Build(QVBoxLayout& layout) {
+    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
         "Сигнал f (точки), частичная сумма S<sub>k</sub> = a<sub>0</sub>/2 + Σ<sub>i=1..k</sub>"
         "(a<sub>i</sub> cos ix + b<sub>i</sub> sin ix) и остаток f − S<sub>k</sub> (заливка); "
         "k — из главного окна, которое рисует √512/2·(S<sub>k</sub> − a<sub>0</sub>/2).")));
     plot_ = new LivePlot(QStringLiteral("ResidualPlot"));
-    layout->addWidget(plot_, 1);
+    layout.addWidget(plot_, 1);
     numbers_ = plot_->AddNumbersLine(QStringLiteral("ResidualNumbers"));
 
     std::array<double, SampleCount> keys;
@@ -42,8 +37,7 @@ void ResidualView::Build() {
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
 }
 
-void ResidualView::ShowRun(const TRunView& run) {
-    if (!plot_) Build();
+void ResidualView::Draw(const TRunView& run) {
     const int k = LabHarmonic(run);
     const TAnalysis& analysis = run.Analysis;
     // The main window's sum, without its constant term and in its bars' scale.

@@ -11,11 +11,11 @@ class LivePlot;
 
 class ResidualView : public LabView {
   public:
-    explicit ResidualView(QWidget* parent = nullptr);
-    void ShowRun(const TRunView& run) override;
+    using LabView::LabView;
 
   private:
-    void Build(); // on the first run shown
+    void Build(QVBoxLayout& layout) override;
+    void Draw(const TRunView& run) override;
     LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     QCPGraph* signal_;

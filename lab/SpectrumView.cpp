@@ -27,7 +27,6 @@ constexpr double decibelFloor = -200;
 } // namespace
 
 SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
-    new QVBoxLayout(this);
     // The actions exist from the start, for the window's menus; the rest is built when the
     // view is first shown.
     decibels_ = new QAction(QStringLiteral("Модуль в дБ"), this);
@@ -45,9 +44,8 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
     connect(copy_, &QAction::triggered, this, &SpectrumView::CopyTable);
 }
 
-void SpectrumView::Build() {
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(Plotting::CaptionLabel(QStringLiteral(
+void SpectrumView::Build(QVBoxLayout& layout) {
+    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
         "Модуль и фаза гармоник 0…255: a<sub>k</sub> cos kx + b<sub>k</sub> sin kx = "
         "2|c<sub>k</sub>| cos(kx + φ<sub>k</sub>), c<sub>k</sub> = (a<sub>k</sub> − "
         "i·b<sub>k</sub>)/2, "
@@ -60,10 +58,10 @@ void SpectrumView::Build() {
     connect(decibelBox, &QCheckBox::toggled, decibels_, &QAction::setChecked);
     decibelBox->setChecked(decibels_->isChecked());
     connect(decibels_, &QAction::toggled, decibelBox, &QCheckBox::setChecked);
-    layout->addWidget(decibelBox);
+    layout.addWidget(decibelBox);
 
     auto* splitter = new QSplitter;
-    layout->addWidget(splitter, 1);
+    layout.addWidget(splitter, 1);
     plot_ = new LivePlot(QStringLiteral("SpectrumPlot"));
     splitter->addWidget(plot_);
     plot_->plotLayout()->clear();
@@ -127,8 +125,7 @@ void SpectrumView::Build() {
     table_->addAction(copy_);
 }
 
-void SpectrumView::ShowRun(const TRunView& run) {
-    if (!plot_) Build();
+void SpectrumView::Draw(const TRunView& run) {
     lines_ = SpectrumLines(SeriesOf(run.Analysis));
     model_->SetLines(lines_);
     std::array<double, HighestHarmonic + 1> phases;

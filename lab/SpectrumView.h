@@ -19,7 +19,6 @@ class SpectrumTableModel;
 class SpectrumView : public LabView {
   public:
     explicit SpectrumView(QWidget* parent = nullptr);
-    void ShowRun(const TRunView& run) override;
 
     // Both shortcuts belong to the window (Ctrl+D, Ctrl+C); the window enables copying
     // while this view is on top.
@@ -29,7 +28,8 @@ class SpectrumView : public LabView {
     void CopyTable();
 
   private:
-    void Build(); // on the first run shown
+    void Build(QVBoxLayout& layout) override;
+    void Draw(const TRunView& run) override;
     void ShowMagnitudes();
 
     QAction* decibels_;

@@ -88,8 +88,8 @@ open_lab() {
     xdotool key F2
     lab=$(timeout 20 xdotool search --sync --onlyvisible --name '^Лаборатория$' | head -n 1)
     [ -n "$lab" ] || fail "F2 opened no lab: $(cat "$work/log")"
-    grep -q "$prefix/lib/.*/fourier/plugins/libfourier-lab.so\|$prefix/lib/fourier/plugins/libfourier-lab.so" \
-        "/proc/$app/maps" || fail "the lab's library is not the installed one"
+    grep -qE "$prefix/lib/(.+/)?fourier/plugins/libfourier-lab\.so" "/proc/$app/maps" ||
+        fail "the lab's library is not the installed one"
     sleep 0.5
 }
 square_wave_to_harmonic_5() {

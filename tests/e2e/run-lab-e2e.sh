@@ -23,14 +23,17 @@ shot() { # shot <name>: the whole screen, kept in E2E_SHOTS when given
     import -window root "$work/$1.png"
     [ -z "${E2E_SHOTS:-}" ] || cp "$work/$1.png" "$E2E_SHOTS/lab-$1.png"
 }
-# Pixels within 15 % of a colour in the lab window of screenshot $1: the matches are painted
-# a colour nothing else has, then everything else black and they white (the later steps
-# match exactly, or black itself would pass for the marker), then counted.
-count_near() {
-    "$convert" "$work/$1.png" -crop "${lab_w}x${lab_h}+${lab_x}+${lab_y}" +repage \
-        -fuzz 15% -fill '#010203' -opaque "$2" \
-        -fuzz 0 -fill black +opaque '#010203' -fill white -opaque '#010203' \
-        -format '%[fx:round(mean*w*h)]' info:
+# The pixels within 15 % of a colour in part of screenshot $1, white on black, measured:
+# near <shot> <crop geometry> <colour> <format>. The matches are painted a colour nothing
+# else has, then everything else black and they white (the later steps match exactly, or
+# black itself would pass for the marker).
+near() {
+    "$convert" "$work/$1.png" -crop "$2" +repage \
+        -fuzz 15% -fill '#010203' -opaque "$3" \
+        -fuzz 0 -fill black +opaque '#010203' -fill white -opaque '#010203' -format "$4" info:
+}
+count_near() { # count_near <shot> <colour>: how many, in the lab window
+    near "$1" "${lab_w}x${lab_h}+${lab_x}+${lab_y}" "$2" '%[fx:round(mean*w*h)]'
 }
 expect_colour() { # expect_colour <shot> <colour> <at least> <what>
     local n
@@ -117,9 +120,7 @@ expect_no_colour own-residual "$green" "a curve of another view"
 xdotool key ctrl+4 && shot own-spectrum
 xdotool key ctrl+7 && shot draw-empty
 # The empty drawing is its zero line: where it lies says where the drawing area is.
-zero=$("$convert" "$work/draw-empty.png" -crop "${lab_w}x${lab_h}+${lab_x}+${lab_y}" +repage \
-    -fuzz 10% -fill '#010203' -opaque "$dark_red" \
-    -fuzz 0 -fill black +opaque '#010203' -fill white -opaque '#010203' -format '%@' info:)
+zero=$(near draw-empty "${lab_w}x${lab_h}+${lab_x}+${lab_y}" "$dark_red" '%@')
 IFS='x+' read -r zero_w _ zero_x zero_y <<<"$zero"
 [ "$zero_w" -gt 300 ] || fail "no zero line in the empty drawing ($zero)"
 left=$((lab_x + zero_x - 4)) right=$((lab_x + zero_x + zero_w + 4)) middle=$((lab_x + zero_x + zero_w / 2))
@@ -145,10 +146,7 @@ green_bars='rgb(0,160,0)'
 flat=$(count_near drawn "$dark_red")
 [ "$flat" -gt 300 ] || fail "the drawn line is missing ($flat pixels)"
 row_at() { # dark red pixels in screen row $2 of shot $1
-    "$convert" "$work/$1.png" -crop "$((right - left))x1+${left}+$2" +repage \
-        -fuzz 10% -fill '#010203' -opaque "$dark_red" \
-        -fuzz 0 -fill black +opaque '#010203' -fill white -opaque '#010203' \
-        -format '%[fx:round(mean*w*h)]' info:
+    near "$1" "$((right - left))x1+${left}+$2" "$dark_red" '%[fx:round(mean*w*h)]'
 }
 for level in $((low - 1)) $low $((low + 1)); do n=$(row_at drawn "$level"); [ "$n" -gt "${low_run:-0}" ] && low_run=$n; done
 for level in $((high - 1)) $high $((high + 1)); do n=$(row_at drawn "$level"); [ "$n" -gt "${high_run:-0}" ] && high_run=$n; done
