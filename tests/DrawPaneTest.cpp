@@ -5,6 +5,7 @@
 #include "CoefficientBars.h"
 #include "DrawingArea.h"
 #include "SavedWork.h"
+#include "SeriesOracle.h"
 #include "UserInput.h"
 
 #include <QDir>
@@ -98,22 +99,17 @@ TEST_F(DrawPaneTest, SquareWaveDrawnFastHasOddSineHarmonicsFallingAsOneOverK) {
     for (int j = 0; j < 512; ++j)
         ASSERT_EQ(samples[j], j < 256 ? lowLevel : highLevel) << "sample " << j;
 
-    // The spectrum sent while drawing is that of these samples (a direct sum over the two
-    // levels), and its odd sine parts fall as 1/k: b_k = h * 4/(pi k), h the half jump, to
+    // The spectrum sent while drawing is that of these samples (a direct sum over the
+    // samples), and its odd sine parts fall as 1/k: b_k = h * 4/(pi k), h the half jump, to
     // the sampled wave's 0.5 % at k <= 15. (The sampled wave has a_k = 4h/512 for odd k: its
     // samples at -pi and 0 are not balanced by a sample at pi.)
     ASSERT_GT(received.Count, 10) << "sent live while the pen moved";
     EXPECT_EQ(received.Caption, "Нарисованный сигнал");
     EXPECT_EQ(received.Analysis.Samples, samples);
     const double half = (highLevel - lowLevel) / 2;
+    const SeriesOracle::Series series = SeriesOracle::DirectSeries(samples);
     for (int k = 1; k <= 32; ++k) {
-        long double a = 0, b = 0;
-        for (int j = 0; j < 512; ++j) {
-            const long double x = 2 * std::numbers::pi_v<long double> * (j - 256) / 512;
-            const double level = j < 256 ? lowLevel : highLevel;
-            a += level * std::cos(k * x) / 256;
-            b += level * std::sin(k * x) / 256;
-        }
+        const long double a = series.A[k], b = series.B[k];
         EXPECT_NEAR(received.Analysis.Re[k] / CoefficientScale(), static_cast<double>(a), 1e-12)
             << "a_" << k;
         EXPECT_NEAR(received.Analysis.Im[k] / CoefficientScale(), static_cast<double>(b), 1e-12)
@@ -138,14 +134,9 @@ TEST_F(DrawPaneTest, SpectrumUnderTheDrawingFollowsThePenAndCannotBeEdited) {
     const int to = Area()->PixelOf({pi / 2 - 0.01, 1}).toPoint().x();
     Drag({{from, top.y()}, {to, top.y()}}, 9);
     const TSamples drawn = pane.Samples();
-    long double a1 = 0, b1 = 0;
-    for (int j = 0; j < 512; ++j) {
-        const long double x = 2 * std::numbers::pi_v<long double> * (j - 256) / 512;
-        a1 += drawn[j] * std::cos(x) / 256;
-        b1 += drawn[j] * std::sin(x) / 256;
-    }
-    EXPECT_NEAR(bars->Coefficients().Cos[1], static_cast<double>(a1), 1e-12);
-    EXPECT_NEAR(bars->Coefficients().Sin[1], static_cast<double>(b1), 1e-12);
+    const SeriesOracle::Series series = SeriesOracle::DirectSeries(drawn);
+    EXPECT_NEAR(bars->Coefficients().Cos[1], static_cast<double>(series.A[1]), 1e-12);
+    EXPECT_NEAR(bars->Coefficients().Sin[1], static_cast<double>(series.B[1]), 1e-12);
     EXPECT_NEAR(bars->Coefficients().Sin[1], 1 / pi, 0.02);
 
     // Neither a drag on a bar nor keys change what the bars show, and they take no focus.
