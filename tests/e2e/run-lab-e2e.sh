@@ -175,6 +175,12 @@ sleep 0.3
 xdotool search --onlyvisible --name '^Лаборатория$' >/dev/null && fail "Ctrl+W left the lab open"
 kill -0 "$app" || fail "the program ended with the lab"
 kill "$app"
+wait "$app" 2>/dev/null || true
+# The next search must not find this program's window, closing as it is.
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$caption\$" >/dev/null || break
+    sleep 0.1
+done
 
 # A program whose lab library is missing says so when F2 is pressed, and goes on.
 mkdir "$work/alone" && cp "$fourier" "$work/alone/" && cp "$config_dir/velmora.cfg" "$work/alone/"
