@@ -160,14 +160,15 @@ wait "$app" 2>/dev/null || true
 HOME="$work" XDG_CONFIG_HOME="$work" XDG_CACHE_HOME="$work" \
     openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "the window manager did not start"
+for _ in $(seq $((wait_for * 20))); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
+    fail "the window manager did not start: $(cat "$work/openbox.log")"
 for closing in "close button" "Alt+F4"; do
     start "$work/with"
     wid=$(timeout "$wait_for" xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
     [ -n "$wid" ] || fail "$closing: no window under the window manager"
     extents=""
-    for _ in $(seq 100); do
+    for _ in $(seq $((wait_for * 20))); do
         extents=$(xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p')
         [ -n "$extents" ] && break
         sleep 0.05

@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_xserver() {
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    for _ in $(seq $((${wait_for:-20} * 20))); do [ -s "$work/display" ] && break; sleep 0.05; done
     export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
     unset QT_FONT_DPI
 }
