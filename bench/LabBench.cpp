@@ -212,7 +212,7 @@ void DrawingInTheLab(benchmark::State& state) {
             const auto start = std::chrono::steady_clock::now();
             const double cpuStart = ThreadMicroseconds();
             QTest::mouseMove(area, QPoint(x, y));
-            QApplication::processEvents(); // the lab's update for this turn of the loop
+            QApplication::processEvents();    // the lab's update for this turn of the loop
             QApplication::sendPostedEvents(); // the paints of what changed
             cpu.push_back(ThreadMicroseconds() - cpuStart);
             wall.push_back(
