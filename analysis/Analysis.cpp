@@ -13,7 +13,7 @@ double CoefficientScale() {
 }
 
 double GridX(int j) {
-    return j * (std::numbers::pi / 256) - std::numbers::pi;
+    return j * GridStep - std::numbers::pi;
 }
 
 TAnalysis AnalyseSamples(std::span<const double, SampleCount> samples) {

@@ -10,6 +10,10 @@
 #include <array>
 #include <cstdint>
 #include <span>
+// Qt's moc reads this header through the lab's widget headers and cannot parse <numbers>.
+#ifndef Q_MOC_RUN
+#include <numbers>
+#endif
 
 namespace Fourier {
 
@@ -17,6 +21,11 @@ inline constexpr int SampleCount = 512;
 inline constexpr int BufferLength = 1024;
 inline constexpr int HighestHarmonic = 255; // the last line below Nyquist
 inline constexpr int NyquistLine = 256;
+// The distance x_{j+1} - x_j of the grid: the double nearest to pi/256.
+inline constexpr double GridStep = std::numbers::pi / (SampleCount / 2);
+// The main window works with the first 32 harmonics: its spectrum shows harmonics
+// 0..HarmonicLimit-1 and its harmonic field takes k = 0..HarmonicLimit.
+inline constexpr int HarmonicLimit = 32;
 
 // sqrt(512)/2: the factor between Re[k], Im[k] and the coefficients a_k, b_k.
 double CoefficientScale();

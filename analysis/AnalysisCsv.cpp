@@ -1,15 +1,22 @@
 #include "AnalysisCsv.h"
 
+#include "Harmonic.h"
+
 #include <charconv>
 #include <cmath>
 
 namespace Fourier {
 
-const char* const AnalysisCsvHeader = "j,x,f(x),k,a_k,b_k,|c_k|,φ_k,ReBuf[k],ImBuf[k]";
+const char* const AnalysisCsvConvention =
+    "# f(x) = a_0/2 + sum of (a_k cos kx + b_k sin kx) = a_0/2 + sum of amplitude_k "
+    "cos(kx - phase_rad_k); x in radians; k = 0: amplitude = |a_0|/2 and phase 0 or pi by the "
+    "sign of the mean; phase_rad empty where the amplitude is at most 1e-9 of the largest";
+const char* const AnalysisCsvHeader = "j,x,f(x),k,a_k,b_k,amplitude,phase_rad";
 
 namespace {
 
 void Append(std::string& text, double value) {
+    if (std::isnan(value)) return; // an empty field: a spreadsheet reads it as no number
     char digits[32];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     text.append(digits, end);
@@ -24,9 +31,11 @@ void Append(std::string& text, int value) {
 } // namespace
 
 std::string AnalysisCsv(const TAnalysis& analysis) {
-    std::string text = AnalysisCsvHeader;
+    std::string text = AnalysisCsvConvention;
     text += '\n';
-    const double scale = CoefficientScale();
+    text += AnalysisCsvHeader;
+    text += '\n';
+    const THarmonics harmonics = HarmonicsOf(analysis);
     for (int j = 0; j < SampleCount; ++j) {
         Append(text, j);
         text += ',';
@@ -35,17 +44,15 @@ std::string AnalysisCsv(const TAnalysis& analysis) {
         Append(text, analysis.Samples[j]);
         if (j <= HighestHarmonic) {
             const int k = j;
+            const THarmonic& harmonic = harmonics[k];
             text += ',';
             Append(text, k);
-            const double a = analysis.Re[k] / scale, b = analysis.Im[k] / scale;
-            const double magnitude = k == 0 ? std::abs(a) / 2 : std::hypot(a, b);
-            for (double value :
-                 {a, b, magnitude, std::atan2(b, a), analysis.Re[k], analysis.Im[k]}) {
+            for (double value : {harmonic.Cos, harmonic.Sin, harmonic.Amplitude, harmonic.Phase}) {
                 text += ',';
                 Append(text, value);
             }
         } else {
-            text += ",,,,,,,";
+            text += ",,,,,";
         }
         text += '\n';
     }

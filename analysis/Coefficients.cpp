@@ -1,7 +1,5 @@
 #include "Coefficients.h"
 
-#include <cmath>
-
 namespace Fourier {
 
 TCoefficients CoefficientsOf(const TAnalysis& analysis) {
@@ -22,14 +20,6 @@ void WriteLines(const TCoefficients& coefficients, TLines& re, TLines& im) {
         re[k] = scale * coefficients.Cos[k];
         if (k > 0) im[k] = scale * coefficients.Sin[k];
     }
-}
-
-THarmonicPolar ToPolar(THarmonicParts parts) {
-    return {std::hypot(parts.Cos, parts.Sin), std::atan2(parts.Sin, parts.Cos)};
-}
-
-THarmonicParts ToParts(THarmonicPolar polar) {
-    return {polar.Magnitude * std::cos(polar.Phase), polar.Magnitude * std::sin(polar.Phase)};
 }
 
 } // namespace Fourier

@@ -8,8 +8,7 @@
 namespace Fourier {
 namespace {
 
-constexpr double gridStep = std::numbers::pi / 256;
-constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 
 // Where the search for the peak of S_k looks first, span by span: points crowded towards
 // both jumps, where S_k peaks once k is large (its first lobe lies about pi/k from the jump),
@@ -25,16 +24,16 @@ class TProbes {
     std::vector<TSpan> Spans;
 
     explicit TProbes(const TTwoLevels& levels) {
-        constexpr double nearest = gridStep / 64;
-        constexpr double growth = 1.1;
-        for (const TTwoLevels::TRun& run : levels.UpperRuns) {
+        constexpr double Nearest = GridStep / 64;
+        constexpr double Growth = 1.1;
+        for (const TTwoLevels::TPlateau& plateau : levels.UpperRuns) {
             TSpan span;
-            span.Left = GridX(run.First) - gridStep / 2;
-            span.Right = span.Left + run.Length * gridStep;
+            span.Left = GridX(plateau.First) - GridStep / 2;
+            span.Right = span.Left + plateau.Length * GridStep;
             const double half = (span.Right - span.Left) / 2;
             span.Begin = static_cast<int>(X.size());
             std::vector<double> fromJump{0.0};
-            for (double t = nearest; t < half; t *= growth)
+            for (double t = Nearest; t < half; t *= Growth)
                 fromJump.push_back(t);
             for (double t : fromJump)
                 X.push_back(span.Left + t);
@@ -59,7 +58,7 @@ double RefinePeak(const TSeries& series, int k, double low, double high, double 
             low = x;
         else
             high = x;
-        double next = p.Curvature < 0 ? x - p.Slope / p.Curvature : notANumber;
+        double next = p.Curvature < 0 ? x - p.Slope / p.Curvature : NotANumber;
         if (!(next >= low && next <= high)) next = (low + high) / 2;
         if (std::abs(next - x) < 1e-12) break;
         x = next;
@@ -121,22 +120,16 @@ double OvershootPercent(const TSeries& series, const TTwoLevels& levels, int k) 
 
 TConvergence MeasureConvergence(const TAnalysis& analysis) {
     TConvergence result;
+    result.RmsError = ResidualRms(analysis);
     const auto power = HarmonicPower(analysis);
-
-    // Summed from the top, so that the error cannot grow with k through rounding.
-    double tail = 0;
-    for (int k = NyquistLine; k >= 0; --k) {
-        result.RmsError[k] = std::sqrt(tail);
-        tail += power[k];
-    }
     const double meanSquare = MeanSquare(analysis.Samples);
     double captured = 0;
     for (int k = 0; k <= NyquistLine; ++k) {
         captured += power[k];
-        result.EnergyShare[k] = meanSquare > 0 ? 100 * captured / meanSquare : notANumber;
+        result.EnergyShare[k] = meanSquare > 0 ? 100 * captured / meanSquare : NotANumber;
     }
 
-    result.OvershootPercent.fill(notANumber);
+    result.OvershootPercent.fill(NotANumber);
     const std::optional<TTwoLevels> levels = FindTwoLevels(analysis.Samples);
     result.HasJump = levels.has_value();
     if (!levels) return result;

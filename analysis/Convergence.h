@@ -13,15 +13,19 @@ namespace Fourier {
 // halfway between the last sample of one level and the first of the other.
 struct TTwoLevels {
     static constexpr int MinPlateau = 3;
-    struct TRun {
+    struct TPlateau {
         int First = 0;  // index of its first sample
-        int Length = 0; // samples in the run; First + Length may pass 511 (the run wraps)
+        int Length = 0; // samples in the plateau; First + Length may pass 511 (it wraps)
     };
     double Low = 0;
     double High = 0;
-    std::vector<TRun> UpperRuns; // the spans held at High
+    std::vector<TPlateau> UpperRuns; // the spans held at High
 };
 std::optional<TTwoLevels> FindTwoLevels(const TSamples& samples);
+
+// The Gibbs overshoot of the series of a jump, the limit of OvershootPercent as k grows
+// without aliasing: 100 * (Si(pi)/pi - 1/2) percent of the jump, Si the sine integral.
+inline constexpr double GibbsOvershootPercent = 8.9489872236;
 
 // The overshoot of S_k at the jumps: the largest value of S_k over the spans held at High,
 // each widened by half a grid step to its jumps, less High, in percent of the jump
@@ -30,7 +34,7 @@ double OvershootPercent(const TSeries& series, const TTwoLevels& levels, int k);
 
 struct TConvergence {
     // For k = 0..256 (S_256 = S_255 + c_256 cos 256x, the samples themselves):
-    // RmsError[k] = sqrt((1/512) sum_j (f(x_j) - S_k(x_j))^2);
+    // RmsError[k] = sqrt((1/512) sum_j (f(x_j) - S_k(x_j))^2), the table ResidualRms;
     std::array<double, NyquistLine + 1> RmsError{};
     // EnergyShare[k] = 100 * (power of harmonics 0..k) / MeanSquare(samples): 100 at k = 256
     // by Parseval; all NaN for a zero signal.

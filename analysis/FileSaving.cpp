@@ -39,6 +39,7 @@ bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
+        if (written == 0) errno = ENOSPC; // no progress and no error: the disk took nothing
         if (written <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -68,6 +69,20 @@ class TTemporaryFile {
     bool kept_ = false;
 };
 
+// A device (/dev/null, /dev/full, a terminal) has no content to keep and must not be replaced
+// by a regular file: it takes the bytes itself.
+void WriteIntoDevice(const std::string& path, const std::function<void(int descriptor)>& write) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) throw TFileSaveError(path, WriteFailureReason(errno));
+    try {
+        write(fd);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    if (::close(fd) != 0) throw TFileSaveError(path, WriteFailureReason(errno));
+}
+
 } // namespace
 
 TFileSaveError::TFileSaveError(const std::string& path, const std::string& reason)
@@ -90,6 +105,8 @@ std::string WriteFailureReason(int error) {
     case ENOSPC:
     case EDQUOT:
         return "на диске нет места";
+    case EFBIG:
+        return "файл превышает разрешённый размер";
     case ENAMETOOLONG:
         return "слишком длинное имя";
     case EIO:
@@ -107,15 +124,21 @@ void SaveFileWhole(const std::string& path, std::string_view bytes) {
 
 void SaveFileWhole(const std::string& path, const std::function<void(int descriptor)>& write) {
     if (path.empty() || path.back() == '/') throw TFileSaveError(path, WriteFailureReason(EISDIR));
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISCHR(existing.st_mode)) {
+        WriteIntoDevice(path, write);
+        return;
+    }
+    if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))
+        throw TFileSaveError(path, "это не обычный файл");
     std::string name;
     const int fd = CreateTemporary(path, name);
     if (fd < 0) throw TFileSaveError(path, WriteFailureReason(errno));
     TTemporaryFile temporary(fd, name);
 
     // A file that is replaced keeps its permissions.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        ::fchmod(fd, existing.st_mode & 07777);
+    if (exists && S_ISREG(existing.st_mode)) ::fchmod(fd, existing.st_mode & 07777);
 
     write(fd);
     if (::fsync(fd) != 0 && errno != EINVAL) throw TFileSaveError(path, WriteFailureReason(errno));

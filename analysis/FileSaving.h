@@ -2,6 +2,9 @@
 // Saving a file whole or not at all, without Qt. The content goes to a temporary file beside
 // the target, is flushed to the disk and only then takes the target's name; on any failure
 // the temporary file is removed and a file already standing at the target stays as it was.
+// Every failed or short write, fsync, close or rename is reported, never passed as saved.
+// A character device at the target (/dev/null, /dev/full) takes the bytes directly; any
+// other special file there is refused.
 #include <functional>
 #include <stdexcept>
 #include <string>

@@ -18,6 +18,25 @@ int GraphAxisRow(int height, double top, double bottom) {
     return GraphAxisTopInset;
 }
 
+TGraphRange GraphValueRange(std::span<const double> data, double yMax, double yMin,
+                            bool autoscale) {
+    if (!autoscale || data.empty()) return {yMax, yMin};
+    TGraphRange range{data[0], data[0]};
+    for (double v : data) {
+        if (v > range.Top) range.Top = v;
+        if (v < range.Bottom) range.Bottom = v;
+    }
+    return range;
+}
+
+double GraphValuePerPixel(int height, double top, double bottom) {
+    return (top - bottom) / (height - GraphVerticalMargin);
+}
+
+int GraphRow(int axisRow, double valuePerPixel, double value) {
+    return RoundHalfEven(axisRow - value / valuePerPixel);
+}
+
 int SpectrumStep(int width) {
     return RoundHalfEven((width - SpectrumSideMargin) / double{SpectrumHarmonics});
 }
@@ -30,6 +49,10 @@ int SpectrumBaseline(int height, double top, double bottom) {
         b = height - SpectrumBaseInset;
     if (b < SpectrumLowestBaseline) b = SpectrumRaisedBaseline;
     return b;
+}
+
+double SpectrumPixelsPerUnit(int height, double top, double bottom) {
+    return (height - SpectrumTopMargin) / (top - bottom);
 }
 
 } // namespace Fourier

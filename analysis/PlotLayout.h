@@ -1,6 +1,10 @@
 #pragma once
 // Where the graph and the spectrum put their axes, stems and bars: the numbers the
 // drawing code and its tests share.
+#include "Analysis.h"
+
+#include <span>
+
 namespace Fourier {
 
 // The graph is drawn on a bitmap of the upper picture's first size less a margin.
@@ -21,9 +25,23 @@ constexpr int GraphColumn(int width, int i) {
     return width / 2 - 1 + i - 255;
 }
 
+// The values the graph spans from its x axis: [yMin, yMax] as given, or with autoscale the
+// data's own, from its smallest to its largest value (values that are not numbers left out
+// after the first).
+struct TGraphRange {
+    double Top = 0;
+    double Bottom = 0;
+};
+TGraphRange GraphValueRange(std::span<const double> data, double yMax, double yMin, bool autoscale);
+// Value per pixel on a bitmap `height` high: [bottom, top] fills all but
+// GraphVerticalMargin of its rows. 0 for an empty range, which has no graph.
+double GraphValuePerPixel(int height, double top, double bottom);
+// Row of `value` with the x axis at row `axisRow` and `valuePerPixel` (not 0).
+int GraphRow(int axisRow, double valuePerPixel, double value);
+
 // The spectrum: 32 harmonics, a cos bar one pixel left and a sin bar one pixel right of
 // each harmonic's column.
-inline constexpr int SpectrumHarmonics = 32;
+inline constexpr int SpectrumHarmonics = HarmonicLimit;
 inline constexpr int SpectrumAxisColumn = 25;
 inline constexpr int SpectrumSideMargin = 40;     // width - 32 steps
 inline constexpr int SpectrumBaseInset = 20;      // baseline above the bottom edge by default
@@ -36,5 +54,8 @@ inline constexpr double SpectrumNegativeShare = 0.1; // least -bottom/top for a 
 int SpectrumStep(int width);
 // Row of the bars' baseline for parts in [bottom, top] in a picture `height` high.
 int SpectrumBaseline(int height, double top, double bottom);
+// Pixels per unit of the bars: [bottom, top] spans all but SpectrumTopMargin of the
+// picture's rows. Only for top != bottom.
+double SpectrumPixelsPerUnit(int height, double top, double bottom);
 
 } // namespace Fourier

@@ -8,9 +8,9 @@
 namespace Fourier {
 
 inline int RoundHalfEven(double v) {
-    constexpr double limit = 1.0e6;
+    constexpr double Limit = 1.0e6;
     if (std::isnan(v)) return 0;
-    return static_cast<int>(std::nearbyint(std::clamp(v, -limit, limit)));
+    return static_cast<int>(std::nearbyint(std::clamp(v, -Limit, Limit)));
 }
 
 } // namespace Fourier

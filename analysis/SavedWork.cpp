@@ -1,5 +1,7 @@
 #include "SavedWork.h"
 
+#include "FileSaving.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -25,11 +27,11 @@ std::string AtLine(int number) {
 // A piece of the file quoted in a message: short, and only printable ASCII, so that a
 // binary file cannot spoil the message.
 std::string Quoted(std::string_view piece) {
-    constexpr std::size_t longest = 24;
+    constexpr std::size_t Longest = 24;
     std::string quoted = "«";
-    for (const char c : piece.substr(0, longest))
+    for (const char c : piece.substr(0, Longest))
         quoted += c >= 0x20 && c < 0x7f ? c : '?';
-    if (piece.size() > longest) quoted += "…";
+    if (piece.size() > Longest) quoted += "…";
     return quoted + "»";
 }
 
@@ -41,13 +43,13 @@ struct TLine {
 
 class TLineReader {
   public:
-    explicit TLineReader(std::string_view text) : Rest(text) {}
-    bool AtEnd() const { return Rest.empty(); }
+    explicit TLineReader(std::string_view text) : rest_(text) {}
+    bool AtEnd() const { return rest_.empty(); }
 
     TLine Next() {
-        const std::size_t end = Rest.find('\n');
-        TLine line{Rest.substr(0, end), ++Count, end != std::string_view::npos};
-        Rest.remove_prefix(line.Terminated ? end + 1 : Rest.size());
+        const std::size_t end = rest_.find('\n');
+        TLine line{rest_.substr(0, end), ++count_, end != std::string_view::npos};
+        rest_.remove_prefix(line.Terminated ? end + 1 : rest_.size());
         if (line.Text.ends_with('\r')) line.Text.remove_suffix(1);
         return line;
     }
@@ -62,12 +64,12 @@ class TLineReader {
 
     void ExpectEnd(const std::string& whatCameBefore) {
         if (AtEnd()) return;
-        Fail(AtLine(Count + 1) + "лишние данные после " + whatCameBefore);
+        Fail(AtLine(count_ + 1) + "лишние данные после " + whatCameBefore);
     }
 
   private:
-    std::string_view Rest;
-    int Count = 0;
+    std::string_view rest_;
+    int count_ = 0;
 };
 
 std::vector<std::string_view> Fields(std::string_view text) {
@@ -190,6 +192,10 @@ std::string Format(const TCoefficients& coefficients) {
 
 std::string FormatSavedWork(const TSavedWork& work) {
     return std::visit([](const auto& content) { return Format(content); }, work);
+}
+
+void SaveSavedWork(const std::string& path, const TSavedWork& work) {
+    SaveFileWhole(path, FormatSavedWork(work));
 }
 
 TSavedWork ParseSavedWork(std::string_view text) {

@@ -34,6 +34,10 @@ class TSavedWorkError : public std::runtime_error {
 
 std::string FormatSavedWork(const TSavedWork& work);
 
+// Saves FormatSavedWork(work) as the file at path, whole or not at all (SaveFileWhole);
+// throws TFileSaveError naming the file and the reason.
+void SaveSavedWork(const std::string& path, const TSavedWork& work);
+
 // Reads the whole text or nothing: a file that is truncated, of an unknown kind or
 // version, with a value that is not a finite number, with too few or too many values or
 // with anything else out of place throws TSavedWorkError.

@@ -47,6 +47,17 @@ std::array<double, NyquistLine + 1> HarmonicPower(const TAnalysis& analysis) {
     return power;
 }
 
+std::array<double, NyquistLine + 1> ResidualRms(const TAnalysis& analysis) {
+    const auto power = HarmonicPower(analysis);
+    std::array<double, NyquistLine + 1> rms{};
+    double tail = 0;
+    for (int k = NyquistLine; k >= 0; --k) {
+        rms[k] = std::sqrt(tail);
+        tail += power[k];
+    }
+    return rms;
+}
+
 double MeanSquare(const TSamples& samples) {
     return std::inner_product(samples.begin(), samples.end(), samples.begin(), 0.0) / SampleCount;
 }

@@ -33,6 +33,13 @@ TSeriesPoint EvaluatePartialSum(const TSeries& series, int k, double x);
 // + c_256^2. Entry k is term k of the right side: the mean square harmonic k carries.
 std::array<double, NyquistLine + 1> HarmonicPower(const TAnalysis& analysis);
 
+// Entry k, for k = 0..256, is the RMS of the residual over the grid,
+//   sqrt((1/512) sum_j (f(x_j) - S_k(x_j))^2),
+// where S_256 = S_255 + c_256 cos 256x gives the samples back. By Parseval it is the root of
+// the power of harmonics k+1..256, summed from the top, so that rounding cannot make it grow
+// with k. Every RMS of a residual the lab shows is an entry of this table.
+std::array<double, NyquistLine + 1> ResidualRms(const TAnalysis& analysis);
+
 // (1/512) sum_j f(x_j)^2, from the samples themselves.
 double MeanSquare(const TSamples& samples);
 

@@ -8,17 +8,16 @@
 namespace Fourier {
 namespace {
 
-constexpr double gridStep = std::numbers::pi / 256;
-constexpr double lastIndex = SampleCount - 1;
+constexpr double LastIndex = SampleCount - 1;
 
 int NearestSample(double position) {
-    return static_cast<int>(std::round(std::clamp(position, 0.0, lastIndex)));
+    return static_cast<int>(std::round(std::clamp(position, 0.0, LastIndex)));
 }
 
 } // namespace
 
 double GridPosition(double x) {
-    return (x + std::numbers::pi) / gridStep;
+    return (x + std::numbers::pi) / GridStep;
 }
 
 TSampleRange DrawStroke(TSamples& samples, TPenPoint from, TPenPoint to) {
@@ -29,8 +28,8 @@ TSampleRange DrawStroke(TSamples& samples, TPenPoint from, TPenPoint to) {
     const double u0 = GridPosition(from.X);
     const double u1 = GridPosition(to.X);
     // Clamped before the conversion, so a far-off pen cannot overflow the index.
-    const double low = std::clamp(std::ceil(std::min(u0, u1)), 0.0, lastIndex + 1);
-    const double high = std::clamp(std::floor(std::max(u0, u1)), -1.0, lastIndex);
+    const double low = std::clamp(std::ceil(std::min(u0, u1)), 0.0, LastIndex + 1);
+    const double high = std::clamp(std::floor(std::max(u0, u1)), -1.0, LastIndex);
     if (low > high || u0 == u1) {
         const int j = NearestSample(u1);
         samples[j] = to.Y;

@@ -64,6 +64,10 @@ std::string Modulation(const TPositions& p, std::string_view sep) {
 
 using S = TSetupStep;
 
+constexpr S LastHarmonic(TLastHarmonic mode) {
+    return {S::skLastHarmonic, 0, static_cast<int>(mode)};
+}
+
 } // namespace
 
 const std::array<TWaveform, WaveformCount>& Waveforms() {
@@ -77,12 +81,24 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
           {S::skShowBar, 1},
           {S::skCaption, 1, 0, "Частота"},
           {S::skShowLabel, 1},
-          {S::skLastHarmonic, 0, 0}},
+          LastHarmonic(TLastHarmonic::Sine)},
          false,
          false,
          false},
-        {"2. Прямоугольник", nullptr, Square, {{S::skLastHarmonic, 0, 0}}, false, true, false},
-        {"3. Треугольник", nullptr, Triangle, {{S::skLastHarmonic, 0, 0}}, false, false, false},
+        {"2. Прямоугольник",
+         nullptr,
+         Square,
+         {LastHarmonic(TLastHarmonic::Sine)},
+         false,
+         true,
+         false},
+        {"3. Треугольник",
+         nullptr,
+         Triangle,
+         {LastHarmonic(TLastHarmonic::Sine)},
+         false,
+         false,
+         false},
         {"4. Трапеция",
          nullptr,
          Trapezoid,
@@ -91,7 +107,7 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
           {S::skShowBar, 1},
           {S::skCaption, 1, 0, "Ширина верхнего основания"},
           {S::skShowLabel, 1},
-          {S::skLastHarmonic, 0, 0}},
+          LastHarmonic(TLastHarmonic::Sine)},
          false,
          false,
          false},
@@ -112,7 +128,7 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
         {"6. Биения",
          Beats,
          nullptr,
-         {{S::skLastHarmonic, 0, 1},
+         {LastHarmonic(TLastHarmonic::Cosine),
           {S::skMax, 2, 16},
           {S::skPosition, 2, 1},
           {S::skShowBar, 2},
@@ -130,7 +146,7 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
         {"7. Амплитудная Модуляция",
          Modulation,
          nullptr,
-         {{S::skLastHarmonic, 0, 1},
+         {LastHarmonic(TLastHarmonic::Cosine),
           {S::skMax, 1, 24},
           {S::skMin, 1, 8},
           {S::skMax, 3, 8},
@@ -153,7 +169,7 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
         {"8. Прямоугольный импульс",
          nullptr,
          Pulse,
-         {{S::skLastHarmonic, 0, 1},
+         {LastHarmonic(TLastHarmonic::Cosine),
           {S::skCaption, 1, 0, "Ширина импульса"},
           {S::skShowLabel, 1},
           {S::skPosition, 1, 1},

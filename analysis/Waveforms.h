@@ -18,6 +18,10 @@ struct TPositions {
     int Bar1 = 0, Bar2 = 0, Bar3 = 0;
 };
 
+// The items of «Последняя:» (LRadioGroup): which part of harmonic k the synthesis draws
+// alone over the partial sum, or none.
+enum class TLastHarmonic { Sine = 0, Cosine = 1, None = 2 };
+
 // One set-up step of a waveform's controls, applied in table order (each position change
 // notifies at once, so the order is part of the behaviour).
 struct TSetupStep {
@@ -29,7 +33,7 @@ struct TSetupStep {
         skShowBar,  // Bar becomes visible
         skCaption,  // Label number Bar gets Text
         skShowLabel,
-        skLastHarmonic, // the last-harmonic mode := Value (0 sin, 1 cos)
+        skLastHarmonic, // the last-harmonic mode := Value, a TLastHarmonic
     };
     TKind Kind;
     int Bar = 0; // 1..3: TrackBar1..3 or Label1..3

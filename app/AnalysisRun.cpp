@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <numbers>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 using namespace Fourier;
 
 void TForm1::Button1Click(TObject*) {
@@ -52,7 +52,7 @@ void TForm1::Button1Click(TObject*) {
     std::copy(samples.begin(), samples.end(), ReBuf);
 
     ClearDrawings();
-    PlotGraph(samples, 0, b, a, yMax, yMin, clRed);
+    PlotGraph(samples, TPlotMode::Stems, b, a, yMax, yMin, clRed);
 
     const TAnalysis analysis = AnalyseSamples(samples);
     lastSamples_ = analysis.Samples;

@@ -85,7 +85,7 @@ std::vector<TIconStroke> AppIconStrokes(int size) {
     const TIconGrid grid(size);
     std::vector<TIconStroke> strokes{AxisLine(grid), SquareWave(grid)};
     // Below 32 pixels the sine would only blur the square wave's corners into a blob.
-    if (size >= kSmallestWithSine) strokes.push_back(Fundamental(grid));
+    if (size >= SmallestWithSine) strokes.push_back(Fundamental(grid));
     Harmonics(grid, strokes);
     return strokes;
 }
@@ -94,7 +94,7 @@ void DrawAppIcon(Toolkit::TBitmap& icon, int size) {
     icon.SetWidth(size);
     icon.SetHeight(size);
     Toolkit::TCanvas& canvas = icon.Canvas();
-    canvas.SetBrushColor(kAppIconBackground);
+    canvas.SetBrushColor(AppIconBackground);
     canvas.FloodFill(0, 0, Toolkit::clAqua);
     for (const TIconStroke& stroke : AppIconStrokes(size)) {
         canvas.SetPenColor(stroke.Colour);
@@ -109,9 +109,9 @@ void DrawAppIcon(Toolkit::TBitmap& icon, int size) {
 }
 
 void SetApplicationIcon() {
-    std::array<Toolkit::TBitmap, std::size(kAppIconSizes)> icons;
+    std::array<Toolkit::TBitmap, std::size(AppIconSizes)> icons;
     for (std::size_t i = 0; i < icons.size(); ++i)
-        DrawAppIcon(icons[i], kAppIconSizes[i]);
+        DrawAppIcon(icons[i], AppIconSizes[i]);
     Toolkit::Application::SetIcon(icons);
 }
 

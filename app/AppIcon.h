@@ -11,10 +11,10 @@
 namespace Fourier {
 
 // The sizes installed in the desktop's icon theme and given to the window.
-inline constexpr int kAppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr int AppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // The small sizes leave the sine out.
-inline constexpr int kSmallestWithSine = 32;
+inline constexpr int SmallestWithSine = 32;
 
 // A polyline drawn with a square pen Width pixels wide whose top-left pixel follows the
 // points; each segment leaves out its end point, as the canvas's lines do.
@@ -24,7 +24,7 @@ struct TIconStroke {
     std::vector<Toolkit::TPoint> Points;
 };
 
-inline constexpr Toolkit::TColor kAppIconBackground = Toolkit::clBlack;
+inline constexpr Toolkit::TColor AppIconBackground = Toolkit::clBlack;
 
 // The strokes of the icon at size x size pixels, in drawing order, over the background.
 std::vector<TIconStroke> AppIconStrokes(int size);

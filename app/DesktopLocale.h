@@ -3,6 +3,10 @@
 #include <QLocale>
 #include <string>
 
+namespace Fourier {
+
 inline std::string DesktopDecimalSeparator() {
     return QLocale().decimalPoint().toStdString();
 }
+
+} // namespace Fourier

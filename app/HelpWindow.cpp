@@ -33,12 +33,12 @@ HelpWindow::HelpWindow(QWidget* owner)
     QFont text = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     text.setPointSizeF(std::max(text.pointSizeF(), 10.5));
     browser_->setFont(text);
-    browser_->setSource(QUrl(kPage));
+    browser_->setSource(QUrl(Page));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     setFocusProxy(browser_); // the reading keys (arrows, Page Down) scroll the page at once
-    resize(kWidth, kHeight);
+    resize(FirstWidth, FirstHeight);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }

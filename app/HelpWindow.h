@@ -11,8 +11,8 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr const char* kPage = "qrc:/help/help.html";
-    static constexpr int kWidth = 720, kHeight = 640; // at first opening
+    static constexpr const char* Page = "qrc:/help/help.html";
+    static constexpr int FirstWidth = 720, FirstHeight = 640; // at first opening
 
     // A window of its own that closes with owner's window.
     explicit HelpWindow(QWidget* owner);

@@ -3,7 +3,7 @@
 #include "Unit1.h"
 #include "Waveforms.h"
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 void TForm1::ResetParameterControls() {
     TrackBar1->SetVisible(false);
@@ -30,7 +30,7 @@ void TForm1::ComboBox1Change(TObject*) {
     if (const Fourier::TWaveform* waveform = Fourier::WaveformAt(index)) {
         ApplySetup(*waveform, ParamTable[index]);
         if (waveform->DisablesEmptySynthesis && !SCheckBox->Checked() &&
-            LRadioGroup->ItemIndex() == 2)
+            LastHarmonicChoice() == Fourier::TLastHarmonic::None)
             SSpeedButton->SetEnabled(false);
     }
 

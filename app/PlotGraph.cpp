@@ -1,12 +1,10 @@
 // The graph: 512 values as stems or a joined line on GraphBitmap, stretched into Image1.
 #include "PlotLayout.h"
-#include "Rounding.h"
 #include "Unit1.h"
 
-#include <algorithm>
 #include <cmath>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 using namespace Fourier;
 
 void TForm1::ClearDrawings() {
@@ -21,20 +19,13 @@ void TForm1::ClearDrawings() {
     spectrum.SetPenColor(clGray);
 }
 
-void TForm1::PlotGraph(std::span<const double, 512> Data, int Mode, double XMax, double XMin,
-                       double YMax, double YMin, TColor Colour) {
+void TForm1::PlotGraph(std::span<const double, SampleCount> Data, TPlotMode Mode, double XMax,
+                       double XMin, double YMax, double YMin, TColor Colour) {
     TCanvas& canvas = GraphBitmap.Canvas();
     const int W = GraphBitmap.Width();
     const int H = GraphBitmap.Height();
 
-    double top = YMax, bottom = YMin;
-    if (YCheckBox->Checked()) {
-        top = bottom = Data[0];
-        for (double v : Data) {
-            if (v > top) top = v;
-            if (v < bottom) bottom = v;
-        }
-    }
+    const auto [top, bottom] = GraphValueRange(Data, YMax, YMin, YCheckBox->Checked());
 
     const int x0 = GraphAxisColumn(W, XMax, XMin);
     const int y0 = GraphAxisRow(H, top, bottom);
@@ -46,13 +37,13 @@ void TForm1::PlotGraph(std::span<const double, 512> Data, int Mode, double XMax,
     canvas.LineTo(x0 - 1, H);
     canvas.SetPenColor(Colour);
 
-    const double q = (top - bottom) / (H - GraphVerticalMargin);
+    const double q = GraphValuePerPixel(H, top, bottom);
     if (q != 0) {
         auto column = [W](int i) { return GraphColumn(W, i); };
-        auto row = [y0, q](double v) { return RoundHalfEven(y0 - v / q); };
+        auto row = [y0, q](double v) { return GraphRow(y0, q, v); };
         for (int i = 1; i < SampleCount; ++i) {
             if (std::abs((Data[i] - Data[i - 1]) / q) >= GraphBreakPixels) continue;
-            if (Mode == 0)
+            if (Mode == TPlotMode::Stems)
                 canvas.MoveTo(column(i), y0);
             else
                 canvas.MoveTo(column(i - 1), row(Data[i - 1]));

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace Fourier {
+
 bool TRunInputs::operator==(const TRunInputs& other) const {
     return WaveformIndex == other.WaveformIndex && Positions.Bar1 == other.Positions.Bar1 &&
            Positions.Bar2 == other.Positions.Bar2 && Positions.Bar3 == other.Positions.Bar3 &&
@@ -46,3 +48,5 @@ void TRunMemo::Record(const TRunInputs& inputs, const TForm1& form) {
 bool TRunMemo::Repeats(const TRunInputs& inputs, TForm1& form) const {
     return Valid && inputs == inputs_ && Capture(form) == state_;
 }
+
+} // namespace Fourier

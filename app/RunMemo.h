@@ -9,9 +9,11 @@
 
 class TForm1;
 
+namespace Fourier {
+
 struct TRunInputs {
     int WaveformIndex = -1;
-    Fourier::TPositions Positions;
+    TPositions Positions;
     double A = 0, B = 0; // the x range
     std::string DecimalSeparator;
     bool operator==(const TRunInputs& other) const;
@@ -27,7 +29,7 @@ class TRunMemo {
 
   private:
     struct TState {
-        std::array<double, Fourier::BufferLength> Re, Im;
+        std::array<double, BufferLength> Re, Im;
         double SignalPeak;
         uint8_t FftStatus;
         std::string Formula, Max, Min;
@@ -38,3 +40,5 @@ class TRunMemo {
     TRunInputs inputs_;
     TState state_;
 };
+
+} // namespace Fourier

@@ -3,30 +3,35 @@
 
 #include <algorithm>
 
-void TForm1::SetRunListener(Fourier::TRunListener* listener) {
+using namespace Fourier;
+
+void TForm1::SetRunListener(TRunListener* listener) {
     runListener_ = listener;
 }
 
-Fourier::TRunView TForm1::CurrentRunView(bool synthesised) const {
-    Fourier::TRunView view;
+TRun TForm1::CurrentRun(bool synthesised) const {
+    TRun run;
     // ReBuf holds the spectrum now; the samples are the copy the analysis run kept.
-    view.Analysis.Samples = lastSamples_;
-    std::copy(std::begin(ReBuf), std::end(ReBuf), view.Analysis.Re.begin());
-    std::copy(std::begin(ImBuf), std::end(ImBuf), view.Analysis.Im.begin());
-    view.Analysis.Peak = SignalPeak;
-    view.Analysis.Status = FftStatus;
-    view.WaveformIndex = ComboBox1->ItemIndex();
-    view.WaveformName = ComboBox1->Text();
-    const Fourier::TWaveform* waveform = Fourier::WaveformAt(view.WaveformIndex);
-    view.HasJump = waveform && waveform->HasJump;
-    view.Harmonic = SpinEdit1->Value();
-    view.SumShown = SCheckBox->Checked();
-    view.LastHarmonic =
-        static_cast<Fourier::TLastHarmonic>(std::clamp(LRadioGroup->ItemIndex(), 0, 2));
-    view.Synthesised = synthesised;
-    return view;
+    run.Analysis.Samples = lastSamples_;
+    std::copy(std::begin(ReBuf), std::end(ReBuf), run.Analysis.Re.begin());
+    std::copy(std::begin(ImBuf), std::end(ImBuf), run.Analysis.Im.begin());
+    run.Analysis.Peak = SignalPeak;
+    run.Analysis.Status = FftStatus;
+    run.WaveformIndex = ComboBox1->ItemIndex();
+    run.WaveformName = ComboBox1->Text();
+    const TWaveform* waveform = WaveformAt(run.WaveformIndex);
+    run.HasJump = waveform && waveform->HasJump;
+    run.Harmonic = SpinEdit1->Value();
+    run.SumShown = SCheckBox->Checked();
+    run.LastHarmonic = std::clamp(LastHarmonicChoice(), TLastHarmonic::Sine, TLastHarmonic::None);
+    run.Synthesised = synthesised;
+    return run;
 }
 
 void TForm1::NotifyRunListener(bool synthesised) {
-    if (runListener_) runListener_->RunFinished(CurrentRunView(synthesised));
+    if (runListener_) runListener_->RunFinished(CurrentRun(synthesised));
+}
+
+TLastHarmonic TForm1::LastHarmonicChoice() const {
+    return static_cast<TLastHarmonic>(LRadioGroup->ItemIndex());
 }

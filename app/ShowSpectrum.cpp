@@ -10,7 +10,7 @@
 
 #include <string>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 using namespace Fourier;
 
 void TForm1::ShowSpectrum() {
@@ -36,7 +36,7 @@ void TForm1::ShowSpectrum() {
 
     // An all-zero spectrum has no scale: it keeps its axes, ticks and caption but no bars.
     if (range.Top != range.Bottom) {
-        const double scale = (Image2->Height() - SpectrumTopMargin) / (range.Top - range.Bottom);
+        const double scale = SpectrumPixelsPerUnit(Image2->Height(), range.Top, range.Bottom);
         for (int i = 0; i < SpectrumHarmonics; ++i) {
             canvas.SetPenColor(clBlue);
             canvas.MoveTo(x0 - 1 + i * step, b);

@@ -5,10 +5,9 @@
 #include "NumberText.h"
 #include "Unit1.h"
 
-#include <array>
 #include <numbers>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 using namespace Fourier;
 
 void TForm1::SSpeedButtonClick(TObject*) {
@@ -20,19 +19,19 @@ void TForm1::SSpeedButtonClick(TObject*) {
     ClearDrawings();
     const double hi = ReadEditNumber(MaxEdit->Text());
     const double lo = ReadEditNumber(MinEdit->Text());
-    constexpr double pi = std::numbers::pi;
-    std::array<double, 512> values{};
+    constexpr double Pi = std::numbers::pi;
+    TSamples values{};
 
     if (SCheckBox->Checked()) {
         PartialSum(ReBuf, ImBuf, SpinEdit1->Value(), values);
-        PlotGraph(values, 0, pi, -pi, hi, lo, clRed);
+        PlotGraph(values, TPlotMode::Stems, Pi, -Pi, hi, lo, clRed);
     }
 
     const int k = SpinEdit1->Value();
-    const int mode = LRadioGroup->ItemIndex();
-    if (mode != 2 && k >= 1 && k <= HighestHarmonic) {
-        SingleHarmonic(ReBuf, ImBuf, k, mode == 0, values);
-        PlotGraph(values, 1, pi, -pi, hi, lo, clYellow);
+    const TLastHarmonic last = LastHarmonicChoice();
+    if (last != TLastHarmonic::None && k >= 1 && k <= HighestHarmonic) {
+        SingleHarmonic(ReBuf, ImBuf, k, last == TLastHarmonic::Sine, values);
+        PlotGraph(values, TPlotMode::Line, Pi, -Pi, hi, lo, clYellow);
     }
 
     ShowSpectrum();
@@ -52,7 +51,7 @@ void TForm1::SpinEdit1Change(TObject*) {
 }
 
 void TForm1::GroupBox1Click(TObject*) {
-    if (SCheckBox->Checked() || LRadioGroup->ItemIndex() != 2) {
+    if (SCheckBox->Checked() || LastHarmonicChoice() != TLastHarmonic::None) {
         if (ASpeedButton->Enabled()) SSpeedButton->SetEnabled(true);
     } else {
         SSpeedButton->SetEnabled(false);

@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 

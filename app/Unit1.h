@@ -1,77 +1,78 @@
 #pragma once
 // The main window: its controls, the shared analysis state, and every handler.
+#include "Analysis.h"
 #include "ConfigFile.h"
 #include "Form.h"
+#include "Run.h"
 #include "RunMemo.h"
-#include "RunView.h"
 #include "Waveforms.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
 
-class TForm1 : public Toolkit::TForm {
+class TForm1 : public Fourier::Toolkit::TForm {
   public:
-    using TObject = Toolkit::TObject;
-    using TColor = Toolkit::TColor;
+    using TObject = Fourier::Toolkit::TObject;
+    using TColor = Fourier::Toolkit::TColor;
 
     TForm1(); // creates the controls, wires their events and runs FormCreate
     ~TForm1() override;
 
     // Controls, by parent in creation order.
-    Toolkit::TPanel* Panel1 = nullptr;
-    Toolkit::TPanel* TopPanel = nullptr;
-    Toolkit::TPanel* Panel5 = nullptr;
-    Toolkit::TImage* Image1 = nullptr;
-    Toolkit::TLabel* WLabel = nullptr;
-    Toolkit::TEdit* FEdit = nullptr;
-    Toolkit::TEdit* LoEdit = nullptr;
-    Toolkit::TEdit* HiEdit = nullptr;
-    Toolkit::TPanel* Panel2 = nullptr;
-    Toolkit::TEdit* MinEdit = nullptr;
-    Toolkit::TEdit* MaxEdit = nullptr;
-    Toolkit::TCheckBox* XCheckBox = nullptr;
-    Toolkit::TCheckBox* YCheckBox = nullptr;
-    Toolkit::TPanel* Panel3 = nullptr;
-    Toolkit::TImage* Image2 = nullptr;
-    Toolkit::TLabel* Label3 = nullptr;
-    Toolkit::TLabel* Label2 = nullptr;
-    Toolkit::TLabel* Label1 = nullptr;
-    Toolkit::TComboBox* ComboBox1 = nullptr;
-    Toolkit::TTrackBar* TrackBar1 = nullptr;
-    Toolkit::TTrackBar* TrackBar3 = nullptr;
-    Toolkit::TTrackBar* TrackBar2 = nullptr;
-    Toolkit::TPanel* Panel4 = nullptr;
-    Toolkit::TCheckBox* CheckBox1 = nullptr;
-    Toolkit::TPanel* Panel7 = nullptr;
-    Toolkit::TButton* Button2 = nullptr;
-    Toolkit::TButton* Button1 = nullptr;
-    Toolkit::TGroupBox* GroupBox1 = nullptr;
-    Toolkit::TLabel* Label4 = nullptr;
-    Toolkit::TSpeedButton* SpeedButton2 = nullptr;
-    Toolkit::TSpinEdit* SpinEdit1 = nullptr;
-    Toolkit::TCheckBox* SCheckBox = nullptr;
-    Toolkit::TCheckBox* CheckBox2 = nullptr;
-    Toolkit::TRadioGroup* LRadioGroup = nullptr;
-    Toolkit::TSpeedButton* ASpeedButton = nullptr;
-    Toolkit::TSpeedButton* SSpeedButton = nullptr;
-    Toolkit::TLabel* Label5 = nullptr;
-    Toolkit::TSpeedButton* SpeedButton3 = nullptr;
-    Toolkit::TCheckBox* CheckBox3 = nullptr;
+    Fourier::Toolkit::TPanel* Panel1 = nullptr;
+    Fourier::Toolkit::TPanel* TopPanel = nullptr;
+    Fourier::Toolkit::TPanel* Panel5 = nullptr;
+    Fourier::Toolkit::TImage* Image1 = nullptr;
+    Fourier::Toolkit::TLabel* WLabel = nullptr;
+    Fourier::Toolkit::TEdit* FEdit = nullptr;
+    Fourier::Toolkit::TEdit* LoEdit = nullptr;
+    Fourier::Toolkit::TEdit* HiEdit = nullptr;
+    Fourier::Toolkit::TPanel* Panel2 = nullptr;
+    Fourier::Toolkit::TEdit* MinEdit = nullptr;
+    Fourier::Toolkit::TEdit* MaxEdit = nullptr;
+    Fourier::Toolkit::TCheckBox* XCheckBox = nullptr;
+    Fourier::Toolkit::TCheckBox* YCheckBox = nullptr;
+    Fourier::Toolkit::TPanel* Panel3 = nullptr;
+    Fourier::Toolkit::TImage* Image2 = nullptr;
+    Fourier::Toolkit::TLabel* Label3 = nullptr;
+    Fourier::Toolkit::TLabel* Label2 = nullptr;
+    Fourier::Toolkit::TLabel* Label1 = nullptr;
+    Fourier::Toolkit::TComboBox* ComboBox1 = nullptr;
+    Fourier::Toolkit::TTrackBar* TrackBar1 = nullptr;
+    Fourier::Toolkit::TTrackBar* TrackBar3 = nullptr;
+    Fourier::Toolkit::TTrackBar* TrackBar2 = nullptr;
+    Fourier::Toolkit::TPanel* Panel4 = nullptr;
+    Fourier::Toolkit::TCheckBox* CheckBox1 = nullptr;
+    Fourier::Toolkit::TPanel* Panel7 = nullptr;
+    Fourier::Toolkit::TButton* Button2 = nullptr;
+    Fourier::Toolkit::TButton* Button1 = nullptr;
+    Fourier::Toolkit::TGroupBox* GroupBox1 = nullptr;
+    Fourier::Toolkit::TLabel* Label4 = nullptr;
+    Fourier::Toolkit::TSpeedButton* SpeedButton2 = nullptr;
+    Fourier::Toolkit::TSpinEdit* SpinEdit1 = nullptr;
+    Fourier::Toolkit::TCheckBox* SCheckBox = nullptr;
+    Fourier::Toolkit::TCheckBox* CheckBox2 = nullptr;
+    Fourier::Toolkit::TRadioGroup* LRadioGroup = nullptr;
+    Fourier::Toolkit::TSpeedButton* ASpeedButton = nullptr;
+    Fourier::Toolkit::TSpeedButton* SSpeedButton = nullptr;
+    Fourier::Toolkit::TLabel* Label5 = nullptr;
+    Fourier::Toolkit::TSpeedButton* SpeedButton3 = nullptr;
+    Fourier::Toolkit::TCheckBox* CheckBox3 = nullptr;
 
     // Analysis state: samples, then the spectrum (ReBuf[k] weighs cos kx, ImBuf[k] sin kx).
-    double ReBuf[1024] = {};
-    double ImBuf[1024] = {};
+    double ReBuf[Fourier::BufferLength] = {};
+    double ImBuf[Fourier::BufferLength] = {};
     uint8_t FftStatus = 0;
     double SignalPeak = 0.0;
     // Remembered track-bar positions per waveform, from velmora.cfg and the user's moves.
     Fourier::TParamTable ParamTable{};
     // The graph is drawn here at its own size, then stretched into Image1.
-    Toolkit::TBitmap GraphBitmap;
+    Fourier::Toolkit::TBitmap GraphBitmap;
 
     // Window
     void FormCreate(TObject* Sender);
-    void FormKeyDown(TObject* Sender, uint16_t& Key, Toolkit::TShiftState Shift);
+    void FormKeyDown(TObject* Sender, uint16_t& Key, Fourier::Toolkit::TShiftState Shift);
     void FormKeyPress(TObject* Sender, char16_t& Key);
     void XCheckBoxClick(TObject* Sender);
     void YCheckBoxClick(TObject* Sender);
@@ -89,8 +90,11 @@ class TForm1 : public Toolkit::TForm {
     // Analysis
     void Button1Click(TObject* Sender);
     void ClearDrawings();
-    void PlotGraph(std::span<const double, 512> Data, int Mode, double XMax, double XMin,
-                   double YMax, double YMin, TColor Colour);
+    // How PlotGraph draws the values: each as a vertical stem from the x axis, or
+    // consecutive values joined by line segments.
+    enum class TPlotMode { Stems = 0, Line = 1 };
+    void PlotGraph(std::span<const double, Fourier::SampleCount> Data, TPlotMode Mode, double XMax,
+                   double XMin, double YMax, double YMin, TColor Colour);
     void ShowSpectrum();
 
     // Synthesis
@@ -102,7 +106,7 @@ class TForm1 : public Toolkit::TForm {
     // Who follows the main window's runs (the lab); null for nobody. Not owned.
     void SetRunListener(Fourier::TRunListener* listener);
     // The last run as the listener sees it.
-    Fourier::TRunView CurrentRunView(bool synthesised) const;
+    Fourier::TRun CurrentRun(bool synthesised) const;
 
   private:
     // The samples of the last formula waveform. Every slider step runs the analysis twice
@@ -115,11 +119,13 @@ class TForm1 : public Toolkit::TForm {
         bool Valid = false;
     };
     TFormulaSamples lastFormula_;
-    TRunMemo lastRun_;
+    Fourier::TRunMemo lastRun_;
 
     Fourier::TRunListener* runListener_ = nullptr;
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
     void NotifyRunListener(bool synthesised);
+    // LRadioGroup's item: which part of harmonic k the synthesis draws alone.
+    Fourier::TLastHarmonic LastHarmonicChoice() const;
 
     void ApplySetup(const Fourier::TWaveform& waveform, const Fourier::TParamEntry& remembered);
     void CreateControls();

@@ -2,7 +2,7 @@
 // with its first geometry, texts and initial state; then the event wiring.
 #include "Unit1.h"
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 
@@ -111,7 +111,7 @@ void TForm1::CreateControls() {
     SpinEdit1 = Place(Add<TSpinEdit>(GroupBox1, "SpinEdit1"), 8, 32, 121, 22);
     SpinEdit1->SetHint("Номер гармоники");
     SpinEdit1->SetMinValue(0);
-    SpinEdit1->SetMaxValue(32);
+    SpinEdit1->SetMaxValue(Fourier::HarmonicLimit);
     SpinEdit1->SetText("0");
     SCheckBox = Place(Add<TCheckBox>(GroupBox1, "SCheckBox"), 8, 60, 121, 17);
     SCheckBox->SetCaption("Сумма гармоник");

@@ -14,7 +14,7 @@
 namespace {
 
 std::unique_ptr<TForm1> MakeForm() {
-    Toolkit::SetErrorReporter([](const std::string&) {}); // no velmora.cfg here
+    Fourier::Toolkit::SetErrorReporter([](const std::string&) {}); // no velmora.cfg here
     auto form = std::make_unique<TForm1>();
     form->Show();
     return form;
@@ -59,8 +59,8 @@ void PlotGraphAlone(benchmark::State& state) {
     for (int i = 0; i < 512; ++i)
         data[i] = std::sin(i * 0.05);
     for (auto _ : state)
-        form.PlotGraph(data, static_cast<int>(state.range(0)), std::numbers::pi, -std::numbers::pi,
-                       1.5, -1.5, Toolkit::clRed);
+        form.PlotGraph(data, static_cast<TForm1::TPlotMode>(state.range(0)), std::numbers::pi,
+                       -std::numbers::pi, 1.5, -1.5, Fourier::Toolkit::clRed);
 }
 BENCHMARK(PlotGraphAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -125,8 +125,8 @@ BENCHMARK(SliderBurst)->Arg(100)->Arg(1000)->Iterations(1)->Unit(benchmark::kMil
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    Toolkit::Application::TSession session(argc, argv);
-    Toolkit::Application::SetTitle("Фурье");
+    Fourier::Toolkit::Application::TSession session(argc, argv);
+    Fourier::Toolkit::Application::SetTitle("Фурье");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -92,7 +92,7 @@ void BM_DirectDft512(benchmark::State& state) {
 // What RealFft(512) would pay on every call if it did not keep its tables.
 void BM_Tables256(benchmark::State& state) {
     Array sinTable{}, cosTable{};
-    Fft87b41::SplitTwiddles split;
+    Fft87b41::TSplitTwiddles split;
     for (auto _ : state) {
         Fft87b41::MakeTwiddles(N / 2, sinTable, cosTable);
         Fft87b41::MakeSplitTwiddles(N / 2, sinTable, cosTable, split);

@@ -78,7 +78,7 @@ class PaintCounter : public QObject {
 };
 
 std::unique_ptr<TForm1> MakeForm() {
-    Toolkit::SetErrorReporter([](const std::string&) {}); // no velmora.cfg here
+    Fourier::Toolkit::SetErrorReporter([](const std::string&) {}); // no velmora.cfg here
     auto form = std::make_unique<TForm1>();
     Fourier::InstallLab(*form);
     form->Show();
@@ -99,7 +99,7 @@ Fourier::LabWindow* OpenLab(TForm1& form) {
     form.Widget()->activateWindow();
     if (!QTest::qWaitForWindowActive(form.Widget())) return nullptr;
     QTest::keyClick(form.Widget()->focusWidget(), Qt::Key_F2);
-    return Fourier::OpenedLab(form.Widget());
+    return qobject_cast<Fourier::LabWindow*>(Fourier::OpenedLab(form.Widget()));
 }
 
 // 1000 arrow-key steps of the first slider with "Перерисовывать" on; each step is timed
@@ -273,8 +273,8 @@ BENCHMARK(OpenLabWithF2)->Arg(0)->Arg(1)->Iterations(10)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    Toolkit::Application::TSession session(argc, argv);
-    Toolkit::Application::SetTitle("Фурье");
+    Fourier::Toolkit::Application::TSession session(argc, argv);
+    Fourier::Toolkit::Application::SetTitle("Фурье");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -20,9 +20,9 @@
 
 namespace {
 
-constexpr int pointCount = 512;
-constexpr int curveCount = 3;
-constexpr QSize plotSize(640, 400);
+constexpr int PointCount = 512;
+constexpr int CurveCount = 3;
+constexpr QSize PlotSize(640, 400);
 
 // The curves of step `step`: they change every step, as after a slider move.
 double CurveValue(int curve, int step, int j) {
@@ -41,20 +41,20 @@ class ChartsPlot {
         yAxis->setRange(-1.5, 1.5);
         chart->addAxis(xAxis, Qt::AlignBottom);
         chart->addAxis(yAxis, Qt::AlignLeft);
-        for (int c = 0; c < curveCount; ++c) {
+        for (int c = 0; c < CurveCount; ++c) {
             series_[c] = new QLineSeries;
             chart->addSeries(series_[c]);
             series_[c]->attachAxis(xAxis);
             series_[c]->attachAxis(yAxis);
         }
         view_ = std::make_unique<QChartView>(chart);
-        view_->resize(plotSize);
+        view_->resize(PlotSize);
         view_->show();
-        points_.resize(pointCount);
+        points_.resize(PointCount);
     }
     void Step(int step) {
-        for (int c = 0; c < curveCount; ++c) {
-            for (int j = 0; j < pointCount; ++j)
+        for (int c = 0; c < CurveCount; ++c) {
+            for (int j = 0; j < PointCount; ++j)
                 points_[j] = QPointF(j * (std::numbers::pi / 256) - std::numbers::pi,
                                      CurveValue(c, step, j));
             series_[c]->replace(points_);
@@ -66,7 +66,7 @@ class ChartsPlot {
 
   private:
     std::unique_ptr<QChartView> view_;
-    QLineSeries* series_[curveCount] = {};
+    QLineSeries* series_[CurveCount] = {};
     QList<QPointF> points_;
 };
 
@@ -75,21 +75,21 @@ class CustomPlot {
     CustomPlot() : plot_(std::make_unique<QCustomPlot>()) {
         plot_->xAxis->setRange(-std::numbers::pi, std::numbers::pi);
         plot_->yAxis->setRange(-1.5, 1.5);
-        QVector<QCPGraphData> start(pointCount);
-        for (int j = 0; j < pointCount; ++j)
+        QVector<QCPGraphData> start(PointCount);
+        for (int j = 0; j < PointCount; ++j)
             start[j].key = j * (std::numbers::pi / 256) - std::numbers::pi;
-        for (int c = 0; c < curveCount; ++c) {
+        for (int c = 0; c < CurveCount; ++c) {
             graphs_[c] = plot_->addGraph();
             graphs_[c]->data()->set(start, true);
         }
-        plot_->resize(plotSize);
+        plot_->resize(PlotSize);
         plot_->show();
     }
     void Step(int step) {
         // The keys stay; only the values are written, in place.
-        for (int c = 0; c < curveCount; ++c) {
+        for (int c = 0; c < CurveCount; ++c) {
             auto it = graphs_[c]->data()->begin();
-            for (int j = 0; j < pointCount; ++j, ++it)
+            for (int j = 0; j < PointCount; ++j, ++it)
                 it->value = CurveValue(c, step, j);
         }
         plot_->replot(QCustomPlot::rpQueuedRefresh);
@@ -99,7 +99,7 @@ class CustomPlot {
 
   private:
     std::unique_ptr<QCustomPlot> plot_;
-    QCPGraph* graphs_[curveCount] = {};
+    QCPGraph* graphs_[CurveCount] = {};
 };
 
 // The machine is shared: the processor time of this thread is given beside the wall time.

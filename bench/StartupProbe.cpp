@@ -79,11 +79,11 @@ int main(int argc, char** argv) {
 
     // The bare window gets a plain application object: no style, no font of ours.
     std::unique_ptr<QApplication> plain;
-    std::unique_ptr<Toolkit::Application::TSession> session;
+    std::unique_ptr<Fourier::Toolkit::Application::TSession> session;
     if (bare)
         plain = std::make_unique<QApplication>(argc, argv);
     else
-        session = std::make_unique<Toolkit::Application::TSession>(argc, argv);
+        session = std::make_unique<Fourier::Toolkit::Application::TSession>(argc, argv);
     FirstPaint firstPaint;
     LabOpening labOpening;
     std::unique_ptr<QWidget> bareWindow;
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
         bareWindow->installEventFilter(&firstPaint);
         bareWindow->show();
     } else {
-        Toolkit::Application::SetTitle("Фурье");
+        Fourier::Toolkit::Application::SetTitle("Фурье");
         Fourier::SetApplicationIcon();
         form = std::make_unique<TForm1>();
 #ifdef FOURIER_PROBE_LAB

@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 

@@ -10,49 +10,49 @@
 namespace Fft87b41 {
 namespace {
 
-struct Point {
-    double re;
-    double im;
+struct TPoint {
+    double Re;
+    double Im;
 };
 
-Point operator+(Point a, Point b) {
-    return {a.re + b.re, a.im + b.im};
+TPoint operator+(TPoint a, TPoint b) {
+    return {a.Re + b.Re, a.Im + b.Im};
 }
-Point operator-(Point a, Point b) {
-    return {a.re - b.re, a.im - b.im};
+TPoint operator-(TPoint a, TPoint b) {
+    return {a.Re - b.Re, a.Im - b.Im};
 }
 
 // a * w for a table factor w = c + i*s.
-Point Rotate(Point a, Point w) {
-    return {a.re * w.re - a.im * w.im, a.re * w.im + a.im * w.re};
+TPoint Rotate(TPoint a, TPoint w) {
+    return {a.Re * w.Re - a.Im * w.Im, a.Re * w.Im + a.Im * w.Re};
 }
 
-Point TimesMinusI(Point a) {
-    return {a.im, -a.re};
+TPoint TimesMinusI(TPoint a) {
+    return {a.Im, -a.Re};
 }
 
 // e^(-i*pi/4) and e^(-3i*pi/4), exact forms with the fifteen-digit constant.
-Point EighthTurn(Point a) {
-    return {(a.re + a.im) * K, (a.im - a.re) * K};
+TPoint EighthTurn(TPoint a) {
+    return {(a.Re + a.Im) * K, (a.Im - a.Re) * K};
 }
-Point ThreeEighthTurn(Point a) {
-    return {(a.re - a.im) * NegK, (a.re + a.im) * NegK};
+TPoint ThreeEighthTurn(TPoint a) {
+    return {(a.Re - a.Im) * NegK, (a.Re + a.Im) * NegK};
 }
 
-struct Twiddled {
-    Point b1, b2, b3;
+struct TTwiddled {
+    TPoint B1, B2, B3;
 };
 
-struct Quad {
-    Point p0, p1, p2, p3;
+struct TQuad {
+    TPoint P0, P1, P2, P3;
 };
 
 // The radix-4 sums of b0 and the three twiddled points.
-Quad Butterfly(Point b0, Twiddled b) {
-    const Point t0 = b0 + b.b2;
-    const Point t1 = b.b1 + b.b3;
-    const Point t2 = b0 - b.b2;
-    const Point t3 = b.b1 - b.b3;
+TQuad Butterfly(TPoint b0, TTwiddled b) {
+    const TPoint t0 = b0 + b.B2;
+    const TPoint t1 = b.B1 + b.B3;
+    const TPoint t2 = b0 - b.B2;
+    const TPoint t3 = b.B1 - b.B3;
     return {t0 + t1, t2 + TimesMinusI(t3), t0 - t1, t2 - TimesMinusI(t3)};
 }
 
@@ -73,9 +73,9 @@ size_t ReversedDigits(size_t i, uint8_t D) {
     return ReversedFiveDigits[i] >> (2 * (5 - D));
 }
 
-struct Tables {
-    const double* cos;
-    const double* sin;
+struct TTables {
+    const double* Cos;
+    const double* Sin;
 };
 
 // count butterflies; the n-th takes the points at index n*stride of the four legs (leg d
@@ -88,91 +88,92 @@ void Butterflies(size_t count, size_t stride, double* __restrict re0, double* __
                  double* __restrict im1, double* __restrict im2, double* __restrict im3,
                  const double* __restrict cosTable, const double* __restrict sinTable,
                  Twiddle twiddle) {
-    const auto table = [&](size_t k) { return Point{cosTable[k], sinTable[k]}; };
+    const auto table = [&](size_t k) { return TPoint{cosTable[k], sinTable[k]}; };
     for (size_t n = 0; n < count; ++n) {
         const size_t k = n * stride;
-        const Quad out =
-            Butterfly({re0[k], im0[k]}, twiddle(n, table, Point{re1[k], im1[k]},
-                                                Point{re2[k], im2[k]}, Point{re3[k], im3[k]}));
-        re0[k] = out.p0.re;
-        im0[k] = out.p0.im;
-        re1[k] = out.p1.re;
-        im1[k] = out.p1.im;
-        re2[k] = out.p2.re;
-        im2[k] = out.p2.im;
-        re3[k] = out.p3.re;
-        im3[k] = out.p3.im;
+        const TQuad out =
+            Butterfly({re0[k], im0[k]}, twiddle(n, table, TPoint{re1[k], im1[k]},
+                                                TPoint{re2[k], im2[k]}, TPoint{re3[k], im3[k]}));
+        re0[k] = out.P0.Re;
+        im0[k] = out.P0.Im;
+        re1[k] = out.P1.Re;
+        im1[k] = out.P1.Im;
+        re2[k] = out.P2.Re;
+        im2[k] = out.P2.Im;
+        re3[k] = out.P3.Re;
+        im3[k] = out.P3.Im;
     }
 }
 
 // The butterflies whose first point is z[first + n*stride], with legs q apart.
 template <class Twiddle>
-void Butterflies(Workspace& z, size_t first, size_t q, size_t count, size_t stride, Tables T,
+void Butterflies(TWorkspace& z, size_t first, size_t q, size_t count, size_t stride, TTables T,
                  Twiddle twiddle) {
-    double* re = z.re.data() + first;
-    double* im = z.im.data() + first;
+    double* re = z.Re.data() + first;
+    double* im = z.Im.data() + first;
     Butterflies(count, stride, re, re + q, re + 2 * q, re + 3 * q, im, im + q, im + 2 * q,
-                im + 3 * q, T.cos, T.sin, twiddle);
+                im + 3 * q, T.Cos, T.Sin, twiddle);
 }
 
-void Put(Workspace& z, size_t k, Point p) {
-    z.re[k] = p.re;
-    z.im[k] = p.im;
+void Put(TWorkspace& z, size_t k, TPoint p) {
+    z.Re[k] = p.Re;
+    z.Im[k] = p.Im;
 }
 
 // Stage 1 (q = 1, class 0 only) reads its points straight from their digit-reversed
 // places in the source: point 4g + d comes from rev(4g) + d*M/4.
-template <bool Conjugate> void FirstStage(Workspace& z, uint8_t D, size_t M, PointSource source) {
-    const size_t quarter = M / 4 * source.stride;
+template <bool Conjugate> void FirstStage(TWorkspace& z, uint8_t D, size_t M, TPointSource source) {
+    const size_t quarter = M / 4 * source.Stride;
     for (size_t i = 0; i < M; i += 4) {
-        const size_t from = ReversedDigits(i, D) * source.stride;
+        const size_t from = ReversedDigits(i, D) * source.Stride;
         const auto read = [&](size_t d) {
             const size_t k = from + d * quarter;
-            return Point{source.re[k], Conjugate ? -source.im[k] : source.im[k]};
+            return TPoint{source.Re[k], Conjugate ? -source.Im[k] : source.Im[k]};
         };
-        const Quad out = Butterfly(read(0), {read(1), read(2), read(3)});
-        Put(z, i, out.p0);
-        Put(z, i + 1, out.p1);
-        Put(z, i + 2, out.p2);
-        Put(z, i + 3, out.p3);
+        const TQuad out = Butterfly(read(0), {read(1), read(2), read(3)});
+        Put(z, i, out.P0);
+        Put(z, i + 1, out.P1);
+        Put(z, i + 2, out.P2);
+        Put(z, i + 3, out.P3);
     }
 }
 
 // A stage from the second on, where q is a multiple of 4 and the eighth-turn classes
 // exist. A single class runs across the groups; a range of table classes runs along j
 // within each group.
-void Stage(Workspace& z, size_t M, size_t q, size_t t, Tables T) {
+void Stage(TWorkspace& z, size_t M, size_t q, size_t t, TTables T) {
     const size_t groups = M / (4 * q);
     const auto tableClasses = [&](size_t first, size_t last) {
         for (size_t group = 0; group < M; group += 4 * q)
             Butterflies(z, group + first, q, last - first, 1, T,
-                        [first, t](size_t n, auto table, Point a1, Point a2, Point a3) {
+                        [first, t](size_t n, auto table, TPoint a1, TPoint a2, TPoint a3) {
                             const size_t j = first + n;
-                            return Twiddled{Rotate(a1, table(j * t)), Rotate(a2, table(2 * j * t)),
-                                            Rotate(a3, table(3 * j * t))};
+                            return TTwiddled{Rotate(a1, table(j * t)), Rotate(a2, table(2 * j * t)),
+                                             Rotate(a3, table(3 * j * t))};
                         });
     };
     const auto singleClass = [&](size_t j, auto twiddle) {
-        Butterflies(
-            z, j, q, groups, 4 * q, T,
-            [twiddle](size_t, auto, Point a1, Point a2, Point a3) { return twiddle(a1, a2, a3); });
+        Butterflies(z, j, q, groups, 4 * q, T,
+                    [twiddle](size_t, auto, TPoint a1, TPoint a2, TPoint a3) {
+                        return twiddle(a1, a2, a3);
+                    });
     };
     const size_t q4 = q / 4;
-    const Point w1{T.cos[q4 * t], T.sin[q4 * t]};
-    const Point w3{T.cos[3 * q4 * t], T.sin[3 * q4 * t]};
+    const TPoint w1{T.Cos[q4 * t], T.Sin[q4 * t]};
+    const TPoint w3{T.Cos[3 * q4 * t], T.Sin[3 * q4 * t]};
 
-    singleClass(0, [](Point a1, Point a2, Point a3) { return Twiddled{a1, a2, a3}; });
+    singleClass(0, [](TPoint a1, TPoint a2, TPoint a3) { return TTwiddled{a1, a2, a3}; });
     tableClasses(1, q4);
-    singleClass(q4, [w1](Point a1, Point a2, Point a3) {
-        return Twiddled{Rotate(a1, w1), EighthTurn(a2), Rotate(a3, {-w1.im, -w1.re})};
+    singleClass(q4, [w1](TPoint a1, TPoint a2, TPoint a3) {
+        return TTwiddled{Rotate(a1, w1), EighthTurn(a2), Rotate(a3, {-w1.Im, -w1.Re})};
     });
     tableClasses(q4 + 1, 2 * q4);
-    singleClass(2 * q4, [](Point a1, Point a2, Point a3) {
-        return Twiddled{EighthTurn(a1), TimesMinusI(a2), ThreeEighthTurn(a3)};
+    singleClass(2 * q4, [](TPoint a1, TPoint a2, TPoint a3) {
+        return TTwiddled{EighthTurn(a1), TimesMinusI(a2), ThreeEighthTurn(a3)};
     });
     tableClasses(2 * q4 + 1, 3 * q4);
-    singleClass(3 * q4, [w3](Point a1, Point a2, Point a3) {
-        return Twiddled{Rotate(a1, w3), ThreeEighthTurn(a2), Rotate(a3, {w3.im, w3.re})};
+    singleClass(3 * q4, [w3](TPoint a1, TPoint a2, TPoint a3) {
+        return TTwiddled{Rotate(a1, w3), ThreeEighthTurn(a2), Rotate(a3, {w3.Im, w3.Re})};
     });
     tableClasses(3 * q4 + 1, q);
 }
@@ -195,12 +196,12 @@ void DigitReverse4(uint8_t D, uint32_t M, std::span<double, 1024> Re, std::span<
     }
 }
 
-Scaling UnitaryScaling(uint32_t M, uint8_t Inverse) {
+TScaling UnitaryScaling(uint32_t M, uint8_t Inverse) {
     const double scale = static_cast<double>(1.0L / std::sqrt(static_cast<long double>(M)));
     return {scale, Inverse != 0 ? -scale : scale};
 }
 
-void TransformPoints(uint8_t D, uint32_t M, uint8_t Inverse, PointSource source, Workspace& z,
+void TransformPoints(uint8_t D, uint32_t M, uint8_t Inverse, TPointSource source, TWorkspace& z,
                      std::span<const double, 1024> SinTable,
                      std::span<const double, 1024> CosTable) {
     RequireTransformSize(D, M, "TransformPoints");
@@ -208,7 +209,7 @@ void TransformPoints(uint8_t D, uint32_t M, uint8_t Inverse, PointSource source,
         FirstStage<true>(z, D, M, source);
     else
         FirstStage<false>(z, D, M, source);
-    const Tables T{CosTable.data(), SinTable.data()};
+    const TTables T{CosTable.data(), SinTable.data()};
     for (size_t q = 4, t = M / 16; q < M; q *= 4, t /= 4)
         Stage(z, M, q, t, T);
 }
@@ -219,12 +220,12 @@ void ComplexFft4(uint8_t D, uint32_t M, uint8_t Inverse, std::span<double, 1024>
                  std::span<double, 1024> Im, std::span<const double, 1024> SinTable,
                  std::span<const double, 1024> CosTable) {
     RequireTransformSize(D, M, "ComplexFft4");
-    Workspace z;
+    TWorkspace z;
     TransformPoints(D, M, Inverse, {Re.data(), Im.data(), 1}, z, SinTable, CosTable);
-    const Scaling scale = UnitaryScaling(M, Inverse);
+    const TScaling scale = UnitaryScaling(M, Inverse);
     for (size_t k = 0; k < M; ++k) {
-        Re[k] = z.re[k] * scale.re;
-        Im[k] = z.im[k] * scale.im;
+        Re[k] = z.Re[k] * scale.Re;
+        Im[k] = z.Im[k] * scale.Im;
     }
 }
 

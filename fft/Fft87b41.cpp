@@ -9,17 +9,17 @@
 namespace Fft87b41 {
 namespace {
 
-struct TransformTables {
+struct TTransformTables {
     uint32_t M = 0; // 0: nothing built yet
     std::array<double, Capacity> Sin{};
     std::array<double, Capacity> Cos{};
-    SplitTwiddles Split;
+    TSplitTwiddles Split;
 };
 
 // The tables depend on M alone, so the last ones are kept: rebuilding them costs more
 // than the transform itself. Per thread, so concurrent callers never share them.
-const TransformTables& TablesFor(uint32_t M) {
-    thread_local TransformTables tables;
+const TTransformTables& TablesFor(uint32_t M) {
+    thread_local TTransformTables tables;
     if (tables.M != M) {
         tables.M = 0;
         MakeTwiddles(M, tables.Sin, tables.Cos);
@@ -29,13 +29,13 @@ const TransformTables& TablesFor(uint32_t M) {
     return tables;
 }
 
-struct Line {
-    double re;
-    double im;
+struct TLine {
+    double Re;
+    double Im;
 };
 
 // Line k from the sums and differences of the scaled points k and M-k.
-Line SplitLine(double wc, double ws, double g, double sr, double si, double dr, double di) {
+TLine SplitLine(double wc, double ws, double g, double sr, double si, double dr, double di) {
     return {(wc * si + sr + ws * dr) * g, (ws * si + di - wc * dr) * g};
 }
 
@@ -45,7 +45,7 @@ Line SplitLine(double wc, double ws, double g, double sr, double si, double dr, 
 // and restrict says so to let the loop vectorise: low, high, mirrorHigh and mirrorLow
 // start at lines 0, h, M and 2M and are indexed by k, h-k, k and -k.
 void SplitPairs(size_t h, const double* __restrict zRe, const double* __restrict zIm,
-                const double* __restrict wc, const double* __restrict ws, Scaling scale, double g,
+                const double* __restrict wc, const double* __restrict ws, TScaling scale, double g,
                 double* __restrict lowRe, double* __restrict lowIm, double* __restrict highRe,
                 double* __restrict highIm, double* __restrict mirrorHighRe,
                 double* __restrict mirrorHighIm, double* __restrict mirrorLowRe,
@@ -53,25 +53,25 @@ void SplitPairs(size_t h, const double* __restrict zRe, const double* __restrict
     const size_t M = 2 * h;
     for (size_t k = 1; k < h; ++k) {
         const size_t m = M - k;
-        const double rk = zRe[k] * scale.re;
-        const double rm = zRe[m] * scale.re;
-        const double ik = zIm[k] * scale.im;
-        const double imm = zIm[m] * scale.im;
+        const double rk = zRe[k] * scale.Re;
+        const double rm = zRe[m] * scale.Re;
+        const double ik = zIm[k] * scale.Im;
+        const double imm = zIm[m] * scale.Im;
         const double sr = rk + rm;
         const double si = ik + imm;
         const double dr = rk - rm;
         const double di = ik - imm;
-        const Line low = SplitLine(wc[k], ws[k], g, sr, si, dr, di);
-        const Line high = SplitLine(wc[m], ws[m], g, sr, si, -dr, -di);
+        const TLine low = SplitLine(wc[k], ws[k], g, sr, si, dr, di);
+        const TLine high = SplitLine(wc[m], ws[m], g, sr, si, -dr, -di);
         const auto back = -static_cast<std::ptrdiff_t>(k);
-        lowRe[k] = low.re;
-        lowIm[k] = low.im;
-        mirrorLowRe[back] = low.re;
-        mirrorLowIm[back] = -low.im;
-        highRe[h - k] = high.re;
-        highIm[h - k] = high.im;
-        mirrorHighRe[k] = high.re;
-        mirrorHighIm[k] = -high.im;
+        lowRe[k] = low.Re;
+        lowIm[k] = low.Im;
+        mirrorLowRe[back] = low.Re;
+        mirrorLowIm[back] = -low.Im;
+        highRe[h - k] = high.Re;
+        highIm[h - k] = high.Im;
+        mirrorHighRe[k] = high.Re;
+        mirrorHighIm[k] = -high.Im;
     }
 }
 
@@ -89,18 +89,19 @@ void CheckFftSize(uint32_t M, uint8_t& D, uint8_t& Status) {
     if (Status == fsOk && M > MaxRealPoints) Status = fsBadSize;
 }
 
-PointSource PackRealPairs(std::span<const double, 1024> Samples) {
+TPointSource PackRealPairs(std::span<const double, 1024> Samples) {
     return {Samples.data(), Samples.data() + 1, 2};
 }
 
-void SplitRealSpectrum(uint32_t M, const SplitTwiddles& Twiddles, Scaling scale, const Workspace& z,
-                       std::span<double, 1024> Re, std::span<double, 1024> Im) {
+void SplitRealSpectrum(uint32_t M, const TSplitTwiddles& Twiddles, TScaling scale,
+                       const TWorkspace& z, std::span<double, 1024> Re,
+                       std::span<double, 1024> Im) {
     if (M < 2 || M > MaxRealPoints || M % 2 != 0)
         throw std::invalid_argument("SplitRealSpectrum: M must be even, from 2 to 512");
     const long double root2 = std::sqrt(2.0L);
     const double g = static_cast<double>(0.5L / root2);
-    const auto re = [&](size_t k) { return z.re[k] * scale.re; };
-    const auto im = [&](size_t k) { return z.im[k] * scale.im; };
+    const auto re = [&](size_t k) { return z.Re[k] * scale.Re; };
+    const auto im = [&](size_t k) { return z.Im[k] * scale.Im; };
 
     const long double re0 = re(0);
     const long double im0 = im(0);
@@ -112,15 +113,15 @@ void SplitRealSpectrum(uint32_t M, const SplitTwiddles& Twiddles, Scaling scale,
     const size_t h = M / 2;
     double* const outRe = Re.data();
     double* const outIm = Im.data();
-    SplitPairs(h, z.re.data(), z.im.data(), Twiddles.Cos.data(), Twiddles.Sin.data(), scale, g,
+    SplitPairs(h, z.Re.data(), z.Im.data(), Twiddles.Cos.data(), Twiddles.Sin.data(), scale, g,
                outRe, outIm, outRe + h, outIm + h, outRe + M, outIm + M, outRe + 2 * M,
                outIm + 2 * M);
     // Line h is its own partner.
-    const Line middle = SplitLine(Twiddles.Cos[h], Twiddles.Sin[h], g, re(h) + re(h), im(h) + im(h),
-                                  re(h) - re(h), im(h) - im(h));
-    Re[h] = Re[M + h] = middle.re;
-    Im[h] = middle.im;
-    Im[M + h] = -middle.im;
+    const TLine middle = SplitLine(Twiddles.Cos[h], Twiddles.Sin[h], g, re(h) + re(h),
+                                   im(h) + im(h), re(h) - re(h), im(h) - im(h));
+    Re[h] = Re[M + h] = middle.Re;
+    Im[h] = middle.Im;
+    Im[M + h] = -middle.Im;
 }
 
 void RealFft(int32_t N, uint8_t Inverse, std::span<double, 1024> Re, std::span<double, 1024> Im,
@@ -131,8 +132,8 @@ void RealFft(int32_t N, uint8_t Inverse, std::span<double, 1024> Re, std::span<d
     if (Status != fsOk) return;
 
     // The spectrum of the pairs goes to scratch, as the split reads it while it writes Re, Im.
-    const TransformTables& tables = TablesFor(M);
-    Workspace z;
+    const TTransformTables& tables = TablesFor(M);
+    TWorkspace z;
     TransformPoints(D, M, Inverse, PackRealPairs(Re), z, tables.Sin, tables.Cos);
     SplitRealSpectrum(M, tables.Split, UnitaryScaling(M, Inverse), z, Re, Im);
 }

@@ -38,52 +38,52 @@ constexpr bool IsTransformSize(uint8_t D, uint32_t M) {
 // D is written only with fsOk.
 void CheckFftSize(uint32_t M, uint8_t& D, uint8_t& Status);
 
-// Where a transform reads its M input points: point k is re[k*stride] + i*im[k*stride].
-struct PointSource {
-    const double* re;
-    const double* im;
-    size_t stride;
+// Where a transform reads its M input points: point k is Re[k*Stride] + i*Im[k*Stride].
+struct TPointSource {
+    const double* Re;
+    const double* Im;
+    size_t Stride;
 };
 
 // Working storage of one transform, entries 0..M-1 used.
-struct Workspace {
-    std::array<double, Capacity> re;
-    std::array<double, Capacity> im;
+struct TWorkspace {
+    std::array<double, Capacity> Re;
+    std::array<double, Capacity> Im;
 };
 
 // The final factors of the unitary transform: 1/sqrt(M) for real parts; for imaginary
 // parts the same, negated in the inverse direction, which ran on the conjugate.
-struct Scaling {
-    double re;
-    double im;
+struct TScaling {
+    double Re;
+    double Im;
 };
-Scaling UnitaryScaling(uint32_t M, uint8_t Inverse);
+TScaling UnitaryScaling(uint32_t M, uint8_t Inverse);
 
 // The radix-4 stages without the final scaling: z = the forward transform of the points
 // of source (of their conjugates if Inverse != 0), in natural order. The digit reversal
 // is done by the first stage as it reads. M = 4^D, 1 <= D <= 5, tables for M.
-void TransformPoints(uint8_t D, uint32_t M, uint8_t Inverse, PointSource source, Workspace& z,
+void TransformPoints(uint8_t D, uint32_t M, uint8_t Inverse, TPointSource source, TWorkspace& z,
                      std::span<const double, 1024> SinTable,
                      std::span<const double, 1024> CosTable);
 
 // z[k] = x[2k] + i*x[2k+1], k = 0..M-1: the samples read in place as complex points.
-PointSource PackRealPairs(std::span<const double, 1024> Samples);
+TPointSource PackRealPairs(std::span<const double, 1024> Samples);
 
 // Twiddles e^(-i*pi*k/M) of the split step, k = 1..M-1 (entry 0 is unused): even k from
 // the transform tables (entry k/2), odd k as cos and -sin of phi = k * double(pi/M).
-struct SplitTwiddles {
+struct TSplitTwiddles {
     std::array<double, MaxRealPoints> Cos{};
     std::array<double, MaxRealPoints> Sin{};
 };
 
 // M <= MaxRealPoints, tables made by MakeTwiddles for M.
 void MakeSplitTwiddles(uint32_t M, std::span<const double, 1024> SinTable,
-                       std::span<const double, 1024> CosTable, SplitTwiddles& Twiddles);
+                       std::span<const double, 1024> CosTable, TSplitTwiddles& Twiddles);
 
 // Turns the unscaled M-point complex spectrum z into the 2M lines of the real spectrum
 // in Re[0..2M-1], Im[0..2M-1], scaling each point of z as it is read; entries from 2M on
 // are not touched. 2 <= M <= MaxRealPoints, M even.
-void SplitRealSpectrum(uint32_t M, const SplitTwiddles& Twiddles, Scaling scale, const Workspace& z,
-                       std::span<double, 1024> Re, std::span<double, 1024> Im);
+void SplitRealSpectrum(uint32_t M, const TSplitTwiddles& Twiddles, TScaling scale,
+                       const TWorkspace& z, std::span<double, 1024> Re, std::span<double, 1024> Im);
 
 } // namespace Fft87b41

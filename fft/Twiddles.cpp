@@ -28,7 +28,7 @@ void MakeTwiddles(uint32_t M, std::span<double, 1024> SinTable, std::span<double
 }
 
 void MakeSplitTwiddles(uint32_t M, std::span<const double, 1024> SinTable,
-                       std::span<const double, 1024> CosTable, SplitTwiddles& Twiddles) {
+                       std::span<const double, 1024> CosTable, TSplitTwiddles& Twiddles) {
     if (M == 0 || M > MaxRealPoints)
         throw std::invalid_argument("MakeSplitTwiddles: M must be from 1 to 512");
 

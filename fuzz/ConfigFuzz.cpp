@@ -13,16 +13,16 @@ namespace {
 
 class TSplitSource : public TByteSource {
   public:
-    TSplitSource(std::string_view bytes, std::size_t step) : Bytes(bytes), Step(step) {}
+    TSplitSource(std::string_view bytes, std::size_t step) : bytes_(bytes), step_(step) {}
     int NextChunk(std::string_view& chunk) override {
-        chunk = Bytes.substr(0, Step);
-        Bytes.remove_prefix(chunk.size());
+        chunk = bytes_.substr(0, step_);
+        bytes_.remove_prefix(chunk.size());
         return ceNone;
     }
 
   private:
-    std::string_view Bytes;
-    std::size_t Step;
+    std::string_view bytes_;
+    std::size_t step_;
 };
 
 } // namespace

@@ -13,7 +13,7 @@
 
 namespace {
 
-QString Hex(Toolkit::TColor colour) {
+QString Hex(Fourier::Toolkit::TColor colour) {
     return QStringLiteral("#%1").arg(colour, 6, 16, QChar('0'));
 }
 
@@ -28,7 +28,7 @@ bool WriteSvg(const QString& path, int size) {
                .arg(size)
         << QStringLiteral("  <rect width=\"%1\" height=\"%1\" fill=\"%2\"/>\n")
                .arg(size)
-               .arg(Hex(Fourier::kAppIconBackground));
+               .arg(Hex(Fourier::AppIconBackground));
     for (const Fourier::TIconStroke& stroke : Fourier::AppIconStrokes(size)) {
         const double half = stroke.Width / 2.0;
         out << QStringLiteral("  <polyline fill=\"none\" stroke=\"%1\" stroke-width=\"%2\" "
@@ -54,16 +54,16 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const QDir theme(QString::fromLocal8Bit(argv[1]));
     const QString name = QString::fromLocal8Bit(argv[2]);
-    for (const int size : Fourier::kAppIconSizes) {
+    for (const int size : Fourier::AppIconSizes) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
-        Toolkit::TBitmap icon;
+        Fourier::Toolkit::TBitmap icon;
         Fourier::DrawAppIcon(icon, size);
         if (!theme.mkpath(folder) ||
             !icon.Image().save(theme.filePath(folder + "/" + name + ".png"), "PNG"))
             return 1;
     }
     const int largest =
-        *std::max_element(std::begin(Fourier::kAppIconSizes), std::end(Fourier::kAppIconSizes));
+        *std::max_element(std::begin(Fourier::AppIconSizes), std::end(Fourier::AppIconSizes));
     if (!theme.mkpath("scalable/apps")) return 1;
     return WriteSvg(theme.filePath("scalable/apps/" + name + ".svg"), largest) ? 0 : 1;
 }

@@ -10,7 +10,7 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 E2E_WAIT=180 E2E_SETTLE=4 E2E_KEEP_LOG="$log" \
     E2E_WRAPPER="valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40" \
-    tests/e2e/run-e2e.sh "$build/app/fourier" .
+    tests/e2e/run-e2e.sh "$build/program/fourier" .
 grep -E "definitely lost:|ERROR SUMMARY" "$log" | sed 's/^==[0-9]*== *//'
 # A frame of ours names a source file instead of a shared object; a block is ours when the
 # frame that called the allocator is (a library's block may merely pass through our code).

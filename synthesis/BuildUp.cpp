@@ -11,67 +11,66 @@ TBuildUp::TBuildUp(int limit, double rate) {
 }
 
 void TBuildUp::Play() {
-    if (K >= LimitK) {
-        K = 1;
-        Waited = TDuration{0};
+    if (k_ >= limit_) {
+        k_ = 1;
+        waited_ = TDuration{0};
     }
-    IsPlaying = K < LimitK;
+    playing_ = k_ < limit_;
 }
 
 void TBuildUp::Pause() {
-    IsPlaying = false;
+    playing_ = false;
 }
 
 void TBuildUp::StepForward() {
     Pause();
-    Waited = TDuration{0};
-    K = std::min(K + 1, LimitK);
+    waited_ = TDuration{0};
+    k_ = std::min(k_ + 1, limit_);
 }
 
 void TBuildUp::StepBack() {
     Pause();
-    Waited = TDuration{0};
-    K = std::max(K - 1, 1);
+    waited_ = TDuration{0};
+    k_ = std::max(k_ - 1, 1);
 }
 
 void TBuildUp::SetLimit(int limit) {
-    LimitK = std::clamp(limit, 1, LargestLimit);
-    if (K >= LimitK) {
-        K = LimitK;
-        IsPlaying = false;
+    limit_ = std::clamp(limit, 1, LargestLimit);
+    if (k_ >= limit_) {
+        k_ = limit_;
+        playing_ = false;
     }
 }
 
 void TBuildUp::SetRate(double stepsPerSecond) {
     // NaN would pass std::clamp unchanged; the slowest rate is the safe reading of it.
-    StepsPerSecond = std::isnan(stepsPerSecond)
-                         ? SlowestRate
-                         : std::clamp(stepsPerSecond, SlowestRate, FastestRate);
+    rate_ = std::isnan(stepsPerSecond) ? SlowestRate
+                                       : std::clamp(stepsPerSecond, SlowestRate, FastestRate);
 }
 
 TBuildUp::TDuration TBuildUp::StepLength() const {
-    return TDuration{std::llround(1e9 / StepsPerSecond)};
+    return TDuration{std::llround(1e9 / rate_)};
 }
 
 bool TBuildUp::Advance(TDuration elapsed) {
-    if (!IsPlaying || elapsed <= TDuration{0}) return false;
-    const int before = K;
-    Waited += elapsed;
+    if (!playing_ || elapsed <= TDuration{0}) return false;
+    const int before = k_;
+    waited_ += elapsed;
     const TDuration step = StepLength();
-    while (Waited >= step && K < LimitK) {
-        Waited -= step;
-        ++K;
+    while (waited_ >= step && k_ < limit_) {
+        waited_ -= step;
+        ++k_;
     }
-    if (K >= LimitK) {
-        IsPlaying = false;
-        Waited = TDuration{0};
+    if (k_ >= limit_) {
+        playing_ = false;
+        waited_ = TDuration{0};
     }
-    return K != before;
+    return k_ != before;
 }
 
 TBuildUp::TDuration TBuildUp::UntilNextStep() const {
-    if (!IsPlaying) return TDuration{0};
-    return std::max(StepLength() - Waited, TDuration{0});
+    if (!playing_) return TDuration{0};
+    return std::max(StepLength() - waited_, TDuration{0});
 }
 
 } // namespace Fourier

@@ -2,6 +2,8 @@
 // The build-up of the series: the partial sum's harmonic number k stepped from 1 to a
 // limit at a steady rate. Pure state driven by the time that has passed, so that a timer,
 // a test or a benchmark can drive it alike.
+#include "Analysis.h"
+
 #include <chrono>
 
 namespace Fourier {
@@ -12,16 +14,16 @@ class TBuildUp {
 
     static constexpr double SlowestRate = 0.5; // steps per second
     static constexpr double FastestRate = 10.0;
-    static constexpr int LargestLimit = 255;
+    static constexpr int LargestLimit = HighestHarmonic;
 
     // limit in 1..255 and rate in steps per second, each clamped to its range; k starts at 1,
     // paused.
-    explicit TBuildUp(int limit = 32, double rate = 2.0);
+    explicit TBuildUp(int limit = HarmonicLimit, double rate = 2.0);
 
-    int Harmonic() const { return K; }
-    int Limit() const { return LimitK; }
-    double Rate() const { return StepsPerSecond; }
-    bool Playing() const { return IsPlaying; }
+    int Harmonic() const { return k_; }
+    int Limit() const { return limit_; }
+    double Rate() const { return rate_; }
+    bool Playing() const { return playing_; }
 
     // Starts or goes on stepping. From the limit it starts again at k = 1.
     void Play();
@@ -48,11 +50,11 @@ class TBuildUp {
   private:
     TDuration StepLength() const;
 
-    int K = 1;
-    int LimitK = 32;
-    double StepsPerSecond = 2.0;
-    bool IsPlaying = false;
-    TDuration Waited{0}; // time since the last step while playing
+    int k_ = 1;
+    int limit_ = HarmonicLimit;
+    double rate_ = 2.0; // steps per second
+    bool playing_ = false;
+    TDuration waited_{0}; // time since the last step while playing
 };
 
 } // namespace Fourier

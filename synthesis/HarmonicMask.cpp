@@ -18,22 +18,22 @@ void CheckHarmonic(int k) {
 
 void THarmonicMask::SetMuted(int k, bool muted) {
     CheckHarmonic(k);
-    MutedSet[k] = muted;
+    muted_[k] = muted;
 }
 
 void THarmonicMask::SetSoloed(int k, bool soloed) {
     CheckHarmonic(k);
-    SoloedSet[k] = soloed;
+    soloed_[k] = soloed;
 }
 
 bool THarmonicMask::Muted(int k) const {
     CheckHarmonic(k);
-    return MutedSet[k];
+    return muted_[k];
 }
 
 bool THarmonicMask::Soloed(int k) const {
     CheckHarmonic(k);
-    return SoloedSet[k];
+    return soloed_[k];
 }
 
 bool THarmonicMask::Audible(int k) const {
@@ -41,8 +41,8 @@ bool THarmonicMask::Audible(int k) const {
         throw std::out_of_range("there is no spectral line " + std::to_string(k));
     if (k == 0) return true;
     const bool editable = k >= 1 && k <= Count;
-    if (AnySolo()) return editable && SoloedSet[k];
-    return !editable || !MutedSet[k];
+    if (AnySolo()) return editable && soloed_[k];
+    return !editable || !muted_[k];
 }
 
 std::string MaskText(const THarmonicMask& mask) {

@@ -22,16 +22,16 @@ class THarmonicMask {
     bool Muted(int k) const;
     bool Soloed(int k) const;
 
-    bool AnySolo() const { return SoloedSet.any(); }
-    bool AnyMuted() const { return MutedSet.any(); }
+    bool AnySolo() const { return soloed_.any(); }
+    bool AnyMuted() const { return muted_.any(); }
     // k in 0..256, a line of the spectrum; std::out_of_range otherwise.
     bool Audible(int k) const;
 
     bool operator==(const THarmonicMask&) const = default;
 
   private:
-    std::bitset<Count + 1> MutedSet;
-    std::bitset<Count + 1> SoloedSet;
+    std::bitset<Count + 1> muted_;
+    std::bitset<Count + 1> soloed_;
 };
 
 // What the mask leaves out, for a heading: "" when every harmonic is heard, else

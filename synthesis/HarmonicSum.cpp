@@ -14,11 +14,9 @@ struct TGridTable {
     TGridTable()
         : Cos(std::make_unique<double[]>(HighestHarmonic * SampleCount)),
           Sin(std::make_unique<double[]>(HighestHarmonic * SampleCount)) {
-        constexpr double pi = std::numbers::pi;
-        constexpr double gridStep = pi / 256;
         for (int i = 1; i <= HighestHarmonic; ++i) {
             for (int j = 0; j < SampleCount; ++j) {
-                const double argument = (j * gridStep - pi) * i;
+                const double argument = (j * GridStep - std::numbers::pi) * i;
                 Cos[(i - 1) * SampleCount + j] = std::cos(argument);
                 Sin[(i - 1) * SampleCount + j] = std::sin(argument);
             }

@@ -1,5 +1,7 @@
 #include "SoundRender.h"
 
+#include "Harmonic.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,7 +11,7 @@
 namespace Fourier {
 namespace {
 
-constexpr double twoPi = 2 * std::numbers::pi;
+constexpr double TwoPi = 2 * std::numbers::pi;
 
 // Samples per period on which the partial sums' peaks are looked for.
 constexpr int PeakGrid = 4096;
@@ -46,8 +48,8 @@ TSoundLevels::TSoundLevels(const TAnalysis& analysis) : peakUpTo_(HighestHarmoni
     if (!IsFinite(analysis)) return;
     std::vector<double> cosine(PeakGrid), sine(PeakGrid), sum(PeakGrid, 0.0);
     for (int m = 0; m < PeakGrid; ++m) {
-        cosine[m] = std::cos(twoPi * m / PeakGrid);
-        sine[m] = std::sin(twoPi * m / PeakGrid);
+        cosine[m] = std::cos(TwoPi * m / PeakGrid);
+        sine[m] = std::sin(TwoPi * m / PeakGrid);
     }
     const double scale = CoefficientScale();
     for (int k = 1; k <= HighestHarmonic; ++k) {
@@ -60,7 +62,8 @@ TSoundLevels::TSoundLevels(const TAnalysis& analysis) : peakUpTo_(HighestHarmoni
         }
         const double nh = std::numbers::pi * k / PeakGrid;
         const double partialSumBound = peak / (1 - nh * nh / 2);
-        peakUpTo_[k] = std::max({peakUpTo_[k - 1], partialSumBound, std::hypot(a, b)});
+        peakUpTo_[k] =
+            std::max({peakUpTo_[k - 1], partialSumBound, THarmonic::FromParts(k, a, b).Amplitude});
     }
 }
 
@@ -163,8 +166,8 @@ void TSoundRenderer::AddVoice(TVoice& voice, int count, const double* gains, dou
     const double step = voice.Tone.CyclesPerSample;
     std::array<double, BlockLength> cr{}, ci{}, zr{}, zi{};
     for (int n = 0; n < count; ++n) {
-        cr[n] = std::cos(twoPi * voice.Cycles);
-        ci[n] = std::sin(twoPi * voice.Cycles);
+        cr[n] = std::cos(TwoPi * voice.Cycles);
+        ci[n] = std::sin(TwoPi * voice.Cycles);
         voice.Cycles += step;
         if (voice.Cycles >= 1) voice.Cycles -= 1;
     }

@@ -22,7 +22,7 @@ struct RunRow {
 };
 
 // Each waveform at the ends and the middle of its parameter ranges.
-const RunRow kRuns[] = {
+const RunRow Runs[] = {
     {"sine_1", 0, 1, 0, 0},        {"sine_8", 0, 8, 0, 0},        {"sine_24", 0, 24, 0, 0},
     {"square", 1, 0, 0, 0},        {"triangle", 2, 0, 0, 0},      {"trapezoid_1", 3, 1, 0, 0},
     {"trapezoid_16", 3, 16, 0, 0}, {"trapezoid_31", 3, 31, 0, 0}, {"delta_1", 4, 1, 0, 0},
@@ -46,7 +46,7 @@ class AnalysisTest : public FormFixture {
 };
 
 TEST_F(AnalysisTest, SpectrumOfEveryWaveformMatchesADirectDft) {
-    for (const RunRow& row : kRuns) {
+    for (const RunRow& row : Runs) {
         SCOPED_TRACE(row.name);
         Run(row);
         ASSERT_TRUE(errors.empty()) << errors.front();
@@ -167,7 +167,7 @@ TEST_F(AnalysisTest, ConstantDataDrawsOnlyTheAxes) {
     std::array<double, 512> data;
     data.fill(0.25);
     form->ClearDrawings();
-    form->PlotGraph(data, 1, pi, -pi, 1.5, -1.5, Toolkit::clYellow);
+    form->PlotGraph(data, TForm1::TPlotMode::Line, Pi, -Pi, 1.5, -1.5, Toolkit::clYellow);
     for (int y = 0; y < 231; ++y)
         for (int x = 0; x < 579; ++x) {
             const TColor c = GraphPixel(x, y);
@@ -182,7 +182,7 @@ TEST_F(AnalysisTest, JumpsOfAThousandPixelsAreNotJoined) {
     std::array<double, 512> data{};
     data[100] = 40; // q = 4/201: a jump of 2010 pixels
     form->ClearDrawings();
-    form->PlotGraph(data, 1, pi, -pi, 2, -2, Toolkit::clYellow);
+    form->PlotGraph(data, TForm1::TPlotMode::Line, Pi, -Pi, 2, -2, Toolkit::clYellow);
     const int y0 = 231 - 116; // the tie 115.5 goes to even
     EXPECT_EQ(GraphPixel(134, y0), Toolkit::clYellow);
     for (int y = 0; y < 231; ++y) {

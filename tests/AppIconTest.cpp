@@ -11,9 +11,9 @@
 
 namespace {
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
-const std::set<TColor> kPalette = {clBlack, clGray, clRed, clYellow, clGreen, clBlue};
+const std::set<TColor> Palette = {clBlack, clGray, clRed, clYellow, clGreen, clBlue};
 
 TColor At(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFF;
@@ -40,7 +40,7 @@ std::vector<int> GreenBarHeights(const QImage& image) {
 }
 
 TEST(AppIcon, EverySizeIsDrawnForItselfWithEveryPart) {
-    for (const int size : Fourier::kAppIconSizes) {
+    for (const int size : Fourier::AppIconSizes) {
         SCOPED_TRACE(size);
         TBitmap icon;
         Fourier::DrawAppIcon(icon, size);
@@ -51,11 +51,11 @@ TEST(AppIcon, EverySizeIsDrawnForItselfWithEveryPart) {
             for (int x = 0; x < size; ++x)
                 ++counts[At(image, x, y)];
         for (const auto& [colour, count] : counts)
-            EXPECT_TRUE(kPalette.contains(colour))
+            EXPECT_TRUE(Palette.contains(colour))
                 << QColor(colour).name().toStdString() << " x " << count;
         for (const TColor part : {clGray, clRed, clGreen, clBlue})
             EXPECT_GT(counts[part], 0) << QColor(part).name().toStdString();
-        EXPECT_EQ(counts[clYellow] > 0, size >= Fourier::kSmallestWithSine);
+        EXPECT_EQ(counts[clYellow] > 0, size >= Fourier::SmallestWithSine);
         // The square wave's odd harmonics: at least three bars, none taller than the one before.
         const std::vector<int> bars = GreenBarHeights(image);
         ASSERT_GE(bars.size(), 3u);
@@ -69,7 +69,7 @@ TEST(AppIcon, EverySizeIsDrawnForItselfWithEveryPart) {
 // edge, crossed by a horizontal scan through the axis row, is as wide as its pen.
 TEST(AppIcon, StrokesGrowWithTheSize) {
     std::vector<int> edges;
-    for (const int size : Fourier::kAppIconSizes) {
+    for (const int size : Fourier::AppIconSizes) {
         SCOPED_TRACE(size);
         TBitmap icon;
         Fourier::DrawAppIcon(icon, size);

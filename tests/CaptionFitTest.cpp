@@ -12,7 +12,7 @@
 
 namespace {
 
-using Toolkit::TControl;
+using Fourier::Toolkit::TControl;
 
 class CaptionFitTest : public FormFixture {
   protected:
@@ -26,10 +26,11 @@ class CaptionFitTest : public FormFixture {
         return QRect(w->mapTo(form->Widget(), QPoint(0, 0)), w->size());
     }
 
-    std::vector<Toolkit::TLabel*> VisibleLabels() const {
-        std::vector<Toolkit::TLabel*> labels;
+    std::vector<Fourier::Toolkit::TLabel*> VisibleLabels() const {
+        std::vector<Fourier::Toolkit::TLabel*> labels;
         for (TControl* c : form->Controls())
-            if (auto* label = dynamic_cast<Toolkit::TLabel*>(c); label && c->Widget()->isVisible())
+            if (auto* label = dynamic_cast<Fourier::Toolkit::TLabel*>(c);
+                label && c->Widget()->isVisible())
                 labels.push_back(label);
         return labels;
     }
@@ -48,7 +49,7 @@ TEST_F(CaptionFitTest, LabelsOfEveryWaveformFitAndKeepApart) {
         Choose(item);
         SCOPED_TRACE(form->ComboBox1->Text());
         const auto labels = VisibleLabels();
-        for (const Toolkit::TLabel* label : labels) {
+        for (const Fourier::Toolkit::TLabel* label : labels) {
             SCOPED_TRACE(label->Name() + " «" + label->Caption() + "»");
             const QFontMetrics metrics(label->Widget()->font());
             EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(label->Caption())),
@@ -59,7 +60,7 @@ TEST_F(CaptionFitTest, LabelsOfEveryWaveformFitAndKeepApart) {
                 EXPECT_TRUE(parameterArea.contains(place)) << "leaves the parameter area";
                 EXPECT_FALSE(place.intersects(synthesisGroup)) << "runs into the synthesis group";
             }
-            for (const Toolkit::TLabel* other : labels)
+            for (const Fourier::Toolkit::TLabel* other : labels)
                 if (other != label) {
                     EXPECT_FALSE(place.intersects(InWindow(other)))
                         << "runs into " << other->Name();
@@ -69,7 +70,7 @@ TEST_F(CaptionFitTest, LabelsOfEveryWaveformFitAndKeepApart) {
 }
 
 TEST_F(CaptionFitTest, FixedCaptionsFitTheirControls) {
-    Choose(6); // every track bar and label in view
+    Choose(6); // every track bar and label shown
     std::vector<QWidget*> captioned;
     for (TControl* c :
          {static_cast<TControl*>(form->SCheckBox), static_cast<TControl*>(form->CheckBox3),
@@ -125,18 +126,18 @@ TEST_F(CaptionFitTest, GroupFramesKeepClearOfTheControlsInside) {
 // the caption's first part, when each is written whole.
 TEST_F(CaptionFitTest, SpectrumTextsAreWholeForEveryWaveform) {
     auto inkOf = [](const std::vector<std::string>& texts) {
-        Toolkit::TBitmap scratch;
+        Fourier::Toolkit::TBitmap scratch;
         scratch.SetWidth(400);
         scratch.SetHeight(40);
-        Toolkit::TCanvas& canvas = scratch.Canvas();
+        Fourier::Toolkit::TCanvas& canvas = scratch.Canvas();
         int ink = 0;
         for (const std::string& text : texts) {
-            canvas.SetBrushColor(Toolkit::clWhite);
-            canvas.FloodFill(0, 0, Toolkit::clAqua);
+            canvas.SetBrushColor(Fourier::Toolkit::clWhite);
+            canvas.FloodFill(0, 0, Fourier::Toolkit::clAqua);
             canvas.TextOut(10, 10, text);
             for (int y = 0; y < scratch.Height(); ++y)
                 for (int x = 0; x < scratch.Width(); ++x)
-                    ink += canvas.Pixel(x, y) == Toolkit::clBlack;
+                    ink += canvas.Pixel(x, y) == Fourier::Toolkit::clBlack;
         }
         return ink;
     };
@@ -146,12 +147,13 @@ TEST_F(CaptionFitTest, SpectrumTextsAreWholeForEveryWaveform) {
     for (int item = 0; item < 8; ++item) {
         Choose(item);
         SCOPED_TRACE(form->ComboBox1->Text());
-        const Toolkit::TCanvas& spectrum = form->Image2->Canvas();
+        const Fourier::Toolkit::TCanvas& spectrum = form->Image2->Canvas();
         const int middle = spectrum.Height() / 2;
         int below = 0, above = 0;
         for (int y = 0; y < spectrum.Height(); ++y)
             for (int x = 0; x < spectrum.Width(); ++x)
-                if (spectrum.Pixel(x, y) == Toolkit::clBlack) ++(y < middle ? above : below);
+                if (spectrum.Pixel(x, y) == Fourier::Toolkit::clBlack)
+                    ++(y < middle ? above : below);
         EXPECT_EQ(below, tickInk) << "a tick number is cut";
         EXPECT_EQ(above, captionInk) << "the caption is cut";
     }

@@ -1,6 +1,6 @@
 // «Коэффициенты» driven with the mouse and keys: dragging the bar of b_3 changes the
 // waveform by exactly that much of sin 3x, the arrow keys and the typed value move the
-// focused bar, and the magnitude/phase view keeps the phase when the magnitude changes.
+// focused bar, and the amplitude/phase bars keep the phase when the amplitude changes.
 #include "CoefficientPane.h"
 #include "InverseTransform.h"
 #include "UserInput.h"
@@ -17,7 +17,7 @@ namespace {
 
 using namespace Fourier;
 
-constexpr long double pi = std::numbers::pi_v<long double>;
+constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TCoefficients SquareWave() {
     TCoefficients c;
@@ -47,7 +47,7 @@ class CoefficientPaneTest : public ::testing::Test {
     static void ExpectChangeBy(const TSamples& before, const TSamples& after, int k, double delta,
                                bool sine) {
         for (int j = 0; j < 512; ++j) {
-            const long double x = -pi + j * pi / 256;
+            const long double x = -Pi + j * Pi / 256;
             const long double wave = sine ? std::sin(k * x) : std::cos(k * x);
             EXPECT_NEAR(after[j] - before[j], static_cast<double>(delta * wave), 1e-12)
                 << "sample " << j;
@@ -69,7 +69,7 @@ TEST_F(CoefficientPaneTest, StartingFromCoefficientsSendsTheirWaveform) {
     for (const int j : {10, 100, 200, 300, 400, 500}) {
         long double sum = 0;
         for (int k = 1; k <= 31; k += 2)
-            sum += 4 / (pi * k) * std::sin(k * (-pi + j * pi / 256));
+            sum += 4 / (Pi * k) * std::sin(k * (-Pi + j * Pi / 256));
         EXPECT_NEAR(last.Samples[j], static_cast<double>(sum), 1e-12) << "sample " << j;
     }
 }
@@ -138,14 +138,27 @@ TEST_F(CoefficientPaneTest, TypedValueSetsTheFocusedBar) {
     ExpectChangeBy(before, last.Samples, 2, -0.75, true);
 }
 
-TEST_F(CoefficientPaneTest, MagnitudeKeepsThePhaseAndPhaseKeepsTheMagnitude) {
+// The square wave's b_k = 4/(pi k) shows as A_k = 4/(pi k) and phi_k = pi/2, named so.
+TEST_F(CoefficientPaneTest, AmplitudePhaseBarsShowTheSquareWavesConvention) {
+    pane.PairChoice()->setFocus();
+    QTest::keyClick(pane.PairChoice(), Qt::Key_Down);
+    ASSERT_EQ(Bars()->Pair(), TBarPair::MagnitudePhase);
+    EXPECT_EQ(Bars()->BarName({3, 0}), "A₃");
+    EXPECT_EQ(Bars()->BarName({3, 1}), "φ₃");
+    for (int k : {1, 3, 31}) {
+        EXPECT_NEAR(Bars()->Value({k, 0}), 4 / (std::numbers::pi * k), 1e-15) << "A_" << k;
+        EXPECT_NEAR(Bars()->Value({k, 1}), std::numbers::pi / 2, 1e-15) << "phi_" << k;
+    }
+}
+
+TEST_F(CoefficientPaneTest, AmplitudeKeepsThePhaseAndPhaseKeepsTheAmplitude) {
     TCoefficients start;
     start.Cos[4] = 0.3;
-    start.Sin[4] = 0.4; // |c_4| = 0.5
+    start.Sin[4] = 0.4; // A_4 = 0.5
     pane.StartFrom(start);
-    pane.ViewChoice()->setFocus();
-    QTest::keyClick(pane.ViewChoice(), Qt::Key_Down);
-    ASSERT_EQ(Bars()->View(), TBarView::MagnitudePhase);
+    pane.PairChoice()->setFocus();
+    QTest::keyClick(pane.PairChoice(), Qt::Key_Down);
+    ASSERT_EQ(Bars()->Pair(), TBarPair::MagnitudePhase);
 
     Bars()->SetValue({4, 0}, 1.0);
     EXPECT_NEAR(pane.Coefficients().Cos[4], 0.6, 1e-15);
@@ -164,7 +177,7 @@ TEST_F(CoefficientPaneTest, MainWindowSignalIsShownUntilTheStudentEdits) {
     CoefficientPane fresh;
     int freshSent = 0;
     QObject::connect(&fresh, &CoefficientPane::signalDrawn, [&] { ++freshSent; });
-    TRunView run;
+    TRun run;
     run.WaveformIndex = 1;
     TSamples square;
     for (int j = 0; j < 512; ++j)

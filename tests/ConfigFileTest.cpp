@@ -33,11 +33,11 @@ TParamTable Table(std::initializer_list<TParamEntry> entries) {
     return table;
 }
 
-const std::string kShipped =
+const std::string Shipped =
     "1\r\n8\r\n0\r\n0\r\n1\r\n8\r\n1\r\n8\r\n2\r\n4 2\r\n3\r\n16 8 4\r\n1\r\n8\r\n";
-const TParamTable kDefaults =
+const TParamTable Defaults =
     Table({{1, 8}, {0}, {0}, {1, 8}, {1, 8}, {2, 4, 2}, {3, 16, 8, 4}, {1, 8}});
-const std::string kNumberError = "Invalid numeric input";
+const std::string NumberError = "Invalid numeric input";
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos;
@@ -54,14 +54,14 @@ struct TReadCase {
 };
 
 // clang-format off
-const TReadCase kReadCases[] = {
-    {"FourteenLinesCrLf", kShipped, kDefaults, ""},
-    {"LfOnly", Replaced(kShipped, "\r\n", "\n"), kDefaults, ""},
-    {"CrOnly", Replaced(kShipped, "\r\n", "\r"), kDefaults, ""},
-    {"NoFinalLineEnd", kShipped.substr(0, kShipped.size() - 2), kDefaults, ""},
-    {"TextAfterNumbers", Replaced(Replaced(kShipped, "\r\n", " words 77\r\n"), "1 words", "1 sine"), kDefaults, ""},
-    {"BlankLinesEverywhere", "\r\n \t\r\n" + Replaced(kShipped, "\r\n", "\r\n\r\n\t\r\n"), kDefaults, ""},
-    {"CountAndParamOnOneLine", "1 8\r\n" + kShipped.substr(6), Table({{1, 0}, {0}, {1, 8}, {1, 8}, {2, 4, 2}, {3, 16, 8, 4}, {1, 8}, {0}}), ""},
+const TReadCase ReadCases[] = {
+    {"FourteenLinesCrLf", Shipped, Defaults, ""},
+    {"LfOnly", Replaced(Shipped, "\r\n", "\n"), Defaults, ""},
+    {"CrOnly", Replaced(Shipped, "\r\n", "\r"), Defaults, ""},
+    {"NoFinalLineEnd", Shipped.substr(0, Shipped.size() - 2), Defaults, ""},
+    {"TextAfterNumbers", Replaced(Replaced(Shipped, "\r\n", " words 77\r\n"), "1 words", "1 sine"), Defaults, ""},
+    {"BlankLinesEverywhere", "\r\n \t\r\n" + Replaced(Shipped, "\r\n", "\r\n\r\n\t\r\n"), Defaults, ""},
+    {"CountAndParamOnOneLine", "1 8\r\n" + Shipped.substr(6), Table({{1, 0}, {0}, {1, 8}, {1, 8}, {2, 4, 2}, {3, 16, 8, 4}, {1, 8}, {0}}), ""},
     {"ShortParamLineContinues", "2\r\n4\r\n2 99\r\n7\r\n", Table({{2, 4, 2}, {7}}), ""},
     {"MixedLineEnds", "1\r\r8\n\r1\r\n9", Table({{1, 8}, {1, 9}}), ""},
     {"CountFourReadsNoParams", "4 5 6 7\r\n1\r\n8\r\n", Table({{4}, {1, 8}}), ""},
@@ -69,25 +69,25 @@ const TReadCase kReadCases[] = {
     {"NegativeAndOversizedPositions", "1\r\n-5\r\n1\r\n1000\r\n", Table({{1, -5}, {1, 1000}}), ""},
     {"Int32Limits", "1\r\n2147483647\r\n1\r\n-2147483648\r\n", Table({{1, 2147483647}, {1, INT32_MIN}}), ""},
     {"PlusSign", "+1\r\n+08\r\n", Table({{1, 8}}), ""},
-    {"MalformedParam8a", "1\r\n8\r\n1\r\n8a\r\n", Table({{1, 8}, {1, 0}}), kNumberError},
-    {"MalformedCount1Point5", "1\r\n8\r\n1.5\r\n8\r\n", Table({{1, 8}}), kNumberError},
-    {"WordAsCount", "one\r\n8\r\n", Table({}), kNumberError},
-    {"SignAlone", "1\r\n-\r\n", Table({{1, 0}}), kNumberError},
-    {"PlusThenMinus", "1\r\n+-8\r\n", Table({{1, 0}}), kNumberError},
-    {"DoubleMinus", "1\r\n--8\r\n", Table({{1, 0}}), kNumberError},
-    {"HexIsNotDecimal", "1\r\n0x10\r\n", Table({{1, 0}}), kNumberError},
-    {"AboveInt32", "1\r\n2147483648\r\n", Table({{1, 0}}), kNumberError},
-    {"BelowInt32", "2\r\n3 -2147483649\r\n", Table({{2, 3, 0}}), kNumberError},
+    {"MalformedParam8a", "1\r\n8\r\n1\r\n8a\r\n", Table({{1, 8}, {1, 0}}), NumberError},
+    {"MalformedCount1Point5", "1\r\n8\r\n1.5\r\n8\r\n", Table({{1, 8}}), NumberError},
+    {"WordAsCount", "one\r\n8\r\n", Table({}), NumberError},
+    {"SignAlone", "1\r\n-\r\n", Table({{1, 0}}), NumberError},
+    {"PlusThenMinus", "1\r\n+-8\r\n", Table({{1, 0}}), NumberError},
+    {"DoubleMinus", "1\r\n--8\r\n", Table({{1, 0}}), NumberError},
+    {"HexIsNotDecimal", "1\r\n0x10\r\n", Table({{1, 0}}), NumberError},
+    {"AboveInt32", "1\r\n2147483648\r\n", Table({{1, 0}}), NumberError},
+    {"BelowInt32", "2\r\n3 -2147483649\r\n", Table({{2, 3, 0}}), NumberError},
     {"Token32Characters", "1\r\n" + std::string(31, '0') + "8\r\n", Table({{1, 8}}), ""},
-    {"Token33Characters", "1\r\n" + std::string(32, '0') + "8\r\n", Table({{1, 0}}), kNumberError},
-    {"Token10000Digits", "1\r\n" + std::string(10000, '9') + "\r\n", Table({{1, 0}}), kNumberError},
+    {"Token33Characters", "1\r\n" + std::string(32, '0') + "8\r\n", Table({{1, 0}}), NumberError},
+    {"Token10000Digits", "1\r\n" + std::string(10000, '9') + "\r\n", Table({{1, 0}}), NumberError},
     {"CtrlZEndsFile", "1\r\n8\r\n\x1a" "1\r\n8\r\n", Table({{1, 8}}), ""},
     {"CtrlZEndsNumber", "1\r\n8\x1a" "9\r\n", Table({{1, 8}}), ""},
-    {"CtrlZFirst", "\x1a" + kShipped, Table({}), ""},
+    {"CtrlZFirst", "\x1a" + Shipped, Table({}), ""},
     {"CtrlZAfterCr", "1\r\x1a\n8", Table({{1, 0}}), ""},
     {"Empty", "", Table({}), ""},
     {"OnlySeparators", "\0\x07\x1b\x10 \t\r\n"s, Table({}), ""},
-    {"BinaryJunk", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, Table({}), kNumberError},
+    {"BinaryJunk", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, Table({}), NumberError},
     {"NulSeparatesNumbers", "3\r\n1\0" "2\0" "3\0\r\n7"s, Table({{3, 1, 2, 3}, {7}}), ""},
 };
 // clang-format on
@@ -107,15 +107,15 @@ TEST_P(ReadParamConfigTest, WholeBuffer) {
 // Hands out one byte per chunk, so every line end and number straddles a chunk boundary.
 class TTrickleSource : public TByteSource {
   public:
-    explicit TTrickleSource(std::string_view bytes) : Bytes(bytes) {}
+    explicit TTrickleSource(std::string_view bytes) : bytes_(bytes) {}
     int NextChunk(std::string_view& chunk) override {
-        chunk = Bytes.substr(0, 1);
-        Bytes.remove_prefix(chunk.size());
+        chunk = bytes_.substr(0, 1);
+        bytes_.remove_prefix(chunk.size());
         return ceNone;
     }
 
   private:
-    std::string_view Bytes;
+    std::string_view bytes_;
 };
 
 TEST_P(ReadParamConfigTest, OneBytePerChunk) {
@@ -125,22 +125,22 @@ TEST_P(ReadParamConfigTest, OneBytePerChunk) {
     EXPECT_EQ(ConfigErrorMessage(result.ErrorCode), GetParam().Message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bytes, ReadParamConfigTest, testing::ValuesIn(kReadCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Bytes, ReadParamConfigTest, testing::ValuesIn(ReadCases), CaseName);
 
 // Gives its bytes in one chunk, then fails every later pull.
 class TFailingSource : public TByteSource {
   public:
-    TFailingSource(std::string_view bytes, int code) : Bytes(bytes), Code(code) {}
+    TFailingSource(std::string_view bytes, int code) : bytes_(bytes), code_(code) {}
     int NextChunk(std::string_view& chunk) override {
-        if (Bytes.empty()) return Code;
-        chunk = Bytes;
-        Bytes = {};
+        if (bytes_.empty()) return code_;
+        chunk = bytes_;
+        bytes_ = {};
         return ceNone;
     }
 
   private:
-    std::string_view Bytes;
-    int Code;
+    std::string_view bytes_;
+    int code_;
 };
 
 struct TFailureCase {
@@ -151,13 +151,13 @@ struct TFailureCase {
 };
 
 // clang-format off
-const TFailureCase kFailureCases[] = {
+const TFailureCase FailureCases[] = {
     {"AtOnce", "", Table({}), "I/O error 100"},
     {"AfterACount", "1\r\n8\r\n2\r\n", Table({{1, 8}, {2}}), "I/O error 100"},
     {"InsideANumberKeepsFieldZero", "1\r\n8\r\n1\r\n12", Table({{1, 8}, {1, 0}}), "I/O error 100"},
     {"WhileSkippingALine", "1 and some text", Table({{1}}), "I/O error 100"},
-    {"NotPulledAfterTheLastEntry", kShipped, kDefaults, ""},
-    {"PeeksForLfAfterTheLastCr", kShipped.substr(0, kShipped.size() - 1), kDefaults, "I/O error 100"},
+    {"NotPulledAfterTheLastEntry", Shipped, Defaults, ""},
+    {"PeeksForLfAfterTheLastCr", Shipped.substr(0, Shipped.size() - 1), Defaults, "I/O error 100"},
 };
 // clang-format on
 
@@ -174,7 +174,7 @@ TEST_P(SourceFailureTest, StopsWithEntriesReadSoFar) {
     EXPECT_EQ(ConfigErrorMessage(result.ErrorCode), GetParam().Message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pulls, SourceFailureTest, testing::ValuesIn(kFailureCases), FailureName);
+INSTANTIATE_TEST_SUITE_P(Pulls, SourceFailureTest, testing::ValuesIn(FailureCases), FailureName);
 
 // Files on disk.
 
@@ -199,11 +199,11 @@ struct TLoadCase {
 };
 
 // clang-format off
-const TLoadCase kLoadCases[] = {
-    {"ShippedDefaults", [](const fs::path&) { return std::string(FOURIER_SOURCE_DIR "/velmora.cfg"); }, kDefaults, ""},
-    {"RegularFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", kShipped); return (dir / "velmora.cfg").string(); }, kDefaults, ""},
+const TLoadCase LoadCases[] = {
+    {"ShippedDefaults", [](const fs::path&) { return std::string(FOURIER_SOURCE_DIR "/velmora.cfg"); }, Defaults, ""},
+    {"RegularFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", Shipped); return (dir / "velmora.cfg").string(); }, Defaults, ""},
     {"EmptyFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", ""); return (dir / "velmora.cfg").string(); }, Table({}), ""},
-    {"MalformedFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", "1\r\n8a\r\n"); return (dir / "velmora.cfg").string(); }, Table({{1, 0}}), kNumberError},
+    {"MalformedFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", "1\r\n8a\r\n"); return (dir / "velmora.cfg").string(); }, Table({{1, 0}}), NumberError},
     {"HundredMegabytesOfBlanks", [](const fs::path& dir) { WriteBlanksThen(dir / "velmora.cfg", 100u << 20, "1\r\n8\r\n"); return (dir / "velmora.cfg").string(); }, Table({{1, 8}}), ""},
     {"LongLineSkippedAcrossChunks", [](const fs::path& dir) { WriteBlanksThen(dir / "velmora.cfg", 1, "1 " + std::string(300000, 'x') + "\r\n8\r\n3"); return (dir / "velmora.cfg").string(); }, Table({{1, 8}, {3}}), ""},
     {"MissingFile", [](const fs::path& dir) { return (dir / "velmora.cfg").string(); }, Table({}), "File not found"},
@@ -211,11 +211,11 @@ const TLoadCase kLoadCases[] = {
     {"FolderNamedLikeTheFile", [](const fs::path& dir) { fs::create_directory(dir / "velmora.cfg"); return (dir / "velmora.cfg").string(); }, Table({}), "File access denied"},
     {"FifoDoesNotBlock", [](const fs::path& dir) { ::mkfifo((dir / "velmora.cfg").c_str(), 0600); return (dir / "velmora.cfg").string(); }, Table({}), "File access denied"},
     {"CharacterDevice", [](const fs::path&) { return std::string("/dev/zero"); }, Table({}), "File access denied"},
-    {"UnreadableFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", kShipped); fs::permissions(dir / "velmora.cfg", fs::perms::none); return (dir / "velmora.cfg").string(); }, Table({}), "File access denied", true},
-    {"FileUsedAsFolder", [](const fs::path& dir) { WriteFile(dir / "plain", kShipped); return (dir / "plain" / "velmora.cfg").string(); }, Table({}), "Invalid filename"},
+    {"UnreadableFile", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", Shipped); fs::permissions(dir / "velmora.cfg", fs::perms::none); return (dir / "velmora.cfg").string(); }, Table({}), "File access denied", true},
+    {"FileUsedAsFolder", [](const fs::path& dir) { WriteFile(dir / "plain", Shipped); return (dir / "plain" / "velmora.cfg").string(); }, Table({}), "Invalid filename"},
     {"NameTooLong", [](const fs::path& dir) { return (dir / std::string(5000, 'n')).string(); }, Table({}), "Invalid filename"},
     {"SymlinkLoop", [](const fs::path& dir) { fs::create_symlink("velmora.cfg", dir / "velmora.cfg"); return (dir / "velmora.cfg").string(); }, Table({}), "Invalid filename"},
-    {"NulInName", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", kShipped); return (dir / "velmora.cfg").string() + "\0.txt"s; }, Table({}), "Invalid filename"},
+    {"NulInName", [](const fs::path& dir) { WriteFile(dir / "velmora.cfg", Shipped); return (dir / "velmora.cfg").string() + "\0.txt"s; }, Table({}), "Invalid filename"},
 };
 // clang-format on
 
@@ -228,29 +228,29 @@ class LoadParamConfigTest : public testing::TestWithParam<TLoadCase> {
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "fourier-config-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        Dir = pattern;
+        dir_ = pattern;
     }
     void TearDown() override {
         std::error_code ignored;
-        fs::remove_all(Dir, ignored);
+        fs::remove_all(dir_, ignored);
     }
-    fs::path Dir;
+    fs::path dir_;
 };
 
 TEST_P(LoadParamConfigTest, TableAndMessage) {
     // Root reads files whatever their permissions say.
     if (GetParam().NeedsUnprivileged && ::geteuid() == 0) GTEST_SKIP() << "running as root";
-    const TConfigResult result = LoadParamConfig(GetParam().Prepare(Dir));
+    const TConfigResult result = LoadParamConfig(GetParam().Prepare(dir_));
     EXPECT_EQ(result.Table, GetParam().Expected);
     EXPECT_EQ(ConfigErrorMessage(result.ErrorCode), GetParam().Message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, LoadParamConfigTest, testing::ValuesIn(kLoadCases), LoadName);
+INSTANTIATE_TEST_SUITE_P(Files, LoadParamConfigTest, testing::ValuesIn(LoadCases), LoadName);
 
 TEST(ShippedConfig, HasFourteenCrLfLines) {
     std::ifstream in(FOURIER_SOURCE_DIR "/velmora.cfg", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(bytes, kShipped);
+    EXPECT_EQ(bytes, Shipped);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 14);
     EXPECT_EQ(Replaced(bytes, "\r\n", "").find_first_of("\r\n"), std::string::npos);
 }
@@ -261,7 +261,7 @@ struct TErrnoCase {
     int Code;
 };
 
-const TErrnoCase kErrnoCases[] = {
+const TErrnoCase ErrnoCases[] = {
     {"ENOENT", ENOENT, ceFileNotFound},
     {"ENAMETOOLONG", ENAMETOOLONG, ceInvalidFilename},
     {"EINVAL", EINVAL, ceInvalidFilename},
@@ -281,7 +281,7 @@ const TErrnoCase kErrnoCases[] = {
 };
 
 TEST(ConfigErrorFromErrno, MapsEachErrno) {
-    for (const TErrnoCase& row : kErrnoCases)
+    for (const TErrnoCase& row : ErrnoCases)
         EXPECT_EQ(ConfigErrorFromErrno(row.Errno), row.Code) << row.Name;
 }
 
@@ -290,7 +290,7 @@ struct TMessageCase {
     const char* Message;
 };
 
-const TMessageCase kMessageCases[] = {
+const TMessageCase MessageCases[] = {
     {ceNone, ""},
     {ceFileNotFound, "File not found"},
     {ceInvalidFilename, "Invalid filename"},
@@ -304,7 +304,7 @@ const TMessageCase kMessageCases[] = {
 };
 
 TEST(ConfigErrorMessage, MatchesMessageTable) {
-    for (const TMessageCase& row : kMessageCases)
+    for (const TMessageCase& row : MessageCases)
         EXPECT_EQ(ConfigErrorMessage(row.Code), row.Message) << "code " << row.Code;
 }
 

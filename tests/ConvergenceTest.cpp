@@ -2,13 +2,14 @@
 // the coefficient as a running integral, magnitudes and phases, each against direct sums.
 #include "Convergence.h"
 #include "CoefficientIntegral.h"
+#include "Harmonic.h"
 #include "SeriesOracle.h"
-#include "SpectrumLines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace {
@@ -21,7 +22,7 @@ struct WaveformRow {
 };
 
 // All eight waveforms, some at two settings.
-const WaveformRow kWaveforms[] = {
+const WaveformRow WaveformRows[] = {
     {"sine_8", 0, 8, 0, 0},      {"sine_24", 0, 24, 0, 0},    {"square", 1, 0, 0, 0},
     {"triangle", 2, 0, 0, 0},    {"trapezoid_1", 3, 1, 0, 0}, {"trapezoid_31", 3, 31, 0, 0},
     {"delta_8", 4, 8, 0, 0},     {"delta_9", 4, 9, 0, 0},     {"beats_4_2", 5, 0, 4, 2},
@@ -45,7 +46,7 @@ Real MeanSquareOf(const Samples& s) {
 }
 
 TEST(ConvergenceTest, EnergySharesOfAllHarmonicsMakeTheWholeSignal) {
-    for (const WaveformRow& row : kWaveforms) {
+    for (const WaveformRow& row : WaveformRows) {
         SCOPED_TRACE(row.name);
         const Samples s = SamplesOf(row);
         const auto convergence = Fourier::MeasureConvergence(Analyse(s));
@@ -55,7 +56,7 @@ TEST(ConvergenceTest, EnergySharesOfAllHarmonicsMakeTheWholeSignal) {
 }
 
 TEST(ConvergenceTest, PowerOfEachHarmonicMatchesItsDirectCoefficients) {
-    for (const WaveformRow& row : kWaveforms) {
+    for (const WaveformRow& row : WaveformRows) {
         SCOPED_TRACE(row.name);
         const Samples s = SamplesOf(row);
         const Series direct = DirectSeries(s);
@@ -71,7 +72,7 @@ TEST(ConvergenceTest, PowerOfEachHarmonicMatchesItsDirectCoefficients) {
 }
 
 TEST(ConvergenceTest, RmsErrorEqualsTheErrorOfTheSumEvaluatedAtTheSamples) {
-    for (const WaveformRow& row : kWaveforms) {
+    for (const WaveformRow& row : WaveformRows) {
         SCOPED_TRACE(row.name);
         const Samples s = SamplesOf(row);
         const Series direct = DirectSeries(s);
@@ -116,7 +117,7 @@ TEST(ConvergenceTest, PartialSumAndItsSlopeMatchTheSeriesSummedDirectly) {
 // harmonic k (and at least a thousand), then a second grid of as many points spanning the
 // two cells around the best point of the first.
 Real FineGridMaximum(const Series& series, int k, Real left, Real right) {
-    const int points = std::max(1000, static_cast<int>(40 * k * (right - left) / (2 * pi)) + 1);
+    const int points = std::max(1000, static_cast<int>(40 * k * (right - left) / (2 * Pi)) + 1);
     Real best = -1e300, bestX = left;
     const Real step = (right - left) / (points - 1);
     for (int p = 0; p < points; ++p) {
@@ -147,7 +148,7 @@ TEST(ConvergenceTest, OvershootIsWhereTheSumPeaksOnAFineGrid) {
         // The upper level's samples, widened by half a step to the jumps either side.
         const int first = row.item == 1 ? 256 : 256 - 2 * row.p1;
         const int last = row.item == 1 ? 511 : 256 + 2 * row.p1;
-        const Real left = GridX(first) - pi / 512, right = GridX(last) + pi / 512;
+        const Real left = GridX(first) - Pi / 512, right = GridX(last) + Pi / 512;
         const Real peak = FineGridMaximum(direct, row.k, left, right);
         const Real jump = 1 - (row.item == 1 ? -1 : 0);
         const double expected = static_cast<double>(100 * (peak - 1) / jump);
@@ -159,6 +160,18 @@ TEST(ConvergenceTest, OvershootIsWhereTheSumPeaksOnAFineGrid) {
         EXPECT_NEAR(Fourier::OvershootPercent(Fourier::SeriesOf(Analyse(s)), *levels, row.k),
                     expected, 0.02);
     }
+}
+
+TEST(ConvergenceTest, GibbsOvershootIsTheSineIntegralsExcess) {
+    // Si(pi) = integral of sin(t)/t over [0, pi], by Simpson's rule on 2000 panels.
+    constexpr int Panels = 2000;
+    const double h = std::numbers::pi / Panels;
+    auto sinc = [](double t) { return t == 0 ? 1.0 : std::sin(t) / t; };
+    double sum = sinc(0) + sinc(std::numbers::pi);
+    for (int i = 1; i < Panels; ++i)
+        sum += (i % 2 ? 4 : 2) * sinc(i * h);
+    const double si = sum * h / 3;
+    EXPECT_NEAR(Fourier::GibbsOvershootPercent, 100 * (si / std::numbers::pi - 0.5), 1e-9);
 }
 
 TEST(ConvergenceTest, SquareWaveOvershootStaysNearGibbsThenRisesThroughAliasing) {
@@ -242,18 +255,19 @@ TEST(ConvergenceTest, RunningIntegralEndsAtTheCoefficientOfTheBar) {
     }
 }
 
-TEST(ConvergenceTest, MagnitudeAndPhaseOfAShiftedDeltaAreThoseOfItsShift) {
+TEST(ConvergenceTest, AmplitudeAndPhaseOfAShiftedDeltaAreThoseOfItsShift) {
     // One sample of 1 at x = pi/64: a_k = cos(k pi/64)/256, b_k = sin(k pi/64)/256, so
-    // |c_k| = 1/512 and phi_k = -k pi/64, brought into (-pi, pi].
-    const auto lines = Fourier::SpectrumLines(Fourier::SeriesOf(Analyse(Waveform(4, 9))));
+    // A_k = 1/256 and phi_k = k pi/64, brought into (-pi, pi]; A_0 = the mean, 1/512.
+    const auto harmonics = Fourier::HarmonicsOf(Analyse(Waveform(4, 9)));
     for (int k = 0; k <= 255; ++k) {
-        EXPECT_NEAR(lines[k].Magnitude, 1.0 / 512, 1e-15) << "k=" << k;
-        double expected = std::remainder(-k * std::numbers::pi / 64, 2 * std::numbers::pi);
+        EXPECT_NEAR(harmonics[k].Amplitude, k == 0 ? 1.0 / 512 : 1.0 / 256, 1e-15) << "k=" << k;
+        double expected = std::remainder(k * std::numbers::pi / 64, 2 * std::numbers::pi);
         if (expected <= -std::numbers::pi + 1e-9) expected = std::numbers::pi;
-        const double difference = std::remainder(lines[k].Phase - expected, 2 * std::numbers::pi);
+        const double difference =
+            std::remainder(harmonics[k].Phase - expected, 2 * std::numbers::pi);
         EXPECT_NEAR(difference, 0.0, 1e-9) << "k=" << k;
-        EXPECT_GT(lines[k].Phase, -std::numbers::pi);
-        EXPECT_LE(lines[k].Phase, std::numbers::pi);
+        EXPECT_GT(harmonics[k].Phase, -std::numbers::pi);
+        EXPECT_LE(harmonics[k].Phase, std::numbers::pi);
     }
 }
 
@@ -261,13 +275,13 @@ TEST(ConvergenceTest, PhaseOfANegativeMeanIsPiAndOfNoiseIsUndefined) {
     Samples s = Waveform(0, 8);
     for (double& v : s)
         v -= 0.25; // mean -0.25, harmonic 8 a sine
-    const auto lines = Fourier::SpectrumLines(Fourier::SeriesOf(Analyse(s)));
-    EXPECT_NEAR(lines[0].Magnitude, 0.25, 1e-15);
-    EXPECT_EQ(lines[0].Phase, std::numbers::pi);
-    EXPECT_NEAR(lines[8].Magnitude, 0.5, 1e-14);
-    EXPECT_NEAR(lines[8].Phase, -std::numbers::pi / 2, 1e-12); // sin 8x = cos(8x - pi/2)
+    const auto harmonics = Fourier::HarmonicsOf(Analyse(s));
+    EXPECT_NEAR(harmonics[0].Amplitude, 0.25, 1e-15);
+    EXPECT_EQ(harmonics[0].Phase, std::numbers::pi);
+    EXPECT_NEAR(harmonics[8].Amplitude, 1.0, 1e-14);
+    EXPECT_NEAR(harmonics[8].Phase, std::numbers::pi / 2, 1e-12); // sin 8x = cos(8x - pi/2)
     for (int k : {1, 7, 9, 100})
-        EXPECT_TRUE(std::isnan(lines[k].Phase)) << "k=" << k;
+        EXPECT_TRUE(std::isnan(harmonics[k].Phase)) << "k=" << k;
 }
 
 } // namespace

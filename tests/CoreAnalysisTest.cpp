@@ -25,7 +25,7 @@ struct WaveformRow {
 };
 
 // Each waveform at the ends and the middle of its parameter ranges.
-const WaveformRow kWaveforms[] = {
+const WaveformRow WaveformRows[] = {
     {"sine_1", 0, {1, 0, 0}},      {"sine_24", 0, {24, 0, 0}},    {"square", 1, {}},
     {"triangle", 2, {}},           {"trapezoid_1", 3, {1, 0, 0}}, {"trapezoid_31", 3, {31, 0, 0}},
     {"delta_1", 4, {1, 0, 0}},     {"delta_15", 4, {15, 0, 0}},   {"beats_1_1", 5, {0, 1, 1}},
@@ -34,7 +34,7 @@ const WaveformRow kWaveforms[] = {
 };
 
 TEST(CoreAnalysis, EveryWaveformsSpectrumMatchesADirectSum) {
-    for (const WaveformRow& row : kWaveforms) {
+    for (const WaveformRow& row : WaveformRows) {
         SCOPED_TRACE(row.name);
         const TAnalysis analysis = AnalyseWaveform(Waveforms()[row.item], row.bars);
         const auto samples =

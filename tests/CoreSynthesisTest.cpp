@@ -13,10 +13,10 @@ using namespace Fourier;
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
+constexpr double Pi = std::numbers::pi;
 
 double LiteralArgument(int j, int i) {
-    return (j * (pi / 256) - pi) * i;
+    return (j * (Pi / 256) - Pi) * i;
 }
 
 TEST(CoreSynthesis, GridTableHoldsTheLiteralCosinesAndSinesBitForBit) {

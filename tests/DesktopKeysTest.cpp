@@ -71,7 +71,7 @@ struct FocusRow {
     const char* control; // null: no control holds the focus
 };
 
-const FocusRow kFocusRows[] = {
+const FocusRow FocusRows[] = {
     {"WaveformList", "ComboBox1"}, {"HarmonicField", "SpinEdit1"}, {"SumSwitch", "SCheckBox"},
     {"Slider", "TrackBar1"},       {"NoFocus", nullptr},
 };
@@ -101,13 +101,13 @@ TEST_F(DesktopKeysTest, F1OpensOneHelpWindowWhereverTheFocusIs) {
     form->SpinEdit1->SetText("5");
     const std::string harmonic = form->SpinEdit1->Text();
     const double firstSample = form->ReBuf[0];
-    for (const FocusRow& row : kFocusRows) {
+    for (const FocusRow& row : FocusRows) {
         SCOPED_TRACE(row.name);
         FocusOn(*form, row);
         UserInput::PressKey(form->Widget(), Qt::Key_F1);
         Fourier::HelpWindow* help = Help();
         ASSERT_NE(help, nullptr);
-        EXPECT_EQ(help->Browser()->source(), QUrl(Fourier::HelpWindow::kPage));
+        EXPECT_EQ(help->Browser()->source(), QUrl(Fourier::HelpWindow::Page));
         EXPECT_FALSE(help->Browser()->toPlainText().isEmpty());
         // Only the help opened: the designed handlers saw nothing.
         EXPECT_EQ(form->SpinEdit1->Text(), harmonic);
@@ -122,7 +122,7 @@ TEST_F(DesktopKeysTest, F1OpensOneHelpWindowWhereverTheFocusIs) {
 }
 
 TEST_F(DesktopKeysTest, CtrlQClosesTheWindowWhereverTheFocusIs) {
-    for (const FocusRow& row : kFocusRows) {
+    for (const FocusRow& row : FocusRows) {
         SCOPED_TRACE(row.name);
         StartWindow(true);
         ShowAndActivate();

@@ -23,7 +23,7 @@ namespace {
 
 using namespace Fourier;
 
-constexpr double pi = std::numbers::pi;
+constexpr double Pi = std::numbers::pi;
 
 // What the pane sent last, and how often.
 struct TReceived {
@@ -42,7 +42,8 @@ class DrawPaneTest : public ::testing::Test {
                              received.Caption = caption;
                              ++received.Count;
                          });
-        pane.SetErrorReporter([this](const QString& message) { errors << message; });
+        pane.SetErrorReporter(
+            [this](const std::string& message) { errors << QString::fromStdString(message); });
         ASSERT_TRUE(UserInput::ShowAndActivate(&pane));
     }
 
@@ -68,7 +69,7 @@ class DrawPaneTest : public ::testing::Test {
     // A pixel column whose x lies between the grid points 255.5 and 256 (just left of 0).
     int ColumnBeforeZero() {
         for (int px = 0; px < Area()->width(); ++px) {
-            const double u = (Area()->PenPointAt(QPointF(px, 0)).X + pi) / (pi / 256);
+            const double u = (Area()->PenPointAt(QPointF(px, 0)).X + Pi) / (Pi / 256);
             if (u > 255.5 && u < 256) return px;
         }
         ADD_FAILURE() << "no pixel column just before x = 0";
@@ -118,7 +119,7 @@ TEST_F(DrawPaneTest, SquareWaveDrawnFastHasOddSineHarmonicsFallingAsOneOverK) {
         EXPECT_NEAR(pane.Spectrum()->Coefficients().Cos[k], static_cast<double>(a), 1e-12);
         EXPECT_NEAR(pane.Spectrum()->Coefficients().Sin[k], static_cast<double>(b), 1e-12);
         if (k % 2 == 1 && k <= 15) {
-            EXPECT_NEAR(received.Analysis.Im[k] / CoefficientScale() * k / (half * 4 / pi), 1.0,
+            EXPECT_NEAR(received.Analysis.Im[k] / CoefficientScale() * k / (half * 4 / Pi), 1.0,
                         0.005)
                 << "b_" << k;
         }
@@ -131,13 +132,13 @@ TEST_F(DrawPaneTest, SpectrumUnderTheDrawingFollowsThePenAndCannotBeEdited) {
     // A level stretch at 1 over [0, pi/2), zero elsewhere: b_1 = a_1 = 1/pi (the integrals
     // of sin and cos over the stretch, over pi), near enough for the pixels the stroke ends on.
     const int from = Area()->PixelOf({0.01, 1}).toPoint().x();
-    const int to = Area()->PixelOf({pi / 2 - 0.01, 1}).toPoint().x();
+    const int to = Area()->PixelOf({Pi / 2 - 0.01, 1}).toPoint().x();
     Drag({{from, top.y()}, {to, top.y()}}, 9);
     const TSamples drawn = pane.Samples();
     const SeriesOracle::Series series = SeriesOracle::DirectSeries(drawn);
     EXPECT_NEAR(bars->Coefficients().Cos[1], static_cast<double>(series.A[1]), 1e-12);
     EXPECT_NEAR(bars->Coefficients().Sin[1], static_cast<double>(series.B[1]), 1e-12);
-    EXPECT_NEAR(bars->Coefficients().Sin[1], 1 / pi, 0.02);
+    EXPECT_NEAR(bars->Coefficients().Sin[1], 1 / Pi, 0.02);
 
     // Neither a drag on a bar nor keys change what the bars show, and they take no focus.
     const TCoefficients shown = bars->Coefficients();
@@ -218,7 +219,7 @@ TEST_F(DrawPaneFiles, DamagedFileIsReportedAndChangesNothing) {
     pane.OpenFile(Write("damaged.fourier", text));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith("Файл «damaged.fourier»: Строка ")) << errors[0].toStdString();
-    EXPECT_TRUE(errors[0].endsWith("«nan» — не конечное число")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].endsWith("«nan» — не конечное число.")) << errors[0].toStdString();
     EXPECT_EQ(pane.Samples(), drawn);
     EXPECT_EQ(received.Count, sent);
     EXPECT_EQ(pane.UndoStack()->count(), 1);
@@ -249,7 +250,7 @@ TEST_F(DrawPaneFiles, SavedDrawingOpensAgainBitForBit) {
     coefficients.Sin[2] = 0.5;
     pane.OpenFile(Write("sine.fourier", FormatSavedWork(coefficients)));
     for (int j = 0; j < 512; ++j)
-        EXPECT_NEAR(pane.Samples()[j], 0.5 * std::sin(2 * (-pi + j * pi / 256)), 1e-12) << j;
+        EXPECT_NEAR(pane.Samples()[j], 0.5 * std::sin(2 * (-Pi + j * Pi / 256)), 1e-12) << j;
 }
 
 // Folders nobody can write into, root included: one that is a file, one that is missing.
@@ -261,7 +262,8 @@ TEST_F(DrawPaneFiles, UnwritableFolderIsReportedAndLeavesNoFile) {
         errors.clear();
         pane.SaveFile(path);
         ASSERT_EQ(errors.size(), 1) << path.toStdString();
-        EXPECT_TRUE(errors[0].startsWith("Файл «drawn.fourier»: ")) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].startsWith("Не удалось сохранить файл «" + path + "»: "))
+            << errors[0].toStdString();
         EXPECT_FALSE(QFileInfo::exists(path));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),

@@ -2,6 +2,7 @@
 // saved whole or not at all, and sound files read back through libsndfile.
 #include "AnalysisCsv.h"
 #include "FileSaving.h"
+#include "Harmonic.h"
 #include "SoundFile.h"
 
 #include <gtest/gtest.h>
@@ -87,33 +88,49 @@ TAnalysis NoisyAnalysis(unsigned seed) {
     return AnalyseSamples(samples);
 }
 
+// The first two lines as a reader is told: the convention, then plain column names.
+TEST(AnalysisCsv, StartsWithTheConventionAndPlainColumnNames) {
+    const std::vector<std::string> lines = Split(AnalysisCsv(NoisyAnalysis(3)), '\n');
+    EXPECT_TRUE(lines[0].starts_with("# f(x) = a_0/2 + sum of (a_k cos kx + b_k sin kx) = a_0/2 + "
+                                     "sum of amplitude_k cos(kx - phase_rad_k); x in radians"))
+        << lines[0];
+    EXPECT_EQ(lines[0].find(','), std::string::npos) << "one field in a spreadsheet";
+    EXPECT_EQ(lines[1], "j,x,f(x),k,a_k,b_k,amplitude,phase_rad");
+}
+
 TEST(AnalysisCsv, ReadsBackToTheLastBit) {
     const TAnalysis analysis = NoisyAnalysis(1);
+    const THarmonics harmonics = HarmonicsOf(analysis);
     const std::vector<std::string> lines = Split(AnalysisCsv(analysis), '\n');
-    ASSERT_EQ(lines.size(),
-              1u + SampleCount + 1u); // header, rows, the empty rest after the last '\n'
-    EXPECT_EQ(lines[0], AnalysisCsvHeader);
+    // convention, header, rows, the empty rest after the last '\n'
+    ASSERT_EQ(lines.size(), 2u + SampleCount + 1u);
     EXPECT_EQ(lines.back(), "");
     for (int j = 0; j < SampleCount; ++j) {
-        const std::vector<std::string> fields = Split(lines[j + 1], ',');
-        ASSERT_EQ(fields.size(), 10u) << "row " << j;
+        const std::vector<std::string> fields = Split(lines[j + 2], ',');
+        ASSERT_EQ(fields.size(), 8u) << "row " << j;
         EXPECT_EQ(Number(fields[0]), j);
         EXPECT_TRUE(SameBits(Number(fields[1]), GridX(j))) << "x, row " << j;
         EXPECT_TRUE(SameBits(Number(fields[2]), analysis.Samples[j])) << "f, row " << j;
         if (j > HighestHarmonic) {
-            for (int f = 3; f < 10; ++f)
+            for (int f = 3; f < 8; ++f)
                 EXPECT_EQ(fields[f], "") << "row " << j;
             continue;
         }
         EXPECT_EQ(Number(fields[3]), j);
-        EXPECT_TRUE(SameBits(Number(fields[8]), analysis.Re[j])) << "ReBuf, row " << j;
-        EXPECT_TRUE(SameBits(Number(fields[9]), analysis.Im[j])) << "ImBuf, row " << j;
+        const THarmonic& h = harmonics[j];
+        EXPECT_TRUE(SameBits(Number(fields[4]), h.Cos)) << "a_k, row " << j;
+        EXPECT_TRUE(SameBits(Number(fields[5]), h.Sin)) << "b_k, row " << j;
+        EXPECT_TRUE(SameBits(Number(fields[6]), h.Amplitude)) << "amplitude, row " << j;
+        if (std::isnan(h.Phase))
+            EXPECT_EQ(fields[7], "") << "row " << j;
+        else
+            EXPECT_TRUE(SameBits(Number(fields[7]), h.Phase)) << "phase, row " << j;
     }
 }
 
-// The coefficients' columns mean what the header says: a_k, b_k against a direct DFT of the
-// samples, and |c_k|, phi_k rebuilding the harmonic.
-TEST(AnalysisCsv, CoefficientColumnsAreTheClassicalCoefficients) {
+// The harmonic's columns mean what the first line says: a_k, b_k against a direct DFT of the
+// samples, and amplitude, phase rebuilding the harmonic; the phase of rounding noise empty.
+TEST(AnalysisCsv, HarmonicColumnsFollowTheStatedConvention) {
     TSamples samples{};
     for (int j = 0; j < SampleCount; ++j) {
         const double x = GridX(j);
@@ -128,23 +145,26 @@ TEST(AnalysisCsv, CoefficientColumnsAreTheClassicalCoefficients) {
             a += samples[j] * std::cos(angle) / 256;
             b += samples[j] * std::sin(angle) / 256;
         }
-        const std::vector<std::string> fields = Split(lines[k + 1], ',');
+        const std::vector<std::string> fields = Split(lines[k + 2], ',');
         EXPECT_NEAR(Number(fields[4]), static_cast<double>(a), 1e-12) << "a_" << k;
         EXPECT_NEAR(Number(fields[5]), static_cast<double>(b), 1e-12) << "b_" << k;
-        const double magnitude = Number(fields[6]), phase = Number(fields[7]);
-        if (k == 0) {
-            EXPECT_NEAR(magnitude, std::abs(static_cast<double>(a)) / 2, 1e-12);
+        if (k != 0 && k != 2 && k != 7) {
+            EXPECT_EQ(fields[7], "") << "the phase of noise, k = " << k;
             continue;
         }
-        // |c_k| cos(kx - phi_k) = a_k cos kx + b_k sin kx at x = 0 and x = pi/(2k).
-        EXPECT_NEAR(magnitude * std::cos(phase), static_cast<double>(a), 1e-12) << k;
-        EXPECT_NEAR(magnitude * std::sin(phase), static_cast<double>(b), 1e-12) << k;
+        const double amplitude = Number(fields[6]), phase = Number(fields[7]);
+        if (k == 0) continue;
+        // amplitude cos(kx - phase) = a_k cos kx + b_k sin kx at x = 0 and x = pi/(2k).
+        EXPECT_NEAR(amplitude * std::cos(phase), static_cast<double>(a), 1e-12) << k;
+        EXPECT_NEAR(amplitude * std::sin(phase), static_cast<double>(b), 1e-12) << k;
     }
-    EXPECT_NEAR(Number(Split(lines[1], ',')[6]), 0.25, 1e-12); // |mean|
-    EXPECT_NEAR(Number(Split(lines[3], ',')[6]), std::hypot(3.0, 2.0), 1e-12);
-    EXPECT_NEAR(Number(Split(lines[3], ',')[7]), std::atan2(-2.0, 3.0), 1e-12);
-    EXPECT_NEAR(Number(Split(lines[8], ',')[6]), 0.5, 1e-12);
-    EXPECT_NEAR(Number(Split(lines[8], ',')[7]), std::numbers::pi / 2, 1e-12);
+    const auto field = [&](int k, int column) { return Number(Split(lines[k + 2], ',')[column]); };
+    EXPECT_NEAR(field(0, 6), 0.25, 1e-12);    // |a_0|/2, the mean's size
+    EXPECT_EQ(field(0, 7), std::numbers::pi); // and its sign
+    EXPECT_NEAR(field(2, 6), std::sqrt(13.0), 1e-12);
+    EXPECT_NEAR(field(2, 7), -std::atan(2.0 / 3.0), 1e-12);
+    EXPECT_NEAR(field(7, 6), 0.5, 1e-12);
+    EXPECT_NEAR(field(7, 7), std::numbers::pi / 2, 1e-12);
 }
 
 TEST(SaveFileWhole, WritesTheBytesAndLeavesNothingElse) {
@@ -271,8 +291,8 @@ TEST(SoundFile, WavReadsBackAsTheSamplesToHalfAStep) {
     EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
     ASSERT_EQ(steps.size(), samples.size());
     for (std::size_t n = 0; n < samples.size(); ++n) {
-        const double expected = std::clamp(samples[n], -1.0f, 1.0f);
-        ASSERT_LE(std::abs(steps[n] / 32767.0 - expected), 0.5 / 32767 + 1e-7) << n;
+        const double exact = std::clamp(static_cast<double>(samples[n]), -1.0, 1.0) * 32767;
+        ASSERT_LE(std::abs(steps[n] - exact), 0.5) << n; // the nearest step, even beside a half
     }
     EXPECT_EQ(steps[0], 32767);
     EXPECT_EQ(steps[1], -32767);

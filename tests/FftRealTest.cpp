@@ -114,10 +114,10 @@ TEST(CheckFftSize, AcceptsFourToTwoHundredFiftySixPowersOfFour) {
 
 TEST(PackRealPairs, EvenSamplesAreRealPartsOddOnesImaginary) {
     const Array samples = FftOracle::RandomArray(5);
-    const PointSource z = PackRealPairs(samples);
+    const TPointSource z = PackRealPairs(samples);
     for (size_t k = 0; k < 512; ++k) {
-        EXPECT_EQ(z.re[k * z.stride], samples[2 * k]) << "k=" << k;
-        EXPECT_EQ(z.im[k * z.stride], samples[2 * k + 1]) << "k=" << k;
+        EXPECT_EQ(z.Re[k * z.Stride], samples[2 * k]) << "k=" << k;
+        EXPECT_EQ(z.Im[k * z.Stride], samples[2 * k + 1]) << "k=" << k;
     }
 }
 
@@ -126,7 +126,7 @@ TEST(SplitTwiddles, EvenFromTablesOddFromCosAndSineOfTheRoundedAngle) {
         SCOPED_TRACE("M=" + std::to_string(M));
         Array sinTable{}, cosTable{};
         MakeTwiddles(M, sinTable, cosTable);
-        SplitTwiddles split;
+        TSplitTwiddles split;
         MakeSplitTwiddles(M, sinTable, cosTable, split);
         for (uint32_t k = 1; k < M; ++k) {
             if (k % 2 == 0) {

@@ -20,8 +20,8 @@ class FormFixture : public ::testing::Test {
     void TearDown() override {
         form.reset();
         QDir::setCurrent(previousDir_);
-        Toolkit::SetErrorReporter({});
-        Toolkit::SetBeep({});
+        Fourier::Toolkit::SetErrorReporter({});
+        Fourier::Toolkit::SetBeep({});
     }
 
     void StartWindow(bool withConfig) {
@@ -43,8 +43,8 @@ class FormFixture : public ::testing::Test {
         QDir(config).removeRecursively();
         prepare(config);
         QDir::setCurrent(dir_.path());
-        Toolkit::SetErrorReporter([this](const std::string& m) { errors.push_back(m); });
-        Toolkit::SetBeep([this] { ++beeps; });
+        Fourier::Toolkit::SetErrorReporter([this](const std::string& m) { errors.push_back(m); });
+        Fourier::Toolkit::SetBeep([this] { ++beeps; });
         form = std::make_unique<TForm1>();
     }
 

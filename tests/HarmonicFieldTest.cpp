@@ -39,7 +39,7 @@ struct Row {
     std::vector<Step> steps;
 };
 
-const Row kRows[] = {
+const Row Rows[] = {
     {"zero then 3 and 2", "0", Entry::CaretAtEnd, {Type("3", "3", {"3"}), Type("2", "32", {"32"})}},
     {"zero with the caret in front then 3 and 2",
      "0",
@@ -118,8 +118,8 @@ class HarmonicFieldTest : public FormFixture, public ::testing::WithParamInterfa
         Choose(1);
         QTest::mouseClick(form->CheckBox3->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
         ASSERT_TRUE(form->CheckBox2->Checked());
-        const Toolkit::TNotifyEvent synthesis = form->SSpeedButton->OnClick;
-        form->SSpeedButton->OnClick = [this, synthesis](Toolkit::TObject* sender) {
+        const Fourier::Toolkit::TNotifyEvent synthesis = form->SSpeedButton->OnClick;
+        form->SSpeedButton->OnClick = [this, synthesis](Fourier::Toolkit::TObject* sender) {
             runs.push_back(form->SpinEdit1->Text());
             synthesis(sender);
         };
@@ -164,7 +164,7 @@ TEST_P(HarmonicFieldTest, TypedDigitsBecomeTheNumber) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, HarmonicFieldTest, ::testing::ValuesIn(kRows), RowName<Row>);
+INSTANTIATE_TEST_SUITE_P(Keys, HarmonicFieldTest, ::testing::ValuesIn(Rows), RowName<Row>);
 
 class HarmonicFieldCaretTest : public FormFixture {};
 

@@ -101,7 +101,7 @@ TEST(MaskSwitches, RefuseHarmonicsOutsideOneToThirtyTwo) {
 
 // The square wave's lines, b_k = 4/(pi k) for odd k, and a mean of 0.25, scaled as the
 // analysis scales them.
-constexpr double mean = 0.25;
+constexpr double Mean = 0.25;
 
 double SquareB(int k) {
     return k % 2 == 1 ? 4 / (std::numbers::pi * k) : 0.0;
@@ -110,7 +110,7 @@ double SquareB(int k) {
 void SquareWaveLines(TLines& re, TLines& im) {
     re.fill(0.0);
     im.fill(0.0);
-    re[0] = std::sqrt(512.0) * mean;
+    re[0] = std::sqrt(512.0) * Mean;
     for (int k = 1; k <= 255; ++k)
         im[k] = CoefficientScale() * SquareB(k);
 }
@@ -142,7 +142,7 @@ TEST_P(MaskedSum, AddsExactlyTheAudibleTerms) {
     for (int j = 0; j < 512; ++j) {
         const long double x =
             -std::numbers::pi_v<long double> + j * std::numbers::pi_v<long double> / 256;
-        long double expected = mean;
+        long double expected = Mean;
         for (int k : row.terms)
             expected += SquareB(k) * std::sin(k * x);
         EXPECT_NEAR(values[j], static_cast<double>(expected), 1e-12) << "sample " << j;

@@ -14,10 +14,10 @@ using namespace Fourier;
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
-constexpr double root2 = std::numbers::sqrt2;
+constexpr double Pi = std::numbers::pi;
+constexpr double Root2 = std::numbers::sqrt2;
 // The analysis leaves cos kx and sin kx weighted by sqrt(512)/2 times a_k and b_k.
-const double scale = std::sqrt(512.0) / 2;
+const double Scale = std::sqrt(512.0) / 2;
 
 enum class Wave { Square, Triangle, Pulse };
 
@@ -30,24 +30,24 @@ struct Coefficients {
             const bool odd = k % 2 == 1;
             switch (wave) {
             case Wave::Square:
-                im[k] = odd ? 4 / (pi * k) : 0;
+                im[k] = odd ? 4 / (Pi * k) : 0;
                 break;
             case Wave::Triangle:
-                im[k] = odd ? 8 / (pi * pi * k * k) * (k % 4 == 1 ? 1 : -1) : 0;
+                im[k] = odd ? 8 / (Pi * Pi * k * k) * (k % 4 == 1 ? 1 : -1) : 0;
                 break;
             case Wave::Pulse:
-                re[k] = 2 * std::sin(k * pi / 4) / (pi * k);
+                re[k] = 2 * std::sin(k * Pi / 4) / (Pi * k);
                 break;
             }
-            re[k] *= scale;
-            im[k] *= scale;
+            re[k] *= Scale;
+            im[k] *= Scale;
         }
-        re[0] = wave == Wave::Pulse ? 0.5 * scale : 0; // never part of a partial sum
+        re[0] = wave == Wave::Pulse ? 0.5 * Scale : 0; // never part of a partial sum
     }
 };
 
 // Grid points: x_j = j pi/256 - pi.
-constexpr int at0 = 256, atQuarter = 320, atHalf = 384, atMinusHalf = 128;
+constexpr int At0 = 256, AtQuarter = 320, AtHalf = 384, AtMinusHalf = 128;
 
 struct SumRow {
     const char* name;
@@ -61,35 +61,35 @@ void PrintTo(const SumRow& row, std::ostream* out) {
     *out << row.name;
 }
 
-const SumRow kSums[] = {
-    {"square S1(pi/2)", Wave::Square, 1, atHalf, 4 / pi},
-    {"square S3(pi/2)", Wave::Square, 3, atHalf, 4 / pi*(1 - 1.0 / 3)},
-    {"square S5(pi/2)", Wave::Square, 5, atHalf, 4 / pi*(1 - 1.0 / 3 + 1.0 / 5)},
-    {"square S1(-pi/2)", Wave::Square, 1, atMinusHalf, -4 / pi},
-    {"square S3(-pi/2)", Wave::Square, 3, atMinusHalf, -4 / pi*(1 - 1.0 / 3)},
-    {"square S5(-pi/2)", Wave::Square, 5, atMinusHalf, -4 / pi*(1 - 1.0 / 3 + 1.0 / 5)},
-    {"square S1(pi/4)", Wave::Square, 1, atQuarter, 4 / pi* root2 / 2},
-    {"square S3(pi/4)", Wave::Square, 3, atQuarter, 4 / pi* root2 / 2 * (1 + 1.0 / 3)},
-    {"square S5(pi/4)", Wave::Square, 5, atQuarter, 4 / pi* root2 / 2 * (1 + 1.0 / 3 - 1.0 / 5)},
-    {"square S5(0)", Wave::Square, 5, at0, 0},
-    {"triangle S1(pi/2)", Wave::Triangle, 1, atHalf, 8 / (pi * pi)},
-    {"triangle S3(pi/2)", Wave::Triangle, 3, atHalf, 8 / (pi * pi) * (1 + 1.0 / 9)},
-    {"triangle S5(pi/2)", Wave::Triangle, 5, atHalf, 8 / (pi * pi) * (1 + 1.0 / 9 + 1.0 / 25)},
-    {"triangle S5(-pi/2)", Wave::Triangle, 5, atMinusHalf,
-     -8 / (pi * pi) * (1 + 1.0 / 9 + 1.0 / 25)},
-    {"triangle S1(pi/4)", Wave::Triangle, 1, atQuarter, 8 / (pi * pi) * root2 / 2},
-    {"triangle S3(pi/4)", Wave::Triangle, 3, atQuarter, 8 / (pi * pi) * root2 / 2 * (1 - 1.0 / 9)},
-    {"triangle S5(pi/4)", Wave::Triangle, 5, atQuarter,
-     8 / (pi * pi) * root2 / 2 * (1 - 1.0 / 9 - 1.0 / 25)},
+const SumRow Sums[] = {
+    {"square S1(pi/2)", Wave::Square, 1, AtHalf, 4 / Pi},
+    {"square S3(pi/2)", Wave::Square, 3, AtHalf, 4 / Pi*(1 - 1.0 / 3)},
+    {"square S5(pi/2)", Wave::Square, 5, AtHalf, 4 / Pi*(1 - 1.0 / 3 + 1.0 / 5)},
+    {"square S1(-pi/2)", Wave::Square, 1, AtMinusHalf, -4 / Pi},
+    {"square S3(-pi/2)", Wave::Square, 3, AtMinusHalf, -4 / Pi*(1 - 1.0 / 3)},
+    {"square S5(-pi/2)", Wave::Square, 5, AtMinusHalf, -4 / Pi*(1 - 1.0 / 3 + 1.0 / 5)},
+    {"square S1(pi/4)", Wave::Square, 1, AtQuarter, 4 / Pi* Root2 / 2},
+    {"square S3(pi/4)", Wave::Square, 3, AtQuarter, 4 / Pi* Root2 / 2 * (1 + 1.0 / 3)},
+    {"square S5(pi/4)", Wave::Square, 5, AtQuarter, 4 / Pi* Root2 / 2 * (1 + 1.0 / 3 - 1.0 / 5)},
+    {"square S5(0)", Wave::Square, 5, At0, 0},
+    {"triangle S1(pi/2)", Wave::Triangle, 1, AtHalf, 8 / (Pi * Pi)},
+    {"triangle S3(pi/2)", Wave::Triangle, 3, AtHalf, 8 / (Pi * Pi) * (1 + 1.0 / 9)},
+    {"triangle S5(pi/2)", Wave::Triangle, 5, AtHalf, 8 / (Pi * Pi) * (1 + 1.0 / 9 + 1.0 / 25)},
+    {"triangle S5(-pi/2)", Wave::Triangle, 5, AtMinusHalf,
+     -8 / (Pi * Pi) * (1 + 1.0 / 9 + 1.0 / 25)},
+    {"triangle S1(pi/4)", Wave::Triangle, 1, AtQuarter, 8 / (Pi * Pi) * Root2 / 2},
+    {"triangle S3(pi/4)", Wave::Triangle, 3, AtQuarter, 8 / (Pi * Pi) * Root2 / 2 * (1 - 1.0 / 9)},
+    {"triangle S5(pi/4)", Wave::Triangle, 5, AtQuarter,
+     8 / (Pi * Pi) * Root2 / 2 * (1 - 1.0 / 9 - 1.0 / 25)},
     // Pulse: a_1 = sqrt2/pi, a_2 = 1/pi, a_3 = sqrt2/(3 pi), a_4 = 0, a_5 = -sqrt2/(5 pi).
-    {"pulse S1(0)", Wave::Pulse, 1, at0, root2 / pi},
-    {"pulse S3(0)", Wave::Pulse, 3, at0, root2 / pi + 1 / pi + root2 / (3 * pi)},
-    {"pulse S5(0)", Wave::Pulse, 5, at0, root2 / pi + 1 / pi + root2 / (3 * pi) - root2 / (5 * pi)},
-    {"pulse S1(pi/2)", Wave::Pulse, 1, atHalf, 0},
-    {"pulse S3(pi/2)", Wave::Pulse, 3, atHalf, -1 / pi},
-    {"pulse S5(pi/2)", Wave::Pulse, 5, atHalf, -1 / pi},
-    {"pulse S3(pi/4)", Wave::Pulse, 3, atQuarter,
-     root2 / pi* root2 / 2 + root2 / (3 * pi) * -root2 / 2},
+    {"pulse S1(0)", Wave::Pulse, 1, At0, Root2 / Pi},
+    {"pulse S3(0)", Wave::Pulse, 3, At0, Root2 / Pi + 1 / Pi + Root2 / (3 * Pi)},
+    {"pulse S5(0)", Wave::Pulse, 5, At0, Root2 / Pi + 1 / Pi + Root2 / (3 * Pi) - Root2 / (5 * Pi)},
+    {"pulse S1(pi/2)", Wave::Pulse, 1, AtHalf, 0},
+    {"pulse S3(pi/2)", Wave::Pulse, 3, AtHalf, -1 / Pi},
+    {"pulse S5(pi/2)", Wave::Pulse, 5, AtHalf, -1 / Pi},
+    {"pulse S3(pi/4)", Wave::Pulse, 3, AtQuarter,
+     Root2 / Pi* Root2 / 2 + Root2 / (3 * Pi) * -Root2 / 2},
 };
 
 class PartialSumSeries : public ::testing::TestWithParam<SumRow> {};
@@ -99,10 +99,10 @@ TEST_P(PartialSumSeries, MatchesTheSeriesWrittenOut) {
     const Coefficients c(row.wave);
     std::array<double, 512> values;
     PartialSum(c.re, c.im, row.k, values);
-    EXPECT_NEAR(values[row.j], row.value * scale, 1e-12 * scale);
+    EXPECT_NEAR(values[row.j], row.value * Scale, 1e-12 * Scale);
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, PartialSumSeries, ::testing::ValuesIn(kSums), RowName<SumRow>);
+INSTANTIATE_TEST_SUITE_P(Waves, PartialSumSeries, ::testing::ValuesIn(Sums), RowName<SumRow>);
 
 struct HarmonicRow {
     const char* name;
@@ -117,17 +117,17 @@ void PrintTo(const HarmonicRow& row, std::ostream* out) {
     *out << row.name;
 }
 
-const HarmonicRow kHarmonics[] = {
-    {"square sin 1 at pi/2", Wave::Square, 1, true, atHalf, 4 / pi},
-    {"square sin 3 at pi/2", Wave::Square, 3, true, atHalf, -4 / (3 * pi)},
-    {"square sin 5 at pi/2", Wave::Square, 5, true, atHalf, 4 / (5 * pi)},
-    {"square sin 3 at pi/4", Wave::Square, 3, true, atQuarter, 4 / (3 * pi) * root2 / 2},
-    {"square cos 3 at 0: no cosine part", Wave::Square, 3, false, at0, 0},
-    {"triangle sin 3 at -pi/2", Wave::Triangle, 3, true, atMinusHalf, -8 / (9 * pi * pi)},
-    {"pulse cos 1 at 0", Wave::Pulse, 1, false, at0, root2 / pi},
-    {"pulse cos 3 at pi/4", Wave::Pulse, 3, false, atQuarter, root2 / (3 * pi) * -root2 / 2},
-    {"pulse cos 2 at pi/2", Wave::Pulse, 2, false, atHalf, -1 / pi},
-    {"pulse sin 1 at pi/4: no sine part", Wave::Pulse, 1, true, atQuarter, 0},
+const HarmonicRow Harmonics[] = {
+    {"square sin 1 at pi/2", Wave::Square, 1, true, AtHalf, 4 / Pi},
+    {"square sin 3 at pi/2", Wave::Square, 3, true, AtHalf, -4 / (3 * Pi)},
+    {"square sin 5 at pi/2", Wave::Square, 5, true, AtHalf, 4 / (5 * Pi)},
+    {"square sin 3 at pi/4", Wave::Square, 3, true, AtQuarter, 4 / (3 * Pi) * Root2 / 2},
+    {"square cos 3 at 0: no cosine part", Wave::Square, 3, false, At0, 0},
+    {"triangle sin 3 at -pi/2", Wave::Triangle, 3, true, AtMinusHalf, -8 / (9 * Pi * Pi)},
+    {"pulse cos 1 at 0", Wave::Pulse, 1, false, At0, Root2 / Pi},
+    {"pulse cos 3 at pi/4", Wave::Pulse, 3, false, AtQuarter, Root2 / (3 * Pi) * -Root2 / 2},
+    {"pulse cos 2 at pi/2", Wave::Pulse, 2, false, AtHalf, -1 / Pi},
+    {"pulse sin 1 at pi/4: no sine part", Wave::Pulse, 1, true, AtQuarter, 0},
 };
 
 class SingleHarmonicSeries : public ::testing::TestWithParam<HarmonicRow> {};
@@ -137,10 +137,10 @@ TEST_P(SingleHarmonicSeries, IsThatTermOfTheSeries) {
     const Coefficients c(row.wave);
     std::array<double, 512> values;
     SingleHarmonic(c.re, c.im, row.k, row.sinePart, values);
-    EXPECT_NEAR(values[row.j], row.value * scale, 1e-12 * scale);
+    EXPECT_NEAR(values[row.j], row.value * Scale, 1e-12 * Scale);
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, SingleHarmonicSeries, ::testing::ValuesIn(kHarmonics),
+INSTANTIATE_TEST_SUITE_P(Waves, SingleHarmonicSeries, ::testing::ValuesIn(Harmonics),
                          RowName<HarmonicRow>);
 
 // Over the whole grid the square wave's partial sums keep its sign on each side of 0 away

@@ -40,7 +40,7 @@ TEST_F(HiDpiTest, WindowIsTwiceTheSizeAndEachPictureIsPixelDoubled) {
     const QPixmap window = form->Widget()->grab();
     EXPECT_EQ(window.size(), QSize(1600, 1200));
 
-    for (Toolkit::TImage* image : {form->Image1, form->Image2}) {
+    for (Fourier::Toolkit::TImage* image : {form->Image1, form->Image2}) {
         SCOPED_TRACE(image->Name());
         const QImage& picture = image->Picture();
         ASSERT_FALSE(picture.isNull());

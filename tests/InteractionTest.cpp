@@ -15,7 +15,7 @@ using namespace Fourier;
 namespace {
 
 using Toolkit::TColor;
-constexpr double pi = std::numbers::pi;
+constexpr double Pi = std::numbers::pi;
 
 class InteractionTest : public FormFixture {
   protected:
@@ -54,7 +54,7 @@ struct SetupRow {
 };
 
 // With the shipped velmora.cfg: 1/8, 0, 0, 1/8, 1/8, 2/(4 2), 3/(16 8 4), 1/8.
-const SetupRow kSetups[] = {
+const SetupRow Setups[] = {
     {"sine", 0, true, false, false, 1, 24, 8, 8, 16, 8, 4, "Частота", 0},
     {"square", 1, false, false, false, 1, 31, 8, 8, 16, 8, 4, nullptr, 0},
     {"triangle", 2, false, false, false, 1, 31, 8, 8, 16, 8, 4, nullptr, 0},
@@ -66,7 +66,7 @@ const SetupRow kSetups[] = {
 };
 
 TEST_F(InteractionTest, EachWaveformSetsUpItsControls) {
-    for (const SetupRow& row : kSetups) {
+    for (const SetupRow& row : Setups) {
         SCOPED_TRACE(row.name);
         Choose(row.item);
         EXPECT_EQ(form->TrackBar1->Visible(), row.bar1);
@@ -199,7 +199,7 @@ TEST_F(InteractionTest, SumOffCosineThreeDrawsOnlyThatHarmonic) {
     const double P = ReadEditNumber(form->MaxEdit->Text());
     const double q = 2 * P / 201;
     for (int j = 0; j < 511; j += 37) {
-        const double v = form->ReBuf[3] * std::cos((j * (pi / 256) - pi) * 3);
+        const double v = form->ReBuf[3] * std::cos((j * (Pi / 256) - Pi) * 3);
         EXPECT_EQ(form->GraphBitmap.Canvas().Pixel(33 + j, RoundHalfEven(115 - v / q)),
                   Toolkit::clYellow)
             << j;

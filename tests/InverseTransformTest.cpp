@@ -1,6 +1,6 @@
 // Edited coefficients back to samples through the inverse transform: checked against the
 // series evaluated directly, and against the forward analysis (inverse then forward gives
-// the coefficients back); the magnitude/phase form of one harmonic.
+// the coefficients back).
 #include "InverseTransform.h"
 #include "Coefficients.h"
 
@@ -16,12 +16,12 @@ namespace {
 
 using namespace Fourier;
 
-constexpr long double pi = std::numbers::pi_v<long double>;
+constexpr long double Pi = std::numbers::pi_v<long double>;
 
 // cos and sin of k*x_j from the exact angle: k*(j - 256) turns of 2*pi/512, reduced first.
 long double Angle(int k, int j) {
     const int turn = ((k * (j - 256)) % 512 + 512) % 512;
-    return 2 * pi * turn / 512;
+    return 2 * Pi * turn / 512;
 }
 
 // a_0/2 + sum_k a_k cos kx_j + b_k sin kx_j, term by term in long double.
@@ -159,42 +159,5 @@ TEST(InverseTransform, NyquistLineIsTheAlternatingSample) {
     for (int j = 0; j < 512; ++j)
         EXPECT_NEAR(samples[j], j % 2 == 0 ? 0.75 : -0.75, 1e-14) << "sample " << j;
 }
-
-// a cos kx + b sin kx = M cos(kx - phi), checked at points of a period.
-struct PolarRow {
-    const char* name;
-    double a, b, magnitude, phase;
-};
-
-void PrintTo(const PolarRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class HarmonicPolarForm : public ::testing::TestWithParam<PolarRow> {};
-
-TEST_P(HarmonicPolarForm, DescribesTheSameCurve) {
-    const PolarRow& row = GetParam();
-    const THarmonicPolar polar = ToPolar({row.a, row.b});
-    EXPECT_NEAR(polar.Magnitude, row.magnitude, 1e-15);
-    EXPECT_NEAR(polar.Phase, row.phase, 1e-15);
-    for (double x = -3.0; x <= 3.0; x += 0.25)
-        EXPECT_NEAR(polar.Magnitude * std::cos(3 * x - polar.Phase),
-                    row.a * std::cos(3 * x) + row.b * std::sin(3 * x), 1e-14)
-            << "x = " << x;
-    const THarmonicParts parts = ToParts(polar);
-    EXPECT_NEAR(parts.Cos, row.a, 1e-15);
-    EXPECT_NEAR(parts.Sin, row.b, 1e-15);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HarmonicPolarForm,
-    ::testing::Values(PolarRow{"Zero", 0.0, 0.0, 0.0, 0.0}, PolarRow{"PureCos", 1.0, 0.0, 1.0, 0.0},
-                      PolarRow{"PureSin", 0.0, 1.0, 1.0, std::numbers::pi / 2},
-                      PolarRow{"NegativeCos", -2.0, 0.0, 2.0, std::numbers::pi},
-                      PolarRow{"NegativeSin", 0.0, -0.5, 0.5, -std::numbers::pi / 2},
-                      PolarRow{"ThreeFour", 3.0, 4.0, 5.0, 0.92729521800161223},
-                      PolarRow{"ThirdQuadrant", -1.0, -1.0, std::numbers::sqrt2,
-                               -3 * std::numbers::pi / 4}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

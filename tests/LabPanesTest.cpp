@@ -2,8 +2,10 @@
 // errors and history, the sound pane without a sound device (and with one, where there is
 // one), and saving pictures, data and sound.
 #include "AnalysisCsv.h"
+#include "FileSaving.h"
 #include "FormFixture.h"
 #include "FormulaPane.h"
+#include "FullDisk.h"
 #include "OwnFormula.h"
 #include "PictureExport.h"
 #include "SoundPane.h"
@@ -16,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMediaDevices>
@@ -61,17 +65,17 @@ QString UnwritableFile(const QTemporaryDir& folder) {
     return locked + "/a.png";
 }
 
-TRunView SquareRun(int k) {
+TRun SquareRun(int k) {
     TSamples square{};
     for (int j = 0; j < SampleCount; ++j)
         square[j] = j < 256 ? -1 : 1;
-    TRunView view;
-    view.Analysis = AnalyseSamples(square);
-    view.WaveformIndex = 1;
-    view.WaveformName = "2. Прямоугольник";
-    view.HasJump = true;
-    view.Harmonic = k;
-    return view;
+    TRun run;
+    run.Analysis = AnalyseSamples(square);
+    run.WaveformIndex = 1;
+    run.WaveformName = "2. Прямоугольник";
+    run.HasJump = true;
+    run.Harmonic = k;
+    return run;
 }
 
 // ----- «Своя функция» -----
@@ -221,9 +225,12 @@ TEST_F(FormulaPaneTest, RemembersTheLastFormulasBetweenRuns) {
     ASSERT_EQ(field->count(), 3);
     EXPECT_EQ(field->itemText(0), "sin(x)");
     EXPECT_TRUE(again.Formula().isEmpty());
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       FormulaPane::SettingsOrganisation, FormulaPane::SettingsApplication);
-    EXPECT_EQ(settings.allKeys(), QStringList{"ownFormula/history"});
+    QFile file(FormulaPane::HistoryFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject saved = QJsonDocument::fromJson(file.readAll()).object();
+    EXPECT_EQ(saved.keys(), QStringList{"ownFormula/history"});
+    EXPECT_EQ(saved["ownFormula/history"].toVariant().toStringList(),
+              (QStringList{"sin(x)", "x", "x^2"}));
 
     for (int i = 0; i < 2 * FormulaPane::HistoryLength; ++i) {
         again.SetFormula(QString("x+%1").arg(i));
@@ -231,6 +238,44 @@ TEST_F(FormulaPaneTest, RemembersTheLastFormulasBetweenRuns) {
     }
     EXPECT_EQ(again.History().size(), FormulaPane::HistoryLength);
     EXPECT_EQ(again.History().front(), QString("x+%1").arg(2 * FormulaPane::HistoryLength - 1));
+}
+
+// A history that cannot be saved (its folder's name is taken by a file, which stops root
+// too) is reported once, and takes nothing from the student: each formula is built and
+// listed. Once the history can be saved again, it is, whole.
+TEST_F(FormulaPaneTest, AHistoryThatCannotBeSavedIsReportedOnceAndLosesNothing) {
+    const QString history = FormulaPane::HistoryFile(), blocker = QFileInfo(history).path();
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    FormulaPane pane;
+    std::vector<std::string> reported;
+    pane.ReportError = [&](const std::string& message) { reported.push_back(message); };
+    int built = 0;
+    QObject::connect(&pane, &FormulaPane::ownSignalReady, [&] { ++built; });
+    for (const char* text : {"x", "x^2", "x^3"}) {
+        pane.SetFormula(text);
+        pane.Build();
+    }
+    EXPECT_EQ(built, 3);
+    EXPECT_EQ(pane.History(), (QStringList{"x^3", "x^2", "x"}));
+    EXPECT_EQ(reported, std::vector<std::string>{("Не удалось сохранить файл «" + history +
+                                                  "»: папка недоступна для записи или на диске "
+                                                  "нет места. Формула построена, но после "
+                                                  "перезапуска программы её не будет в списке "
+                                                  "прежних формул.")
+                                                     .toStdString()});
+    ASSERT_TRUE(QFile::remove(blocker));
+    pane.SetFormula("sin(x)");
+    pane.Build();
+    EXPECT_EQ(reported.size(), 1u);
+    EXPECT_EQ(FormulaPane().History(), (QStringList{"sin(x)", "x^3", "x^2", "x"}));
+}
+
+// A history kept in the lab's settings by an earlier version is taken over.
+TEST_F(FormulaPaneTest, TakesOverTheHistoryOfEarlierVersions) {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, FormulaPane::SettingsOrganisation,
+              FormulaPane::SettingsApplication)
+        .setValue("ownFormula/history", QStringList{"x^2", "x"});
+    EXPECT_EQ(FormulaPane().History(), (QStringList{"x^2", "x"}));
 }
 
 // ----- «Звук» -----
@@ -337,7 +382,9 @@ TEST_F(SoundPaneTest, AnUnwritableFolderIsReportedAndLeavesNoFile) {
     const QString chosen = UnwritableFile(folder).replace(".png", ".wav");
     pane.ChooseSoundFile = [&] { return chosen; };
     QStringList reported;
-    pane.ReportError = [&](const QString& message) { reported.append(message); };
+    pane.ReportError = [&](const std::string& message) {
+        reported.append(QString::fromStdString(message));
+    };
     pane.SaveSoundAction()->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reported.isEmpty(); }, 10000));
     EXPECT_EQ(reported.size(), 1);
@@ -443,8 +490,8 @@ TEST_F(PictureExportTest, DataIsTheAnalysisAsCsvWithDotsWhateverTheLocale) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_EQ(bytes.toStdString(), AnalysisCsv(analysis));
-    for (const QByteArray& line : bytes.split('\n').mid(1, SampleCount))
-        EXPECT_EQ(line.count(','), 9) << line.toStdString();
+    for (const QByteArray& line : bytes.split('\n').mid(2, SampleCount)) // after the two heads
+        EXPECT_EQ(line.count(','), 7) << line.toStdString();
 }
 
 TEST_F(PictureExportTest, UnwritableFolderGivesTheMessageAndLeavesNoFile) {
@@ -455,7 +502,9 @@ TEST_F(PictureExportTest, UnwritableFolderGivesTheMessageAndLeavesNoFile) {
     const QString chosen = UnwritableFile(folder);
     keeping.ChooseFile = [&](const QString&, const QString&, const QString&) { return chosen; };
     QStringList reported;
-    keeping.ReportError = [&](const QString& message) { reported.append(message); };
+    keeping.ReportError = [&](const std::string& message) {
+        reported.append(QString::fromStdString(message));
+    };
     keeping.SavePictureAction()->trigger();
     keeping.SaveDataAction()->trigger();
     ASSERT_EQ(reported.size(), 2);
@@ -480,6 +529,67 @@ TEST_F(PictureExportTest, ContextMenuHoldsTheActions) {
     PictureExport pictureOnly(&owner, [] { return QImage(); });
     EXPECT_EQ(pictureOnly.Actions().size(), 2);
     EXPECT_EQ(pictureOnly.SaveDataAction(), nullptr);
+}
+
+// ----- A full disk -----
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The formula history under a file size limit in a child process: cut off one byte short,
+// the failure names the file and the reason, the history there before stays byte for byte
+// with nothing beside it, and the formula is built; a limit it just fits is no failure.
+TEST_F(FormulaPaneTest, AHistoryCutOffByAFullDiskIsReportedAndOneThatJustFitsIsSaved) {
+    FormulaPane pane;
+    std::string reported;
+    pane.ReportError = [&](const std::string& message) { reported = message; };
+    pane.SetFormula("x");
+    pane.Build();
+    const QString path = FormulaPane::HistoryFile();
+    const QByteArray old = ReadBytes(path);
+    const auto saveUnder = [&](rlim_t limit) {
+        return FullDisk::SaveUnderLimit(limit, [&] {
+            QString formula = "0"; // long enough to outgrow the lock file QSettings writes first
+            for (int k = 1; k <= 16; ++k)
+                formula += QString("+sin(%1*x)/%1").arg(k);
+            pane.SetFormula(formula);
+            pane.Build();
+            return pane.History().size() == 2 ? reported : "the formula was lost";
+        });
+    };
+    ASSERT_TRUE(saveUnder(RLIM_INFINITY).Saved);
+    const QByteArray whole = ReadBytes(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(old) > 0);
+    file.close();
+
+    const FullDisk::TOutcome cut = saveUnder(static_cast<rlim_t>(whole.size() - 1));
+    EXPECT_FALSE(cut.Saved);
+    EXPECT_EQ(cut.Message, ("Не удалось сохранить файл «" + path +
+                            "»: файл превышает разрешённый размер. Формула построена, но после "
+                            "перезапуска программы её не будет в списке прежних формул.")
+                               .toStdString());
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(QDir(QFileInfo(path).path())
+                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+              QStringList{QFileInfo(path).fileName()});
+    EXPECT_TRUE(saveUnder(static_cast<rlim_t>(whole.size())).Saved);
+    EXPECT_EQ(ReadBytes(path), whole);
+}
+
+// A picture goes the core's way to the disk: /dev/full says there is no room.
+TEST_F(PictureExportTest, AFullDiskIsReportedWithTheReason) {
+    QWidget owner;
+    PictureExport keeping(&owner, [] { return Pattern(10, 10); });
+    try {
+        keeping.SavePictureTo("/dev/full");
+        ADD_FAILURE() << "saved into /dev/full";
+    } catch (const TFileSaveError& e) {
+        EXPECT_STREQ(e.what(), "Не удалось сохранить файл «/dev/full»: на диске нет места");
+    }
+    EXPECT_TRUE(FullDisk::DevFullStaysADevice()) << "/dev/full was replaced by a file";
 }
 
 } // namespace

@@ -5,24 +5,30 @@
 #include "LabWindow.h"
 #include "FormFixture.h"
 #include "LabLauncher.h"
+#include "PictureExport.h"
 #include "SeriesOracle.h"
 #include "UserInput.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <qcustomplot.h>
 
 #include <functional>
+#include <numbers>
 
 namespace {
 
@@ -31,6 +37,8 @@ using SeriesOracle::Real;
 class LabWindowTest : public FormFixture {
   protected:
     void SetUp() override {
+        // The own formula's history goes to a scratch folder, never the user's settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         FormFixture::SetUp();
         Fourier::InstallLab(*form);
         ShowAndActivate();
@@ -41,8 +49,11 @@ class LabWindowTest : public FormFixture {
         FormFixture::TearDown();
     }
 
+    QTemporaryDir settings;
     QWidget* Main() { return form->Widget(); }
-    Fourier::LabWindow* Lab() { return Fourier::OpenedLab(Main()); }
+    Fourier::LabWindow* Lab() {
+        return qobject_cast<Fourier::LabWindow*>(Fourier::OpenedLab(Main()));
+    }
 
     // Runs the event loop until done() holds, at most a second.
     static bool WaitUntil(const std::function<bool()>& done) {
@@ -181,7 +192,7 @@ TEST_F(LabWindowTest, HeadingNamesTheHarmonicsLeftOut) {
 
 TEST_F(LabWindowTest, BothPicturesOfferTheLabInTheirContextMenu) {
     Choose(2);
-    for (Toolkit::TImage* picture : {form->Image1, form->Image2}) {
+    for (Fourier::Toolkit::TImage* picture : {form->Image1, form->Image2}) {
         SCOPED_TRACE(picture->Name());
         if (Lab()) Lab()->close();
         EXPECT_EQ(ChooseFromContextMenu(picture->Widget(), "Лаборатория…"), "F2");
@@ -205,10 +216,10 @@ TEST_F(LabWindowTest, ASliderStepReachesTheOpenLabOnceWithTheNewSignal) {
     ASSERT_TRUE(WaitUntil([&] { return changes.count() > 0; }));
     QTest::qWait(10);
     EXPECT_EQ(changes.count(), 1); // the step's two analysis runs make one update
-    const auto shown = changes.front().front().value<Fourier::TRunView>();
+    const auto shown = changes.front().front().value<Fourier::TRun>();
     EXPECT_EQ(shown.Analysis.Samples[256 + 2 * (p1 + 1)], 1.0);
     ExpectCell(0, 1, 2.0 * (4 * (p1 + 1) + 1) / 512); // a_0: twice the mean
-    ExpectCell(0, 3, (4.0 * (p1 + 1) + 1) / 512);     // |c_0|: the mean
+    ExpectCell(0, 3, (4.0 * (p1 + 1) + 1) / 512);     // A_0: the mean's size
 
     // The convergence view, shown afterwards, has the new signal too.
     ShowTab(1);
@@ -294,7 +305,7 @@ TEST_F(LabWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
 
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "k\ta_k\tb_k\t|c_k|\tφ_k, рад");
+    EXPECT_EQ(lines[0], "k\ta_k\tb_k\tA_k\tφ_k, рад");
     const auto direct = SeriesOracle::DirectSeries(SeriesOracle::Waveform(1, 0));
     for (int k = 1; k <= 3; ++k) {
         const QStringList cells = lines[k].split('\t');
@@ -302,8 +313,8 @@ TEST_F(LabWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
         EXPECT_EQ(cells[0], QString::number(k));
         const Real a = direct.A[k], b = direct.B[k];
         const double expected[] = {static_cast<double>(a), static_cast<double>(b),
-                                   static_cast<double>(std::hypot(a, b) / 2),
-                                   static_cast<double>(std::atan2(-b, a))};
+                                   static_cast<double>(std::hypot(a, b)),
+                                   static_cast<double>(std::atan2(b, a))};
         for (int c = 0; c < 4; ++c) {
             if (cells[c + 1].isEmpty()) {
                 EXPECT_LT(std::abs(expected[2]), 1e-9) << "only an undefined phase is left empty";
@@ -314,6 +325,64 @@ TEST_F(LabWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
                 << "k=" << k << " column " << c + 1;
         }
     }
+}
+
+// Harmonic 3 of the square wave reads the same in the spectrum's table, in the saved CSV and in
+// the coefficient pane's amplitude and phase: A_3 = 1/(128 sin(3 pi/512)) and
+// phi_3 = pi/2 - 3 pi/512 for the 512 samples (the series' 4/(3 pi) and pi/2), each to the
+// digits it shows.
+TEST_F(LabWindowTest, OneHarmonicReadsTheSameInTheTableTheCsvAndTheCoefficientPane) {
+    constexpr double Pi = std::numbers::pi;
+    const double amplitude = 1 / (128 * std::sin(3 * Pi / 512));
+    const double phase = Pi / 2 - 3 * Pi / 512;
+    Choose(1); // "2. Прямоугольник"
+    PressF2();
+
+    ShowTab(4); // «Спектр»: six significant digits
+    ExpectCell(3, 3, amplitude);
+    ExpectCell(3, 4, phase);
+    const QAbstractItemModel* table = LabChild<QTableView>("SpectrumTable")->model();
+    for (int column : {3, 4})
+        EXPECT_TRUE(table->headerData(column, Qt::Horizontal, Qt::ToolTipRole)
+                        .toString()
+                        .contains("a_k cos kx + b_k sin kx = A_k cos(kx − φ_k)"));
+
+    QTemporaryDir folder;
+    auto* keeping = Lab()->window()->findChild<Fourier::PictureExport*>();
+    ASSERT_NE(keeping, nullptr);
+    const QString path = folder.filePath("данные.csv");
+    keeping->ChooseFile = [&](const QString&, const QString&, const QString&) { return path; };
+    keeping->SaveDataAction()->trigger();
+    QFile csv(path);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList row = QString::fromUtf8(csv.readAll()).split('\n')[2 + 3].split(',');
+    ASSERT_EQ(row.size(), 8);
+    EXPECT_EQ(row[3], "3");
+    EXPECT_NEAR(row[6].toDouble(), amplitude, 1e-12);
+    EXPECT_NEAR(row[7].toDouble(), phase, 1e-12);
+
+    ShowTab(8); // «Коэффициенты», showing amplitude and phase; harmonic 3's bars are the
+                // fifth and sixth
+    auto* pairChoice = LabChild<QComboBox>("PairChoice");
+    pairChoice->setFocus();
+    QTest::keyClick(pairChoice, Qt::Key_Down);
+    ASSERT_EQ(pairChoice->currentText(), "Амплитуда и фаза");
+    auto* bars = LabChild<QWidget>("CoefficientBars");
+    auto* field = LabChild<QDoubleSpinBox>("ValueField");
+    bars->setFocus();
+    const auto labelShows = [&](const QString& text) {
+        for (QLabel* label : field->parentWidget()->findChildren<QLabel*>())
+            if (label->text() == text) return true;
+        return false;
+    };
+    const double shown = 0.5e-6; // six decimals
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(bars, Qt::Key_Right);
+    EXPECT_TRUE(labelShows("A₃ ="));
+    EXPECT_NEAR(field->locale().toDouble(field->cleanText()), amplitude, shown);
+    QTest::keyClick(bars, Qt::Key_Right);
+    EXPECT_TRUE(labelShows("φ₃ ="));
+    EXPECT_NEAR(field->locale().toDouble(field->cleanText()), phase, shown);
 }
 
 TEST_F(LabWindowTest, WithNothingSelectedTheWholeTableIsCopied) {
@@ -341,7 +410,7 @@ TEST_F(LabWindowTest, OwnSignalReplacesTheMainWindowsUntilTheLabFollowsAgain) {
     Lab()->ShowOwnSignal(Fourier::AnalyseSamples(triangle), "Мой треугольник");
     ASSERT_TRUE(WaitUntil([&] { return changes.count() == 1; }));
     EXPECT_FALSE(Lab()->FollowsMainWindow());
-    EXPECT_EQ(changes.back().front().value<Fourier::TRunView>().WaveformName, "Мой треугольник");
+    EXPECT_EQ(changes.back().front().value<Fourier::TRun>().WaveformName, "Мой треугольник");
     EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("Свой сигнал: Мой треугольник"));
     const auto direct = SeriesOracle::DirectSeries(triangle);
     ExpectCell(1, 2, static_cast<double>(direct.B[1]));
@@ -357,7 +426,7 @@ TEST_F(LabWindowTest, OwnSignalReplacesTheMainWindowsUntilTheLabFollowsAgain) {
     const int before = changes.count();
     Lab()->FollowMainWindow();
     ASSERT_TRUE(WaitUntil([&] { return changes.count() == before + 1; }));
-    EXPECT_EQ(changes.back().front().value<Fourier::TRunView>().WaveformName, "2. Прямоугольник");
+    EXPECT_EQ(changes.back().front().value<Fourier::TRun>().WaveformName, "2. Прямоугольник");
     EXPECT_TRUE(Lab()->FollowsMainWindow());
     const auto square = SeriesOracle::DirectSeries(SeriesOracle::Waveform(1, 0));
     ExpectCell(1, 2, static_cast<double>(square.B[1]));
@@ -368,9 +437,9 @@ TEST_F(LabWindowTest, AnAddedPaneBecomesATabWithItsShortcutAndHearsOfRuns) {
     PressF2();
     auto* pane = new QLabel("свой вид");
     QString heard;
-    QObject::connect(
-        Lab(), &Fourier::LabWindow::runChanged, pane,
-        [&](const Fourier::TRunView& run) { heard = QString::fromStdString(run.WaveformName); });
+    QObject::connect(Lab(), &Fourier::LabWindow::runChanged, pane, [&](const Fourier::TRun& run) {
+        heard = QString::fromStdString(run.WaveformName);
+    });
     const int index = Lab()->Tabs()->count();
     EXPECT_EQ(Lab()->AddPane(pane, "Ещё вид"), index);
     EXPECT_EQ(Lab()->Tabs()->tabText(index), "Ещё вид");

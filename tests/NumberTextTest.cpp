@@ -27,7 +27,7 @@ void PrintTo(const FormatRow& row, std::ostream* out) {
 
 // The classic general format: at most `precision` significant digits, trailing zeros
 // dropped, and where an exponent is needed an "E", its sign and at least three digits.
-const FormatRow kFormats[] = {
+const FormatRow Formats[] = {
     {1.5e20, 12, "1.5E+020"},
     {2.5e-7, 12, "2.5E-007"},
     {-3.25e15, 12, "-3.25E+015"},
@@ -52,10 +52,10 @@ TEST_P(FormatGeneralTest, WritesTheClassicGeneralFormat) {
     EXPECT_EQ(FormatGeneral(GetParam().value, GetParam().precision, "."), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, FormatGeneralTest, ::testing::ValuesIn(kFormats));
+INSTANTIATE_TEST_SUITE_P(Numbers, FormatGeneralTest, ::testing::ValuesIn(Formats));
 
 TEST(RoundHalfEven, HalvesToEvenAndFarValuesPinned) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double Inf = std::numeric_limits<double>::infinity();
     const struct {
         double value;
         int rounded;
@@ -64,7 +64,7 @@ TEST(RoundHalfEven, HalvesToEvenAndFarValuesPinned) {
         {-2.5, -2},         {-3.5, -4},       {115.5, 116},
         {114.5, 114},       {-0.4, 0},        {999999.5, 1000000},
         {3e9, 1000000},     {-3e9, -1000000}, {1e300, 1000000},
-        {-1e300, -1000000}, {inf, 1000000},   {-inf, -1000000},
+        {-1e300, -1000000}, {Inf, 1000000},   {-Inf, -1000000},
         {std::nan(""), 0},
     };
     for (const auto& row : rows)
@@ -83,7 +83,8 @@ TEST_F(GraphRangeTest, HugeValuesInATinyRangeKeepTheirSide) {
         std::array<double, 512> data;
         data.fill(value);
         form->ClearDrawings();
-        form->PlotGraph(data, 0, std::numbers::pi, -std::numbers::pi, 1e-6, -1e-6, Toolkit::clRed);
+        form->PlotGraph(data, TForm1::TPlotMode::Stems, std::numbers::pi, -std::numbers::pi, 1e-6,
+                        -1e-6, Toolkit::clRed);
         const int column = form->GraphBitmap.Width() / 2 + 20; // clear of the y axis
         const int ownEdge = value < 0 ? height - 1 : 0;
         const int otherEdge = value < 0 ? 0 : height - 1;

@@ -7,8 +7,8 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Toolkit::Application::ApplyStyle();
-    Toolkit::Application::SetTitle("Фурье");
+    Fourier::Toolkit::Application::ApplyStyle();
+    Fourier::Toolkit::Application::SetTitle("Фурье");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -14,8 +14,8 @@ class RepeatedRunTest : public FormFixture {
         std::vector<double> re, im;
         double peak;
         std::string formula, max, min;
-        Toolkit::TColor graphPen, spectrumPen, spectrumFont;
-        Toolkit::TPoint graphPenPos, spectrumPenPos;
+        Fourier::Toolkit::TColor graphPen, spectrumPen, spectrumFont;
+        Fourier::Toolkit::TPoint graphPenPos, spectrumPenPos;
     };
     Snapshot Take() {
         Snapshot s;
@@ -61,7 +61,7 @@ TEST_F(RepeatedRunTest, SliderStepEndsAsOneFullRunOnAFreshWindowDoes) {
         Choose(item);
         QTest::mouseClick(form->CheckBox3->Widget(), Qt::LeftButton); // "Перерисовывать"
         ASSERT_TRUE(form->CheckBox1->Checked());
-        Toolkit::TTrackBar* bar = item == 5 ? form->TrackBar2 : form->TrackBar1;
+        Fourier::Toolkit::TTrackBar* bar = item == 5 ? form->TrackBar2 : form->TrackBar1;
         bar->SetFocus();
         QTest::keyClick(bar->Widget(), Qt::Key_Left);
         const int p1 = form->TrackBar1->Position(), p2 = form->TrackBar2->Position(),
@@ -87,8 +87,9 @@ TEST_F(RepeatedRunTest, AnythingTouchedSinceMakesTheRunRedraw) {
         std::function<void(TForm1&)> touch;
     } touches[] = {
         {"graph pixels",
-         [](TForm1& f) { f.GraphBitmap.Canvas().FloodFill(0, 0, Toolkit::clAqua); }},
-        {"spectrum pen", [](TForm1& f) { f.Image2->Canvas().SetPenColor(Toolkit::clYellow); }},
+         [](TForm1& f) { f.GraphBitmap.Canvas().FloodFill(0, 0, Fourier::Toolkit::clAqua); }},
+        {"spectrum pen",
+         [](TForm1& f) { f.Image2->Canvas().SetPenColor(Fourier::Toolkit::clYellow); }},
         {"picture", [](TForm1& f) { f.Image1->Canvas().LineTo(300, 200); }},
         {"spectrum buffer", [](TForm1& f) { f.ReBuf[3] = -0.0; }},
         {"range text", [](TForm1& f) { f.MaxEdit->SetText("7"); }},

@@ -1,6 +1,7 @@
 // The saved-work file: bit-for-bit round trips of samples and coefficients, the layout
 // of the text, and every damaged file refused with its message.
 #include "SavedWork.h"
+#include "Harmonic.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <numbers>
 #include <random>
 #include <string>
 
@@ -98,6 +100,35 @@ TEST(SavedWorkText, CoefficientsAreNumberedLines) {
     EXPECT_EQ(FormatSavedWork(coefficients), expected);
 }
 
+// Files saved before amplitude and phase had one convention hold only samples and a_k, b_k,
+// which that change left alone: they open to the same signal, whose harmonic 1 is then the
+// square wave's A_1 = 4/pi with phi_1 = pi/2.
+TEST(SavedWorkText, FilesSavedBeforeOpenUnchanged) {
+    std::string samplesFile = "fourier samples 1\r\n";
+    for (int j = 0; j < 512; ++j)
+        samplesFile += j < 256 ? "-1\r\n" : j < 511 ? "1\r\n" : "0.5\r\n";
+    const TSamples samples = std::get<TSamples>(ParseSavedWork(samplesFile));
+    for (int j = 0; j < 512; ++j)
+        EXPECT_EQ(samples[j], j < 256 ? -1.0 : j < 511 ? 1.0 : 0.5) << "sample " << j;
+
+    std::string coefficientsFile = "fourier coefficients 1\n"
+                                   "0 -0.5\n"
+                                   "1 0 1.2732395447351628\n"
+                                   "2 0.25 -0.125\n";
+    for (int k = 3; k <= 32; ++k)
+        coefficientsFile += std::to_string(k) + " 0 0\n";
+    const TCoefficients c = std::get<TCoefficients>(ParseSavedWork(coefficientsFile));
+    EXPECT_EQ(c.Cos[0], -0.5);
+    EXPECT_EQ(c.Sin[1], 4 / std::numbers::pi);
+    EXPECT_EQ(c.Cos[2], 0.25);
+    EXPECT_EQ(c.Sin[2], -0.125);
+    for (int k = 3; k <= 32; ++k)
+        EXPECT_TRUE(c.Cos[k] == 0 && c.Sin[k] == 0) << "k = " << k;
+    const THarmonic first = THarmonic::FromParts(1, c.Cos[1], c.Sin[1]);
+    EXPECT_EQ(first.Amplitude, 4 / std::numbers::pi);
+    EXPECT_EQ(first.Phase, std::numbers::pi / 2);
+}
+
 TEST(SavedWorkText, CarriageReturnsBeforeLineFeedsAreRead) {
     TSamples samples;
     for (int j = 0; j < 512; ++j)
@@ -171,7 +202,7 @@ TEST_P(DamagedFile, IsRefusedWithItsMessage) {
     }
 }
 
-const std::string headerHint = "первая строка должна быть «fourier samples 1» (отсчёты) или "
+const std::string HeaderHint = "первая строка должна быть «fourier samples 1» (отсчёты) или "
                                "«fourier coefficients 1» (коэффициенты)";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,20 +210,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamageRow{"Empty", [] { return std::string(); }, "Файл пуст"},
         DamageRow{"NotOurs", [] { return std::string("x,y\n1,2\n"); },
-                  "Это не файл сигнала программы «Фурье»: " + headerHint},
+                  "Это не файл сигнала программы «Фурье»: " + HeaderHint},
         DamageRow{"Binary",
                   [] {
                       return std::string("\x7f"
                                          "ELF\0\x01\x02",
                                          7);
                   },
-                  "Это не файл сигнала программы «Фурье»: " + headerHint},
+                  "Это не файл сигнала программы «Фурье»: " + HeaderHint},
         DamageRow{"HeaderWithoutVersion",
                   [] { return WithLine(GoodSamples(), 1, "fourier samples"); },
-                  "Первая строка «fourier samples» неполна: " + headerHint},
+                  "Первая строка «fourier samples» неполна: " + HeaderHint},
         DamageRow{"HeaderWithTwoSpaces",
                   [] { return WithLine(GoodSamples(), 1, "fourier  samples 1"); },
-                  "Первая строка «fourier  samples 1» неполна: " + headerHint},
+                  "Первая строка «fourier  samples 1» неполна: " + HeaderHint},
         DamageRow{"WrongKind", [] { return WithLine(GoodSamples(), 1, "fourier waveform 1"); },
                   "Неизвестный вид данных «waveform»: ожидается «samples» (отсчёты) или "
                   "«coefficients» (коэффициенты)"},

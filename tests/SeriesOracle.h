@@ -12,10 +12,10 @@ namespace SeriesOracle {
 using Samples = std::array<double, 512>;
 using Real = long double;
 
-inline constexpr Real pi = std::numbers::pi_v<Real>;
+inline constexpr Real Pi = std::numbers::pi_v<Real>;
 
 inline double GridX(int j) {
-    return static_cast<double>(-pi + j * (pi / 256));
+    return static_cast<double>(-Pi + j * (Pi / 256));
 }
 
 // Waveform `item` (0..7, in the list's order) for track-bar positions p1, p2, p3.
@@ -33,7 +33,7 @@ inline const std::array<Real, 512>& TurnCosines() {
     static const std::array<Real, 512> table = [] {
         std::array<Real, 512> t{};
         for (int m = 0; m < 512; ++m)
-            t[m] = std::cos(2 * pi * m / 512);
+            t[m] = std::cos(2 * Pi * m / 512);
         return t;
     }();
     return table;

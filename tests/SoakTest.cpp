@@ -30,14 +30,14 @@ class SoakTest : public FormFixture {
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
-    Toolkit::TTrackBar* AnyVisibleTrackBar() {
-        std::vector<Toolkit::TTrackBar*> bars;
+    Fourier::Toolkit::TTrackBar* AnyVisibleTrackBar() {
+        std::vector<Fourier::Toolkit::TTrackBar*> bars;
         for (auto* bar : {form->TrackBar1, form->TrackBar2, form->TrackBar3})
             if (bar->Visible()) bars.push_back(bar);
         return bars.empty() ? nullptr : bars[Pick(static_cast<int>(bars.size()))];
     }
 
-    void Focus(Toolkit::TControl* control) {
+    void Focus(Fourier::Toolkit::TControl* control) {
         if (control->Visible() && control->Enabled()) control->SetFocus();
     }
 
@@ -45,7 +45,7 @@ class SoakTest : public FormFixture {
         return QApplication::focusWidget() ? QApplication::focusWidget() : form->Widget();
     }
 
-    void Drag(Toolkit::TTrackBar* bar) {
+    void Drag(Fourier::Toolkit::TTrackBar* bar) {
         auto* slider = static_cast<QSlider*>(bar->Widget());
         QStyleOptionSlider option;
         option.initFrom(slider);
@@ -126,9 +126,9 @@ class SoakTest : public FormFixture {
             break;
         }
         case 11: { // Enter with the focus anywhere
-            Toolkit::TControl* places[] = {form->ComboBox1,   form->TrackBar1, form->TrackBar2,
-                                           form->TrackBar3,   form->SpinEdit1, form->SCheckBox,
-                                           form->LRadioGroup, form->CheckBox3};
+            Fourier::Toolkit::TControl* places[] = {
+                form->ComboBox1, form->TrackBar1, form->TrackBar2,   form->TrackBar3,
+                form->SpinEdit1, form->SCheckBox, form->LRadioGroup, form->CheckBox3};
             Focus(places[Pick(8)]);
             QTest::keyClick(Focused(), Qt::Key_Return);
             break;

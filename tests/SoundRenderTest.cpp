@@ -16,7 +16,7 @@ namespace {
 using namespace Fourier;
 using Complex = std::complex<long double>;
 
-constexpr long double pi = std::numbers::pi_v<long double>;
+constexpr long double Pi = std::numbers::pi_v<long double>;
 
 TAnalysis Analysed(const TSamples& samples) {
     return AnalyseSamples(samples);
@@ -56,7 +56,7 @@ Complex DirectCoefficient(const TSamples& s, int k) {
     Complex sum = 0;
     for (int j = 0; j < SampleCount; ++j) {
         const int turn = (((j - 256) * k) % 512 + 512) % 512;
-        sum += static_cast<long double>(s[j]) * std::polar(1.0L, -2 * pi * turn / 512);
+        sum += static_cast<long double>(s[j]) * std::polar(1.0L, -2 * Pi * turn / 512);
     }
     return sum * (2.0L / SampleCount);
 }
@@ -67,7 +67,7 @@ class TDft {
     explicit TDft(std::vector<float> y) : y_(std::move(y)), roots_(y_.size()) {
         const auto N = static_cast<long double>(y_.size());
         for (std::size_t m = 0; m < y_.size(); ++m)
-            roots_[m] = std::polar(1.0L, -2 * pi * static_cast<long double>(m) / N);
+            roots_[m] = std::polar(1.0L, -2 * Pi * static_cast<long double>(m) / N);
     }
     Complex Bin(int b) const {
         Complex sum = 0;
@@ -119,7 +119,7 @@ class TRecording {
 };
 
 constexpr int FadeSamples = static_cast<int>(SoundFadeSeconds * SoundRate);
-const double minus90dB = std::pow(10.0, -90.0 / 20);
+const double Minus90dB = std::pow(10.0, -90.0 / 20);
 
 TEST(SoundBandLimit, LastHarmonicBelowHalfTheRate) {
     struct Row {
@@ -165,7 +165,7 @@ TEST(SoundSpectrum, SquarePartialSumHoldsItsThreeHarmonicsAndNothingElse) {
     const long double fundamental = std::abs(dft.Bin(11));
     for (int b = 0; b <= 1200; ++b) {
         if (b == 11 || b == 33 || b == 55) continue;
-        EXPECT_LT(std::abs(dft.Bin(b)), minus90dB * fundamental) << "bin " << b;
+        EXPECT_LT(std::abs(dft.Bin(b)), Minus90dB * fundamental) << "bin " << b;
     }
     for (float v : recording.Samples)
         ASSERT_LE(std::abs(v), 1.0f);
@@ -188,7 +188,7 @@ TEST(SoundSpectrum, HarmonicsAboveNyquistAreLeftOutNotFolded) {
         if (oddHarmonic) {
             EXPECT_GT(std::abs(dft.Bin(b)), 0.05L * fundamental) << "harmonic " << b / 11;
         } else {
-            EXPECT_LT(std::abs(dft.Bin(b)), minus90dB * fundamental) << "bin " << b;
+            EXPECT_LT(std::abs(dft.Bin(b)), Minus90dB * fundamental) << "bin " << b;
         }
     }
 }
@@ -228,18 +228,18 @@ TEST_P(SoundLevels, NoChoiceClips) {
 TEST_P(SoundLevels, PeakBoundHoldsAndIsTight) {
     const TSamples samples = GetParam().samples();
     const TSoundLevels levels(Analysed(samples));
-    constexpr int grid = 3 * 4096 + 1;
-    std::vector<long double> sum(grid, 0.0L), cosine(grid), sine(grid);
-    for (int m = 0; m < grid; ++m) {
-        cosine[m] = std::cos(2 * pi * m / grid);
-        sine[m] = std::sin(2 * pi * m / grid);
+    constexpr int FinePoints = 3 * 4096 + 1;
+    std::vector<long double> sum(FinePoints, 0.0L), cosine(FinePoints), sine(FinePoints);
+    for (int m = 0; m < FinePoints; ++m) {
+        cosine[m] = std::cos(2 * Pi * m / FinePoints);
+        sine[m] = std::sin(2 * Pi * m / FinePoints);
     }
     long double peak = 0;
     for (int k = 1; k <= HighestHarmonic; ++k) {
         const Complex c = DirectCoefficient(samples, k); // a_k - i b_k
         peak = std::max(peak, std::abs(c));
-        for (int m = 0; m < grid; ++m) {
-            const int turn = static_cast<int>(static_cast<long long>(k) * m % grid);
+        for (int m = 0; m < FinePoints; ++m) {
+            const int turn = static_cast<int>(static_cast<long long>(k) * m % FinePoints);
             sum[m] += c.real() * cosine[turn] - c.imag() * sine[turn];
             peak = std::max(peak, std::abs(sum[m]));
         }
@@ -344,7 +344,7 @@ TEST(SoundChanges, OfRapidChangesTheLastOneSounds) {
     const long double third = std::abs(dft.Bin(33));
     for (int b = 0; b <= 1200; ++b) {
         if (b == 33) continue;
-        EXPECT_LT(std::abs(dft.Bin(b)), minus90dB * third) << "bin " << b;
+        EXPECT_LT(std::abs(dft.Bin(b)), Minus90dB * third) << "bin " << b;
     }
     for (float v : recording.Samples)
         ASSERT_LE(std::abs(v), SoundHeadroom + 1e-6);

@@ -18,9 +18,9 @@ using Fourier::DrawStroke;
 using Fourier::TPenPoint;
 using Fourier::TSamples;
 
-constexpr double pi = std::numbers::pi;
-constexpr double step = pi / 256;
-constexpr double untouched = -1234.5;
+constexpr double Pi = std::numbers::pi;
+constexpr double Step = Pi / 256;
+constexpr double Untouched = -1234.5;
 
 // Grid x in long double, independent of the code under test.
 long double X(int j) {
@@ -29,7 +29,7 @@ long double X(int j) {
 
 TSamples Blank() {
     TSamples samples;
-    samples.fill(untouched);
+    samples.fill(Untouched);
     return samples;
 }
 
@@ -58,7 +58,7 @@ TEST_P(StrokeOnGrid, WritesTheLineBetweenThePointsAndNothingElse) {
     EXPECT_EQ(range, (Fourier::TSampleRange{row.first, row.last}));
     for (int j = 0; j < 512; ++j) {
         if (j < row.first || j > row.last) {
-            EXPECT_EQ(samples[j], untouched) << "sample " << j;
+            EXPECT_EQ(samples[j], Untouched) << "sample " << j;
             continue;
         }
         EXPECT_NEAR(samples[j], static_cast<double>(LineAt(row.from, row.to, X(j))), 1e-12)
@@ -68,7 +68,7 @@ TEST_P(StrokeOnGrid, WritesTheLineBetweenThePointsAndNothingElse) {
 
 // Pen x between grid points (a quarter step off) so the expected ends are unambiguous.
 double Between(int j) {
-    return -pi + (j + 0.25) * step;
+    return -Pi + (j + 0.25) * Step;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,9 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StrokeRow{"RightToLeft", {Between(300), 0.5}, {Between(200), -0.5}, 201, 300},
                       StrokeRow{"AcrossZero", {-0.3, 1.0}, {0.4, 1.0}, 232, 288},
                       StrokeRow{"Steep", {Between(100), -50.0}, {Between(102), 50.0}, 101, 102},
-                      StrokeRow{"StartsOnGridPoint", {-pi, 0.0}, {Between(8), 8.0}, 0, 8},
-                      StrokeRow{"LeavesAtTheRight", {Between(500), 0.0}, {pi + 0.2, 1.0}, 501, 511},
-                      StrokeRow{"LeavesAtTheLeft", {Between(5), 1.0}, {-pi - 0.3, -1.0}, 0, 5},
+                      StrokeRow{"StartsOnGridPoint", {-Pi, 0.0}, {Between(8), 8.0}, 0, 8},
+                      StrokeRow{"LeavesAtTheRight", {Between(500), 0.0}, {Pi + 0.2, 1.0}, 501, 511},
+                      StrokeRow{"LeavesAtTheLeft", {Between(5), 1.0}, {-Pi - 0.3, -1.0}, 0, 5},
                       StrokeRow{"WholePeriodAndBeyond", {-4.0, -1.0}, {4.0, 1.0}, 0, 511}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -101,17 +101,17 @@ TEST_P(StrokeWithoutGridPoint, SetsTheSampleNearestThePen) {
     TSamples samples = Blank();
     DrawStroke(samples, row.from, row.to);
     for (int j = 0; j < 512; ++j)
-        EXPECT_EQ(samples[j], j == row.sample ? row.to.Y : untouched) << "sample " << j;
+        EXPECT_EQ(samples[j], j == row.sample ? row.to.Y : Untouched) << "sample " << j;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, StrokeWithoutGridPoint,
     ::testing::Values(
         NearestRow{"Press", {Between(40), 0.7}, {Between(40), 0.7}, 40},
-        NearestRow{"PressOnGridPoint", {-pi + 77 * step, 0.1}, {-pi + 77 * step, 0.1}, 77},
-        NearestRow{"MoveInsideOneStep", {-pi + 40.2 * step, 0.0}, {-pi + 40.7 * step, 0.3}, 41},
+        NearestRow{"PressOnGridPoint", {-Pi + 77 * Step, 0.1}, {-Pi + 77 * Step, 0.1}, 77},
+        NearestRow{"MoveInsideOneStep", {-Pi + 40.2 * Step, 0.0}, {-Pi + 40.7 * Step, 0.3}, 41},
         NearestRow{
-            "InTheLastStepBeforePi", {-pi + 511.2 * step, 0.0}, {-pi + 511.9 * step, 1.0}, 511},
+            "InTheLastStepBeforePi", {-Pi + 511.2 * Step, 0.0}, {-Pi + 511.9 * Step, 1.0}, 511},
         NearestRow{"EntirelyBeyondTheRight", {4.0, 0.0}, {5.0, 2.0}, 511},
         NearestRow{"EntirelyBeyondTheLeft", {-5.0, 0.0}, {-4.0, -2.0}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -125,7 +125,7 @@ TEST(StrokeDrag, FastSweepLeavesNoGapAndFollowsThePolyline) {
     for (std::size_t i = 1; i < drag.size(); ++i)
         DrawStroke(samples, drag[i - 1], drag[i]);
     for (int j = 0; j < 512; ++j) {
-        ASSERT_NE(samples[j], untouched) << "gap at sample " << j;
+        ASSERT_NE(samples[j], Untouched) << "gap at sample " << j;
         std::size_t segment = 1;
         while (X(j) > drag[segment].X)
             ++segment;
@@ -143,21 +143,21 @@ TEST(StrokeDrag, BackwardStrokeOverwritesWhatItCrosses) {
         const long double x = X(j);
         const double expected = x >= -0.5 && x <= 0.5   ? -1.0
                                 : x >= -1.0 && x <= 1.0 ? 1.0
-                                                        : untouched;
+                                                        : Untouched;
         EXPECT_EQ(samples[j], expected) << "sample " << j;
     }
 }
 
 TEST(StrokeDrag, RefusesCoordinatesThatAreNotFinite) {
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double Inf = std::numeric_limits<double>::infinity();
     TSamples samples = Blank();
-    EXPECT_THROW(DrawStroke(samples, {nan, 0.0}, {1.0, 0.0}), std::domain_error);
-    EXPECT_THROW(DrawStroke(samples, {0.0, 0.0}, {1.0, inf}), std::domain_error);
-    EXPECT_THROW(DrawStroke(samples, {0.0, -inf}, {1.0, 0.0}), std::domain_error);
-    EXPECT_THROW(DrawStroke(samples, {0.0, 0.0}, {inf, 0.0}), std::domain_error);
+    EXPECT_THROW(DrawStroke(samples, {NaN, 0.0}, {1.0, 0.0}), std::domain_error);
+    EXPECT_THROW(DrawStroke(samples, {0.0, 0.0}, {1.0, Inf}), std::domain_error);
+    EXPECT_THROW(DrawStroke(samples, {0.0, -Inf}, {1.0, 0.0}), std::domain_error);
+    EXPECT_THROW(DrawStroke(samples, {0.0, 0.0}, {Inf, 0.0}), std::domain_error);
     for (double value : samples)
-        EXPECT_EQ(value, untouched);
+        EXPECT_EQ(value, Untouched);
 }
 
 } // namespace

@@ -17,22 +17,22 @@ namespace {
 
 using Toolkit::TColor;
 
-constexpr double pi = std::numbers::pi;
-constexpr double root2 = std::numbers::sqrt2;
+constexpr double Pi = std::numbers::pi;
+constexpr double Root2 = std::numbers::sqrt2;
 // The analysis weighs cos kx and sin kx by sqrt(512)/2 times the series' a_k and b_k.
-const double scale = std::sqrt(512.0) / 2;
+const double Scale = std::sqrt(512.0) / 2;
 
 enum Item { Square = 1, Triangle = 2, Beats = 5, Pulse = 7 };
 enum Last { Sine = 0, Cosine = 1, Neither = 2 };
 
 double GridX(int j) {
-    return j * (pi / 256) - pi;
+    return j * (Pi / 256) - Pi;
 }
 
 // The shipped configuration's pulse is 1 on the 33 samples around 0: half a width of
 // 16.5 samples, so its series has a_k = 2 sin(k h) / (pi k) with h = 33 pi / 512.
 double PulseCosine(int k) {
-    return 2 * std::sin(k * 33 * pi / 512) / (pi * k);
+    return 2 * std::sin(k * 33 * Pi / 512) / (Pi * k);
 }
 
 class SynthesisOracleTest : public FormFixture {
@@ -96,18 +96,18 @@ void PrintTo(const SumRow& row, std::ostream* out) {
 }
 
 // Grid points: 128 is -pi/2, 256 is 0, 288 is pi/8, 320 is pi/4, 384 is pi/2.
-const SumRow kSums[] = {
-    {"square S1(pi/2)", Square, 1, 384, 4 / pi},
-    {"square S3(pi/2)", Square, 3, 384, 4 / pi*(1 - 1.0 / 3)},
-    {"square S5(pi/2)", Square, 5, 384, 4 / pi*(1 - 1.0 / 3 + 1.0 / 5)},
-    {"square S5(-pi/2)", Square, 5, 128, -4 / pi*(1 - 1.0 / 3 + 1.0 / 5)},
-    {"square S3(pi/4)", Square, 3, 320, 4 / pi* root2 / 2 * (1 + 1.0 / 3)},
-    {"square S5(pi/4)", Square, 5, 320, 4 / pi* root2 / 2 * (1 + 1.0 / 3 - 1.0 / 5)},
-    {"triangle S1(pi/2)", Triangle, 1, 384, 8 / (pi * pi)},
-    {"triangle S3(pi/2)", Triangle, 3, 384, 8 / (pi * pi) * (1 + 1.0 / 9)},
-    {"triangle S5(pi/2)", Triangle, 5, 384, 8 / (pi * pi) * (1 + 1.0 / 9 + 1.0 / 25)},
-    {"triangle S3(-pi/2)", Triangle, 3, 128, -8 / (pi * pi) * (1 + 1.0 / 9)},
-    {"triangle S3(pi/4)", Triangle, 3, 320, 8 / (pi * pi) * root2 / 2 * (1 - 1.0 / 9)},
+const SumRow Sums[] = {
+    {"square S1(pi/2)", Square, 1, 384, 4 / Pi},
+    {"square S3(pi/2)", Square, 3, 384, 4 / Pi*(1 - 1.0 / 3)},
+    {"square S5(pi/2)", Square, 5, 384, 4 / Pi*(1 - 1.0 / 3 + 1.0 / 5)},
+    {"square S5(-pi/2)", Square, 5, 128, -4 / Pi*(1 - 1.0 / 3 + 1.0 / 5)},
+    {"square S3(pi/4)", Square, 3, 320, 4 / Pi* Root2 / 2 * (1 + 1.0 / 3)},
+    {"square S5(pi/4)", Square, 5, 320, 4 / Pi* Root2 / 2 * (1 + 1.0 / 3 - 1.0 / 5)},
+    {"triangle S1(pi/2)", Triangle, 1, 384, 8 / (Pi * Pi)},
+    {"triangle S3(pi/2)", Triangle, 3, 384, 8 / (Pi * Pi) * (1 + 1.0 / 9)},
+    {"triangle S5(pi/2)", Triangle, 5, 384, 8 / (Pi * Pi) * (1 + 1.0 / 9 + 1.0 / 25)},
+    {"triangle S3(-pi/2)", Triangle, 3, 128, -8 / (Pi * Pi) * (1 + 1.0 / 9)},
+    {"triangle S3(pi/4)", Triangle, 3, 320, 8 / (Pi * Pi) * Root2 / 2 * (1 - 1.0 / 9)},
     {"pulse S1(0)", Pulse, 1, 256, PulseCosine(1)},
     {"pulse S3(0)", Pulse, 3, 256, PulseCosine(1) + PulseCosine(2) + PulseCosine(3)},
     {"pulse S5(0)", Pulse, 5, 256,
@@ -118,7 +118,7 @@ const SumRow kSums[] = {
     {"beats S14(0)", Beats, 14, 256, 0.5},
     {"beats S18(0)", Beats, 18, 256, 1.5},
     {"beats S18(pi/2)", Beats, 18, 384, -1.5},
-    {"beats S18(pi/8)", Beats, 18, 288, 0.75 * root2},
+    {"beats S18(pi/8)", Beats, 18, 288, 0.75 * Root2},
 };
 
 class SynthesisSums : public SynthesisOracleTest, public ::testing::WithParamInterface<SumRow> {};
@@ -128,7 +128,7 @@ TEST_P(SynthesisSums, RedStemsReachTheSeriesValue) {
     Choose(row.item);
     ChooseLast(Neither);
     Synthesize(row.k);
-    const int tip = Row(row.value * scale);
+    const int tip = Row(row.value * Scale);
     // The stem runs from the zero line towards its tip, the tip itself not drawn; the series
     // of the continuous wave and the spectrum of its 512 samples differ by less than a pixel.
     const int drawnEnd = tip == ZeroRow() ? tip : tip + (tip < ZeroRow() ? 1 : -1);
@@ -138,7 +138,7 @@ TEST_P(SynthesisSums, RedStemsReachTheSeriesValue) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, SynthesisSums, ::testing::ValuesIn(kSums), RowName<SumRow>);
+INSTANTIATE_TEST_SUITE_P(Waves, SynthesisSums, ::testing::ValuesIn(Sums), RowName<SumRow>);
 
 struct LineRow {
     const char* name;
@@ -152,10 +152,10 @@ void PrintTo(const LineRow& row, std::ostream* out) {
     *out << row.name;
 }
 
-const LineRow kLines[] = {
-    {"square, sin 3", Square, 3, Sine, 4 / (3 * pi)},
-    {"square, sin 5", Square, 5, Sine, 4 / (5 * pi)},
-    {"triangle, sin 3", Triangle, 3, Sine, -8 / (9 * pi * pi)},
+const LineRow Lines[] = {
+    {"square, sin 3", Square, 3, Sine, 4 / (3 * Pi)},
+    {"square, sin 5", Square, 5, Sine, 4 / (5 * Pi)},
+    {"triangle, sin 3", Triangle, 3, Sine, -8 / (9 * Pi * Pi)},
     {"pulse, cos 3", Pulse, 3, Cosine, PulseCosine(3)},
     {"pulse, cos 5", Pulse, 5, Cosine, PulseCosine(5)},
     {"beats, cos 14", Beats, 14, Cosine, 0.5},
@@ -172,7 +172,7 @@ TEST_P(SynthesisLines, YellowLineIsTheHarmonicOfTheSeries) {
     Synthesize(row.k);
     const double* weights = row.last == Sine ? form->ImBuf : form->ReBuf;
     // The weight the analysis found is the series' coefficient, sign and size...
-    EXPECT_NEAR(weights[row.k], row.series * scale, 0.01 * scale);
+    EXPECT_NEAR(weights[row.k], row.series * Scale, 0.01 * Scale);
     // ...and every point of the line lies where that harmonic puts it.
     int off = 0;
     for (int j = 0; j < 511; ++j) {
@@ -184,6 +184,6 @@ TEST_P(SynthesisLines, YellowLineIsTheHarmonicOfTheSeries) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Waves, SynthesisLines, ::testing::ValuesIn(kLines), RowName<LineRow>);
+INSTANTIATE_TEST_SUITE_P(Waves, SynthesisLines, ::testing::ValuesIn(Lines), RowName<LineRow>);
 
 } // namespace

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 

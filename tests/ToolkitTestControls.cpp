@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 
@@ -342,7 +342,7 @@ TEST(Label, ClippedAtItsNeighbourInsteadOfRunningIntoIt) {
     EXPECT_EQ(right->Width(), 199 - 136) << "stops at the aligned panel";
     EXPECT_EQ(below->Width(), 199 - 56) << "the label above shares none of its rows";
     EXPECT_EQ(left->Widget()->width(), left->Width());
-    EXPECT_EQ(left->Caption(), wide) << "only the view is clipped";
+    EXPECT_EQ(left->Caption(), wide) << "only what is shown is clipped";
 
     right->SetVisible(false);
     EXPECT_EQ(left->Width(), 199 - 24) << "a hidden neighbour takes no room";

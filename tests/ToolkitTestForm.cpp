@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 
@@ -547,6 +547,32 @@ TEST(Dispatcher, DefaultReporterShowsTheErrorBox) {
     Dispatch([] { throw std::overflow_error("Переполнение"); });
     EXPECT_EQ(title, QString::fromUtf8("Фурье"));
     EXPECT_EQ(text, QString::fromUtf8("Переполнение."));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+// The reporter a lab pane or a picture's menu holds by default: the same box, over its own
+// window rather than whichever is active.
+TEST(ErrorReport, MessageBoxReporterShowsTheBoxOverItsWindow) {
+    QWidget owner, other;
+    ASSERT_TRUE(UserInput::ShowAndActivate(&owner));
+    ASSERT_TRUE(UserInput::ShowAndActivate(&other)); // the active window is another one
+    QWidget* parent = nullptr;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            parent = box->parentWidget();
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->accept();
+        }
+    });
+    const TErrorReporter report = MessageBoxReporter(&owner);
+    report("Файл не найден.");
+    EXPECT_EQ(parent, &owner);
+    EXPECT_EQ(title, QString::fromUtf8("Фурье"));
+    EXPECT_EQ(text, QString::fromUtf8("Файл не найден."));
     EXPECT_EQ(icon, QMessageBox::Critical);
 }
 

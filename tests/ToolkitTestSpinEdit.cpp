@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 
@@ -186,7 +186,7 @@ TEST(SpinEdit, EnterReachesTheFormFirstThenBeeps) {
     SpinWindow w;
     std::vector<std::string> order;
     UserInput::BeepCounter beeps;
-    Toolkit::SetBeep([&] { order.push_back("beep"); });
+    Fourier::Toolkit::SetBeep([&] { order.push_back("beep"); });
     w.form.OnKeyPress = [&](TObject*, char16_t& c) {
         order.push_back(c == 13 ? "enter" : "other");
     };

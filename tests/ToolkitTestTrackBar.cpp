@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
-using namespace Toolkit;
+using namespace Fourier::Toolkit;
 
 namespace {
 

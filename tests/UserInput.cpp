@@ -62,19 +62,19 @@ bool ShowAndActivate(QWidget* window) {
 }
 
 ErrorCapture::ErrorCapture() {
-    Toolkit::SetErrorReporter([this](const std::string& m) { messages.push_back(m); });
+    Fourier::Toolkit::SetErrorReporter([this](const std::string& m) { messages.push_back(m); });
 }
 
 ErrorCapture::~ErrorCapture() {
-    Toolkit::SetErrorReporter({});
+    Fourier::Toolkit::SetErrorReporter({});
 }
 
 BeepCounter::BeepCounter() {
-    Toolkit::SetBeep([this] { ++count; });
+    Fourier::Toolkit::SetBeep([this] { ++count; });
 }
 
 BeepCounter::~BeepCounter() {
-    Toolkit::SetBeep({});
+    Fourier::Toolkit::SetBeep({});
 }
 
 } // namespace UserInput

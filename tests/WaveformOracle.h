@@ -7,14 +7,14 @@
 
 namespace WaveformOracle {
 
-inline constexpr double pi = std::numbers::pi;
+inline constexpr double Pi = std::numbers::pi;
 
 // Samples straight from the catalogue, on the grid x_i = -pi + i*pi/256.
 inline std::array<double, 512> CatalogueSamples(int item, int p1, int p2, int p3) {
     std::array<double, 512> s{};
     for (int i = 0; i < 512; ++i) {
-        const double x = static_cast<double>(-static_cast<long double>(pi) +
-                                             i * static_cast<long double>(pi / 256));
+        const double x = static_cast<double>(-static_cast<long double>(Pi) +
+                                             i * static_cast<long double>(Pi / 256));
         switch (item) {
         case 0:
             s[i] = std::sin(p1 * x);

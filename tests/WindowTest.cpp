@@ -14,15 +14,15 @@ struct ControlRow {
 };
 
 // Labels size themselves to their caption and the font's line, as the classic label does.
-constexpr int kCaptionWidth = -1;
+constexpr int CaptionWidth = -1;
 
 // After FormCreate, on an 800 x 600 client area.
-const ControlRow kControls[] = {
+const ControlRow ControlRows[] = {
     {"Panel1", "Form1", 0, 360, 800, 209, true, true},
     {"TopPanel", "Form1", 0, 0, 800, 360, true, true},
     {"Panel5", "Form1", 0, 569, 800, 31, true, true},
     {"Image1", "TopPanel", 1, 1, 798, 358, true, true},
-    {"WLabel", "Panel1", 132, 60, kCaptionWidth, 13, false, true},
+    {"WLabel", "Panel1", 132, 60, CaptionWidth, 13, false, true},
     {"FEdit", "Panel1", 40, 160, 241, 21, false, true},
     {"LoEdit", "Panel1", 40, 160, 73, 21, false, true},
     {"HiEdit", "Panel1", 16, 162, 81, 21, false, true},
@@ -33,9 +33,9 @@ const ControlRow kControls[] = {
     {"YCheckBox", "Panel1", 8, 160, 41, 17, false, true},
     {"Panel3", "Panel1", 1, 1, 478, 207, true, true},
     {"Image2", "Panel2", 1, 1, 318, 205, true, true},
-    {"Label3", "Panel3", 136, 79, kCaptionWidth, 13, false, true},
-    {"Label2", "Panel3", 24, 79, kCaptionWidth, 13, false, true},
-    {"Label1", "Panel3", 56, 30, kCaptionWidth, 13, false, true},
+    {"Label3", "Panel3", 136, 79, CaptionWidth, 13, false, true},
+    {"Label2", "Panel3", 24, 79, CaptionWidth, 13, false, true},
+    {"Label1", "Panel3", 56, 30, CaptionWidth, 13, false, true},
     {"ComboBox1", "Panel3", 10, 5, 266, 19, true, true},
     {"TrackBar1", "Panel3", 9, 46, 210, 35, false, true},
     {"TrackBar3", "Panel3", 114, 94, 105, 35, false, true},
@@ -46,7 +46,7 @@ const ControlRow kControls[] = {
     {"Button2", "Panel3", 120, 142, 17, 27, false, true},
     {"Button1", "Panel4", 8, 0, 16, 25, false, true},
     {"GroupBox1", "Panel7", 0, 0, 191, 205, true, true},
-    {"Label4", "GroupBox1", 8, 16, kCaptionWidth, 13, true, true},
+    {"Label4", "GroupBox1", 8, 16, CaptionWidth, 13, true, true},
     {"SpeedButton2", "GroupBox1", 5, 152, 57, 25, true, true},
     {"SpinEdit1", "GroupBox1", 8, 32, 121, 22, true, true},
     {"SCheckBox", "GroupBox1", 8, 60, 121, 17, true, true},
@@ -54,7 +54,7 @@ const ControlRow kControls[] = {
     {"LRadioGroup", "GroupBox1", 8, 80, 105, 65, true, true},
     {"ASpeedButton", "Panel5", 184, 3, 65, 25, true, false},
     {"SSpeedButton", "Panel5", 248, 3, 73, 25, true, false},
-    {"Label5", "Panel5", 392, 8, kCaptionWidth, 13, true, true},
+    {"Label5", "Panel5", 392, 8, CaptionWidth, 13, true, true},
     {"SpeedButton3", "Panel5", 320, 3, 49, 25, true, true},
     {"CheckBox3", "Panel5", 8, 8, 169, 17, true, false},
 };
@@ -63,10 +63,10 @@ class WindowTest : public FormFixture {};
 
 TEST_F(WindowTest, EveryControlStandsUnderItsParentWithItsGeometry) {
     const auto& controls = form->Controls();
-    ASSERT_EQ(controls.size(), std::size(kControls));
+    ASSERT_EQ(controls.size(), std::size(ControlRows));
     std::size_t i = 0;
     for (const auto* control : controls) {
-        const ControlRow& row = kControls[i++];
+        const ControlRow& row = ControlRows[i++];
         SCOPED_TRACE(row.name);
         EXPECT_EQ(control->Name(), row.name);
         EXPECT_EQ(control->Widget()->objectName().toStdString(), row.name);
@@ -75,8 +75,8 @@ TEST_F(WindowTest, EveryControlStandsUnderItsParentWithItsGeometry) {
         EXPECT_EQ(control->Widget()->parentWidget(), control->Parent()->Widget());
         int width = row.width;
         int height = row.height;
-        if (width == kCaptionWidth) {
-            const auto* label = dynamic_cast<const Toolkit::TLabel*>(control);
+        if (width == CaptionWidth) {
+            const auto* label = dynamic_cast<const Fourier::Toolkit::TLabel*>(control);
             ASSERT_NE(label, nullptr);
             width = control->Widget()->fontMetrics().horizontalAdvance(
                 QString::fromStdString(label->Caption()));

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 
-namespace Toolkit::Application {
+namespace Fourier::Toolkit::Application {
 namespace {
 std::string& TitleText() {
     static std::string title;
@@ -30,4 +30,4 @@ int Run() {
     return QApplication::exec();
 }
 
-} // namespace Toolkit::Application
+} // namespace Fourier::Toolkit::Application

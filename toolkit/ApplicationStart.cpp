@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace Toolkit::Application {
+namespace Fourier::Toolkit::Application {
 namespace {
 
 std::string Environment(const char* name) {
@@ -67,4 +67,4 @@ void SetDesktopEntry(const std::string& name) {
     QGuiApplication::setDesktopFileName(QString::fromStdString(name));
 }
 
-} // namespace Toolkit::Application
+} // namespace Fourier::Toolkit::Application

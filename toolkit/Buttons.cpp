@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 QAbstractButton* ButtonOf(const TControl* c) {
@@ -95,4 +95,4 @@ TSpeedButton::TSpeedButton(TControl* parent, std::string name)
     button->setFocusPolicy(Qt::NoFocus);
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

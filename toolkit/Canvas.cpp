@@ -10,12 +10,12 @@
 #include <cstring>
 #include <vector>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 __extension__ typedef __int128 Wide;
 
-constexpr QRgb kRgbMask = 0x00FFFFFFu;
+constexpr QRgb RgbMask = 0x00FFFFFFu;
 
 QRgb* Row(QImage& image, int y) {
     return reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -62,7 +62,7 @@ void TCanvas::SetPixel(int x, int y, TColor c) {
 
 TColor TCanvas::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height()) return clBlack;
-    return Row(std::as_const(*image_), y)[x] & kRgbMask;
+    return Row(std::as_const(*image_), y)[x] & RgbMask;
 }
 
 void TCanvas::MoveTo(int x, int y) {
@@ -175,7 +175,7 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
     const int w = Width();
     const int h = Height();
     if (x < 0 || y < 0 || x >= w || y >= h) return;
-    const QRgb stop = Bridge::Rgb(border) & kRgbMask;
+    const QRgb stop = Bridge::Rgb(border) & RgbMask;
     const QRgb fill = Bridge::Rgb(brushColor_);
     uchar* bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
@@ -187,7 +187,7 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
     for (int py = 0; py < h && borderPixels == 0; ++py) {
         const QRgb* line = row(py);
         for (int px = 0; px < w; ++px)
-            borderPixels += (line[px] & kRgbMask) == stop; // vectorises
+            borderPixels += (line[px] & RgbMask) == stop; // vectorises
     }
     if (borderPixels == 0) {
         image_->fill(fill);
@@ -197,7 +197,7 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
     // Marks keep pixels that already had the brush colour from being walked twice.
     std::vector<uint8_t> done(static_cast<size_t>(w) * h, 0);
     auto open = [&](const QRgb* line, const uint8_t* marks, int px) {
-        return !marks[px] && (line[px] & kRgbMask) != stop;
+        return !marks[px] && (line[px] & RgbMask) != stop;
     };
 
     std::vector<TPoint> seeds{{x, y}};
@@ -290,4 +290,4 @@ void TBitmap::Resize(int w, int h) {
     image_ = std::move(next);
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

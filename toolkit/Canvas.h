@@ -11,7 +11,7 @@
 #include <string>
 #include <tuple>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 struct TPoint {
     int X = 0;
@@ -128,4 +128,4 @@ class TBitmap {
     TCanvas canvas_;
 };
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

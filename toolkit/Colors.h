@@ -2,7 +2,7 @@
 // Colours as 0xRRGGBB. Two desktop system colours are resolved by the adapter.
 #include <cstdint>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 using TColor = uint32_t;
 
@@ -20,4 +20,4 @@ inline constexpr TColor clCaptionText = 0xFF000001;
 inline constexpr TColor clInactiveCaptionText = 0xFF000002;
 inline constexpr TColor clBtnFace = 0xFF000003;
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

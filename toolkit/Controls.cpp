@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 TControl::TControl(TControl* parent, std::string name, QWidget* widget)
     : TObject(std::move(name)), parent_(parent), form_(parent ? parent->form_ : nullptr),
@@ -193,4 +193,4 @@ bool TControl::Focused() const {
     return form_ && form_->ActiveControl() == this;
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

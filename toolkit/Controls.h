@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 class TForm;
 
@@ -270,4 +270,4 @@ class TImage : public TControl {
     std::unique_ptr<TCanvas> canvas_;
 };
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -1,26 +1,13 @@
 #include "Events.h"
 
-#include "Form.h"
-
 #include <QApplication>
-#include <QMessageBox>
-#include <QString>
-#include <cstdio>
+#include <exception>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
-void ShowErrorBox(const std::string& message) {
-    // Also on standard error, where a script or a bug report can read it.
-    std::fprintf(stderr, "%s\n", message.c_str());
-    std::fflush(stderr);
-    QMessageBox::critical(QApplication::activeWindow(),
-                          QString::fromStdString(Application::Title()),
-                          QString::fromStdString(message));
-}
-
 TErrorReporter& Reporter() {
-    static TErrorReporter reporter = ShowErrorBox;
+    static TErrorReporter reporter = MessageBoxReporter();
     return reporter;
 }
 
@@ -30,13 +17,6 @@ TBeepHook& BeepHook() {
 }
 
 } // namespace
-
-std::string WithFullStop(const std::string& message) {
-    // Bytes, not characters: every byte of a multi-byte UTF-8 letter sorts after '.'
-    // just as the letter itself does.
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
-    return message;
-}
 
 void Dispatch(const std::function<void()>& f) {
     try {
@@ -50,7 +30,7 @@ void Dispatch(const std::function<void()>& f) {
 }
 
 void SetErrorReporter(TErrorReporter reporter) {
-    Reporter() = reporter ? std::move(reporter) : TErrorReporter(ShowErrorBox);
+    Reporter() = reporter ? std::move(reporter) : MessageBoxReporter();
 }
 
 void ReportError(const std::string& message) {
@@ -69,4 +49,4 @@ void Beep() {
     BeepHook()();
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -1,11 +1,13 @@
 #pragma once
 // Event plumbing shared by every control: handler types, the guarded dispatcher
 // that turns an escaping exception into the error box, and the injectable hooks.
+#include "ErrorReport.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 class TObject {
   public:
@@ -39,17 +41,12 @@ inline constexpr uint16_t vkDelete = 46;
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
 
-// The message shown for an error: a full stop is appended when the last
-// character sorts after "." in character-code order.
-std::string WithFullStop(const std::string& message);
-
 // Runs f; an exception derived from std::exception ends f and is reported
-// through the error reporter. Every handler reached from user input runs here.
+// through the dispatcher's error reporter. Every handler reached from user input runs here.
 void Dispatch(const std::function<void()>& f);
 
-// Receives the finished message (full stop already appended). The default shows
-// a modal critical message box captioned with the application title.
-using TErrorReporter = std::function<void(const std::string& message)>;
+// The dispatcher's reporter (ErrorReport.h), one for the main window's handlers; the
+// default is MessageBoxReporter() over the active window.
 void SetErrorReporter(TErrorReporter reporter); // empty restores the default
 void ReportError(const std::string& message);   // appends the full stop, then reports
 
@@ -57,4 +54,4 @@ using TBeepHook = std::function<void()>;
 void SetBeep(TBeepHook beep); // empty restores the default (QApplication::beep)
 void Beep();
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

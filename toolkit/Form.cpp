@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 // Installed on the application, so the form sees every key before the focused control.
 class TForm::KeyPreview : public QObject {
@@ -96,4 +96,4 @@ TControl* TForm::ActiveControl() const {
     return nullptr;
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

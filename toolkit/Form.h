@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 
 class TForm : public TControl {
   public:
@@ -84,4 +84,4 @@ void ApplyStyle(); // Fusion, window font; call once after QApplication exists
 int Run();         // the event loop
 } // namespace Application
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -3,18 +3,18 @@
 
 #include <QPainter>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 class ImageWidget : public QWidget {
   public:
-    const QImage* picture = nullptr;
+    const QImage* Picture = nullptr;
 
   protected:
     // Without a picture nothing is painted, so the parent's colour shows through.
     void paintEvent(QPaintEvent*) override {
-        if (!picture || picture->isNull()) return;
-        QPainter(this).drawImage(0, 0, *picture);
+        if (!Picture || Picture->isNull()) return;
+        QPainter(this).drawImage(0, 0, *Picture);
     }
 };
 
@@ -33,7 +33,7 @@ TCanvas& TImage::Canvas() {
         canvas_->OnChanged = [this] {
             if (QWidget* widget = Widget()) widget->update();
         };
-        static_cast<ImageWidget*>(Widget())->picture = &picture_;
+        static_cast<ImageWidget*>(Widget())->Picture = &picture_;
         BoundsChanged();
         Widget()->update();
     }
@@ -56,4 +56,4 @@ const QImage& TImage::Picture() const {
     return picture_;
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 // The classic virtual key code of a Qt key; 0 for keys it has no code for.
@@ -171,4 +171,4 @@ bool TForm::HandleAccelerator(QKeyEvent* event) {
     return false;
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -11,19 +11,19 @@
 #include <QRadioButton>
 #include <algorithm>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 class PanelWidget : public QFrame {
   public:
-    QString caption;
+    QString Caption;
 
   protected:
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);
-        if (caption.isEmpty()) return;
+        if (Caption.isEmpty()) return;
         QPainter painter(this);
-        painter.drawText(contentsRect(), Qt::AlignCenter, caption);
+        painter.drawText(contentsRect(), Qt::AlignCenter, Caption);
     }
 };
 
@@ -76,9 +76,9 @@ class GroupBoxWidget : public QGroupBox {
 
 class RadioGroupWidget : public QGroupBox {
   public:
-    RadioGroupWidget() { group.setExclusive(true); }
-    QButtonGroup group;
-    std::vector<QRadioButton*> buttons;
+    RadioGroupWidget() { Group.setExclusive(true); }
+    QButtonGroup Group;
+    std::vector<QRadioButton*> Buttons;
 
   protected:
     void paintEvent(QPaintEvent*) override { PaintClassicFrame(this); }
@@ -118,7 +118,7 @@ void TPanel::SetBevelOuter(TBevel b) {
 
 void TPanel::SetCaption(const std::string& caption) {
     auto* panel = static_cast<PanelWidget*>(Widget());
-    panel->caption = Bridge::Q(caption);
+    panel->Caption = Bridge::Q(caption);
     panel->update();
 }
 
@@ -150,16 +150,16 @@ void TRadioGroup::SetCaption(const std::string& caption) {
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     RadioGroupWidget* box = RadioBox(this);
     const int kept = ItemIndex();
-    for (QRadioButton* b : box->buttons) {
-        box->group.removeButton(b);
+    for (QRadioButton* b : box->Buttons) {
+        box->Group.removeButton(b);
         delete b;
     }
-    box->buttons.clear();
+    box->Buttons.clear();
     for (const std::string& item : items) {
         auto* button = new QRadioButton(Bridge::Q(item), box);
         button->setShortcut(QKeySequence()); // accelerators are the form's business
-        box->group.addButton(button, static_cast<int>(box->buttons.size()));
-        box->buttons.push_back(button);
+        box->Group.addButton(button, static_cast<int>(box->Buttons.size()));
+        box->Buttons.push_back(button);
         button->show();
     }
     ArrangeButtons();
@@ -167,20 +167,20 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
 }
 
 int TRadioGroup::ItemIndex() const {
-    return RadioBox(this)->group.checkedId();
+    return RadioBox(this)->Group.checkedId();
 }
 
 void TRadioGroup::SetItemIndex(int i) {
     RadioGroupWidget* box = RadioBox(this);
-    i = std::clamp(i, -1, static_cast<int>(box->buttons.size()) - 1);
+    i = std::clamp(i, -1, static_cast<int>(box->Buttons.size()) - 1);
     if (i >= 0) {
-        box->buttons[i]->setChecked(true);
+        box->Buttons[i]->setChecked(true);
         return;
     }
-    if (QAbstractButton* checked = box->group.checkedButton()) {
-        box->group.setExclusive(false);
+    if (QAbstractButton* checked = box->Group.checkedButton()) {
+        box->Group.setExclusive(false);
         checked->setChecked(false);
-        box->group.setExclusive(true);
+        box->Group.setExclusive(true);
     }
 }
 
@@ -191,15 +191,15 @@ void TRadioGroup::BoundsChanged() {
 void TRadioGroup::ArrangeButtons() {
     // One column, rows of equal height under the caption, as the classic control lays them out.
     RadioGroupWidget* box = RadioBox(this);
-    const int count = static_cast<int>(box->buttons.size());
+    const int count = static_cast<int>(box->Buttons.size());
     if (count == 0) return;
     const int lineHeight = QFontMetrics(box->font()).height();
     const int room = std::max(Height() - lineHeight - 5, 0);
     const int rowHeight = std::max(room / count, 0);
     const int topMargin = lineHeight + 1 + (room % count) / 2;
     for (int i = 0; i < count; ++i)
-        box->buttons[i]->setGeometry(8, topMargin + i * rowHeight, std::max(Width() - 10, 0),
+        box->Buttons[i]->setGeometry(8, topMargin + i * rowHeight, std::max(Width() - 10, 0),
                                      rowHeight);
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
-namespace Toolkit::Bridge {
+namespace Fourier::Toolkit::Bridge {
 
 QRgb Rgb(TColor c) {
     switch (c) {
@@ -19,4 +19,4 @@ QRgb Rgb(TColor c) {
     }
 }
 
-} // namespace Toolkit::Bridge
+} // namespace Fourier::Toolkit::Bridge

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-namespace Toolkit::Bridge {
+namespace Fourier::Toolkit::Bridge {
 
 // 0xRRGGBB, or a system colour looked up in the application palette (opaque).
 QRgb Rgb(TColor c);
@@ -21,4 +21,4 @@ inline std::string S(const QString& s) {
     return s.toStdString();
 }
 
-} // namespace Toolkit::Bridge
+} // namespace Fourier::Toolkit::Bridge

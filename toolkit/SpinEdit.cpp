@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 // Decimal only, as the classic field reads its text: blanks, an optional sign, digits.
@@ -192,4 +192,4 @@ void TSpinEdit::SetSelLength(int n) {
         EditOf(this)->setCursorPosition(start); // also drops the selection
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 QLabel* LabelOf(const TControl* c) {
@@ -120,4 +120,4 @@ void TComboBox::SetText(const std::string& text) {
     ComboOf(this)->setCurrentIndex(index);
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-namespace Toolkit {
+namespace Fourier::Toolkit {
 namespace {
 
 // Qt reports each step (actionTriggered) and the end of a drag (sliderReleased) but has no
@@ -114,4 +114,4 @@ int TTrackBar::PageSize() const {
     return SliderOf(this)->pageStep();
 }
 
-} // namespace Toolkit
+} // namespace Fourier::Toolkit

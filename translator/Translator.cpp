@@ -22,11 +22,11 @@ namespace {
 // Everything a translation writes, so that a text that fails leaves the previous
 // formula whole rather than a half-built tree.
 struct TSavedFormula {
-    std::array<TFunctionNode, PoolSize> functionNodes;
-    std::array<TOperatorNode, PoolSize> operatorNodes;
-    uint8_t functionNodeCount, operatorNodeCount;
-    bool formulaIsConstant, formulaIsX, rootIsOperator;
-    double constantValue;
+    std::array<TFunctionNode, PoolSize> FunctionNodes;
+    std::array<TOperatorNode, PoolSize> OperatorNodes;
+    uint8_t FunctionNodeCount, OperatorNodeCount;
+    bool FormulaIsConstant, FormulaIsX, RootIsOperator;
+    double ConstantValue;
 };
 
 TSavedFormula SaveFormula() {
@@ -35,14 +35,14 @@ TSavedFormula SaveFormula() {
 }
 
 void RestoreFormula(const TSavedFormula& saved) {
-    FunctionNodes = saved.functionNodes;
-    OperatorNodes = saved.operatorNodes;
-    FunctionNodeCount = saved.functionNodeCount;
-    OperatorNodeCount = saved.operatorNodeCount;
-    FormulaIsConstant = saved.formulaIsConstant;
-    FormulaIsX = saved.formulaIsX;
-    RootIsOperator = saved.rootIsOperator;
-    ConstantValue = saved.constantValue;
+    FunctionNodes = saved.FunctionNodes;
+    OperatorNodes = saved.OperatorNodes;
+    FunctionNodeCount = saved.FunctionNodeCount;
+    OperatorNodeCount = saved.OperatorNodeCount;
+    FormulaIsConstant = saved.FormulaIsConstant;
+    FormulaIsX = saved.FormulaIsX;
+    RootIsOperator = saved.RootIsOperator;
+    ConstantValue = saved.ConstantValue;
 }
 
 void TranslateText(std::string_view text) {

@@ -5,10 +5,10 @@
 namespace Translator {
 
 const char* FloatingPointError::what() const noexcept {
-    static constexpr std::array<const char*, 3> messages{"Invalid floating point operation",
+    static constexpr std::array<const char*, 3> Messages{"Invalid floating point operation",
                                                          "Floating point division by zero",
                                                          "Floating point overflow"};
-    return messages[kind_];
+    return Messages[kind_];
 }
 
 FormulaSyntaxError::FormulaSyntaxError(const std::string& problem, std::size_t position)

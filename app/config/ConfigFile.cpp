@@ -23,9 +23,9 @@ struct TConfigFailure {
     int Code;
 };
 
-class TViewSource final : public TByteSource {
+class TMemorySource final : public TByteSource {
   public:
-    explicit TViewSource(std::string_view bytes) : bytes_(bytes) {}
+    explicit TMemorySource(std::string_view bytes) : bytes_(bytes) {}
     int NextChunk(std::string_view& chunk) override {
         chunk = bytes_;
         bytes_ = {};
@@ -170,7 +170,7 @@ TConfigResult ReadParamConfig(TByteSource& source) {
 }
 
 TConfigResult ReadParamConfig(std::string_view bytes) {
-    TViewSource source(bytes);
+    TMemorySource source(bytes);
     return ReadParamConfig(source);
 }
 

@@ -1,0 +1,162 @@
+#include "CoefficientPane.h"
+
+#include "InverseTransform.h"
+#include "PaneParts.h"
+#include "SavedWorkFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace Fourier {
+namespace {
+
+QString Caption() {
+    return QStringLiteral("Сигнал из коэффициентов гармоник 1–32");
+}
+
+} // namespace
+
+CoefficientPane::CoefficientPane(QWidget* parent)
+    : QWidget(parent), bars_(new CoefficientBars), field_(new QDoubleSpinBox),
+      fieldName_(new QLabel), meanText_(new QLabel), pairBox_(new QComboBox),
+      report_(Toolkit::MessageBoxReporter(this)) {
+    setObjectName("CoefficientPane");
+    setWindowTitle(QStringLiteral("Коэффициенты"));
+
+    pairBox_->setObjectName("PairChoice");
+    pairBox_->addItem(QStringLiteral("cos и sin"));
+    pairBox_->addItem(QStringLiteral("Амплитуда и фаза"));
+    pairBox_->setToolTip(QStringLiteral("cos и sin — столбики aₖ и bₖ; амплитуда и фаза — Aₖ и φₖ: "
+                                        "aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ)"));
+    takeMain_ = new QAction(QStringLiteral("Из главного окна"), this);
+    takeMain_->setEnabled(false);
+    auto* zero = new QAction(QStringLiteral("С нуля"), this);
+    QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
+    QAction* save = SaveAction(this, QStringLiteral("коэффициенты.fourier"),
+                               [this](const QString& path) { SaveFile(path); });
+    connect(takeMain_, &QAction::triggered, this, &CoefficientPane::StartFromMainSignal);
+    connect(zero, &QAction::triggered, this, &CoefficientPane::StartFromZero);
+
+    auto* tools = new QToolBar;
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addWidget(new QLabel(QStringLiteral("Вид: ")));
+    tools->addWidget(pairBox_);
+    tools->addActions({takeMain_, zero});
+    tools->addWidget(Spacer());
+    tools->addActions({open, save});
+
+    field_->setObjectName("ValueField");
+    field_->setRange(-1e6, 1e6);
+    field_->setDecimals(6);
+    field_->setKeyboardTracking(true);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(fieldName_);
+    bottom->addWidget(field_);
+    bottom->addWidget(meanText_);
+    bottom->addStretch();
+    auto* hint = new QLabel(
+        QStringLiteral("Тяните столбик мышью вверх или вниз. ←/→ — выбрать столбик, ↑/↓ — изменить "
+                       "(PageUp/PageDown — крупнее, Delete — обнулить). aₖ cos kx + bₖ sin kx = "
+                       "Aₖ cos(kx − φₖ)."));
+    hint->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tools);
+    layout->addWidget(bars_, 1);
+    layout->addLayout(bottom);
+    layout->addWidget(hint);
+
+    connect(pairBox_, &QComboBox::activated, this, [this](int index) {
+        bars_->SetPair(index == 0 ? TBarPair::CosSin : TBarPair::MagnitudePhase);
+    });
+    connect(bars_, &CoefficientBars::edited, this, [this](const TCoefficients& coefficients) {
+        touched_ = true;
+        Rebuild(coefficients);
+    });
+    connect(bars_, &CoefficientBars::focusedChanged, this, &CoefficientPane::ShowFocused);
+    connect(field_, &QDoubleSpinBox::valueChanged, this, &CoefficientPane::FieldEdited);
+    ShowFocused();
+}
+
+void CoefficientPane::StartFrom(const TCoefficients& coefficients) {
+    bars_->SetCoefficients(coefficients);
+    Rebuild(bars_->Coefficients());
+}
+
+void CoefficientPane::ShowRun(const TRun& run) {
+    haveMainSignal_ = run.WaveformIndex >= 0;
+    takeMain_->setEnabled(haveMainSignal_);
+    if (!haveMainSignal_) return;
+    mainSignal_ = CoefficientsOf(run.Analysis);
+    if (touched_) return;
+    bars_->SetCoefficients(mainSignal_);
+    ShowFocused();
+}
+
+void CoefficientPane::StartFromMainSignal() {
+    if (!haveMainSignal_) return;
+    touched_ = true;
+    StartFrom(mainSignal_);
+}
+
+void CoefficientPane::StartFromZero() {
+    touched_ = true;
+    StartFrom(TCoefficients{});
+}
+
+void CoefficientPane::OpenFile(const QString& path) {
+    TCoefficients coefficients;
+    try {
+        const TSavedWork work = ReadSavedWorkFile(path);
+        if (const auto* read = std::get_if<TCoefficients>(&work))
+            coefficients = *read;
+        else
+            coefficients = CoefficientsOf(AnalyseSamples(std::get<TSamples>(work)));
+    } catch (const TSavedWorkError& error) {
+        report_(Toolkit::WithFullStop(error.what()));
+        return;
+    }
+    touched_ = true;
+    StartFrom(coefficients);
+}
+
+void CoefficientPane::SaveFile(const QString& path) {
+    try {
+        WriteSavedWorkFile(path, bars_->Coefficients());
+    } catch (const TSavedWorkError& error) {
+        report_(Toolkit::WithFullStop(error.what()));
+    }
+}
+
+void CoefficientPane::Rebuild(const TCoefficients& coefficients) {
+    ShowFocused();
+    emit signalDrawn(AnalyseSamples(SynthesiseSamples(coefficients)), Caption());
+}
+
+// The field shows the focused bar's value; writing it back is the user's edit only.
+void CoefficientPane::ShowFocused() {
+    const TBarId bar = bars_->Focused();
+    fieldName_->setText(bars_->BarName(bar) + QStringLiteral(" ="));
+    // While the student types, the text stays as typed (setting the step rewrites it too).
+    if (!typing_) {
+        const QSignalBlocker quiet(field_);
+        field_->setSingleStep(bars_->Step(bar));
+        field_->setValue(bars_->Value(bar));
+    }
+    meanText_->setText(
+        QStringLiteral("   среднее a₀/2 = %1").arg(bars_->Coefficients().Cos[0] / 2, 0, 'g', 6));
+}
+
+void CoefficientPane::FieldEdited(double value) {
+    typing_ = true;
+    bars_->SetValue(bars_->Focused(), value);
+    typing_ = false;
+}
+
+} // namespace Fourier

@@ -1,0 +1,205 @@
+#include "DrawPane.h"
+
+#include "CoefficientBars.h"
+#include "DrawingArea.h"
+#include "InverseTransform.h"
+#include "PaneParts.h"
+#include "SavedWorkFile.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSplitter>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Fourier {
+
+namespace {
+
+constexpr double SmallestHalfRange = 1.5;
+constexpr double Headroom = 1.1; // the drawing's half range over the largest sample
+
+QString Caption() {
+    return QStringLiteral("Нарисованный сигнал");
+}
+
+} // namespace
+
+// One change of the samples. A stroke is already drawn when it is pushed, so its first
+// redo has nothing to do.
+class TSamplesStep : public QUndoCommand {
+  public:
+    TSamplesStep(DrawPane& pane, const TSamples& before, const TSamples& after, const QString& name,
+                 bool alreadyDone)
+        : QUndoCommand(name), pane_(pane), before_(before), after_(after), skip_(alreadyDone) {}
+
+    void undo() override { pane_.Apply(before_); }
+    void redo() override {
+        if (!skip_) pane_.Apply(after_);
+        skip_ = false;
+    }
+
+  private:
+    DrawPane& pane_;
+    TSamples before_;
+    TSamples after_;
+    bool skip_;
+};
+
+DrawPane::DrawPane(QWidget* parent)
+    : QWidget(parent), surface_(new DrawingArea), bars_(new CoefficientBars),
+      stack_(new QUndoStack(this)), report_(Toolkit::MessageBoxReporter(this)) {
+    setObjectName("DrawPane");
+    setWindowTitle(QStringLiteral("Нарисовать"));
+
+    // Fixed texts keep the buttons' width; what would be undone is in the tooltip.
+    undo_ = new QAction(QStringLiteral("Отменить"), this);
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo_->setEnabled(false);
+    redo_ = new QAction(QStringLiteral("Повторить"), this);
+    redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo_->setEnabled(false);
+    connect(undo_, &QAction::triggered, stack_, &QUndoStack::undo);
+    connect(redo_, &QAction::triggered, stack_, &QUndoStack::redo);
+    connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+    connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+    // The stack also speaks while the pane is being destroyed: only the actions are used.
+    connect(stack_, &QUndoStack::undoTextChanged, undo_, [undo = undo_](const QString& text) {
+        undo->setToolTip(QStringLiteral("Отменить ") + text);
+    });
+    connect(stack_, &QUndoStack::redoTextChanged, redo_, [redo = redo_](const QString& text) {
+        redo->setToolTip(QStringLiteral("Повторить ") + text);
+    });
+    auto* clear = new QAction(QStringLiteral("Очистить"), this);
+    takeMain_ = new QAction(QStringLiteral("Взять из главного окна"), this);
+    takeMain_->setEnabled(false);
+    QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
+    QAction* save = SaveAction(this, QStringLiteral("сигнал.fourier"),
+                               [this](const QString& path) { SaveFile(path); });
+    for (QAction* action : {undo_, redo_, clear, takeMain_, open, save}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(clear, &QAction::triggered, this, &DrawPane::Clear);
+    connect(takeMain_, &QAction::triggered, this, &DrawPane::TakeMainSignal);
+
+    auto* tools = new QToolBar;
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions({undo_, redo_, clear, takeMain_});
+    tools->addWidget(Spacer());
+    tools->addActions({open, save});
+
+    auto* hint = new QLabel(
+        QStringLiteral("Рисуйте левой кнопкой мыши: штрих заменяет отсчёты, над которыми проходит. "
+                       "Правая кнопка — очистить; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить."));
+    hint->setWordWrap(true);
+
+    bars_->setObjectName("DrawnSpectrum");
+    bars_->SetReadOnly(true);
+    bars_->setMinimumHeight(110);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(surface_);
+    split->addWidget(bars_);
+    split->setChildrenCollapsible(false);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tools);
+    layout->addWidget(split, 1);
+    layout->addWidget(hint);
+
+    connect(surface_, &DrawingArea::penPressed, this, &DrawPane::PenPressed);
+    connect(surface_, &DrawingArea::penMoved, this, &DrawPane::PenMoved);
+    connect(surface_, &DrawingArea::penReleased, this, &DrawPane::PenReleased);
+    connect(surface_, &DrawingArea::clearRequested, this, &DrawPane::Clear);
+    surface_->SetHalfRange(SmallestHalfRange);
+}
+
+void DrawPane::ReplaceSamples(const TSamples& samples, const QString& stepName) {
+    stack_->push(new TSamplesStep(*this, current_, samples, stepName, false));
+    FitRange();
+}
+
+void DrawPane::ShowRun(const TRun& run) {
+    mainSignal_ = run.Analysis.Samples;
+    haveMainSignal_ = run.WaveformIndex >= 0;
+    takeMain_->setEnabled(haveMainSignal_);
+}
+
+void DrawPane::Clear() {
+    ReplaceSamples(TSamples{}, QStringLiteral("очистку"));
+}
+
+void DrawPane::TakeMainSignal() {
+    if (haveMainSignal_)
+        ReplaceSamples(mainSignal_, QStringLiteral("взятие сигнала главного окна"));
+}
+
+void DrawPane::OpenFile(const QString& path) {
+    TSamples samples;
+    try {
+        const TSavedWork work = ReadSavedWorkFile(path);
+        if (const auto* read = std::get_if<TSamples>(&work))
+            samples = *read;
+        else
+            samples = SynthesiseSamples(std::get<TCoefficients>(work));
+    } catch (const TSavedWorkError& error) {
+        report_(Toolkit::WithFullStop(error.what()));
+        return;
+    }
+    ReplaceSamples(samples, QStringLiteral("открытие файла"));
+}
+
+void DrawPane::SaveFile(const QString& path) {
+    try {
+        WriteSavedWorkFile(path, current_);
+    } catch (const TSavedWorkError& error) {
+        report_(Toolkit::WithFullStop(error.what()));
+    }
+}
+
+void DrawPane::Apply(const TSamples& samples) {
+    current_ = samples;
+    const TAnalysis analysis = AnalyseSamples(current_);
+    // The range grows to show every sample, so the pen can reach them.
+    if (analysis.Peak * Headroom > surface_->HalfRange())
+        surface_->SetHalfRange(analysis.Peak * Headroom);
+    surface_->SetSamples(current_);
+    bars_->SetCoefficients(CoefficientsOf(analysis));
+    emit signalDrawn(analysis, Caption());
+}
+
+void DrawPane::FitRange() {
+    const double peak = std::ranges::max(current_, {}, [](double s) { return std::abs(s); });
+    surface_->SetHalfRange(std::max(SmallestHalfRange, std::abs(peak) * Headroom));
+}
+
+void DrawPane::PenPressed(TPenPoint point) {
+    stroking_ = true;
+    beforeStroke_ = current_;
+    lastPen_ = point;
+    DrawStroke(current_, point, point);
+    Apply(current_);
+}
+
+void DrawPane::PenMoved(TPenPoint point) {
+    if (!stroking_) return;
+    DrawStroke(current_, lastPen_, point);
+    lastPen_ = point;
+    Apply(current_);
+}
+
+void DrawPane::PenReleased() {
+    if (!stroking_) return;
+    stroking_ = false;
+    if (current_ != beforeStroke_)
+        stack_->push(
+            new TSamplesStep(*this, beforeStroke_, current_, QStringLiteral("штрих"), true));
+}
+
+} // namespace Fourier

@@ -1,0 +1,48 @@
+#include "PlotFrame.h"
+
+#include "AxisTicks.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include <numbers>
+
+namespace Fourier {
+
+std::vector<TTick> RoundTicks(double min, double max) {
+    std::vector<TTick> ticks;
+    for (const double value : RoundTickValues(min, max))
+        ticks.push_back({value, QString::number(value, 'g', 4)});
+    return ticks;
+}
+
+std::vector<TTick> PiTicks() {
+    constexpr double Pi = std::numbers::pi;
+    return {{-Pi, QStringLiteral("−π")},
+            {-Pi / 2, QStringLiteral("−π/2")},
+            {0.0, QStringLiteral("0")},
+            {Pi / 2, QStringLiteral("π/2")},
+            {Pi, QStringLiteral("π")}};
+}
+
+void DrawValueGrid(QPainter& painter, const TPlotFrame& frame, const std::vector<TTick>& yTicks) {
+    painter.fillRect(frame.Area, Qt::white);
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (const TTick& tick : yTicks) {
+        const double y = frame.PixelY(tick.Value);
+        painter.setPen(QColor(225, 225, 225));
+        painter.drawLine(QPointF(frame.Area.left(), y), QPointF(frame.Area.right(), y));
+        painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
+        painter.drawText(QPointF(frame.Area.left() - metrics.horizontalAdvance(tick.Label) - 5,
+                                 y + metrics.ascent() / 2.0 - 1),
+                         tick.Label);
+    }
+    painter.setPen(QColor(120, 120, 120));
+    if (frame.YMin < 0 && frame.YMax > 0)
+        painter.drawLine(QPointF(frame.Area.left(), frame.PixelY(0)),
+                         QPointF(frame.Area.right(), frame.PixelY(0)));
+    painter.drawRect(frame.Area);
+}
+
+} // namespace Fourier

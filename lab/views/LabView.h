@@ -1,0 +1,38 @@
+#pragma once
+// One view of the lab: a tab that plots the run the lab window hands every view and pane
+// (the main window's last run, or the lab's own signal with the main window's harmonic
+// settings). A view draws a run only while it is on the screen; a hidden view keeps the
+// latest run and draws it when it is shown again.
+// A view builds its widgets on its first drawing: setting up and laying out a plot costs
+// milliseconds, and most views of an opened lab are not looked at straight away.
+#include "Run.h"
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace Fourier {
+
+class LabView : public QWidget {
+  public:
+    explicit LabView(QWidget* parent = nullptr);
+    void ShowRun(const TRun& run);
+
+  protected:
+    virtual void Build(QVBoxLayout& layout) = 0; // once, before the first Draw
+    virtual void Draw(const TRun& run) = 0;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void DrawPending();
+
+    TRun run_;
+    bool pending_ = false; // run_ has not been drawn yet
+    bool built_ = false;
+};
+
+// The main window's harmonic number as the views use it: kept within 0..255, where the
+// series has its harmonics (the main window sums nothing beyond).
+int LabHarmonic(const TRun& run);
+
+} // namespace Fourier

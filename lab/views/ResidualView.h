@@ -1,0 +1,27 @@
+#pragma once
+// «Остаток»: the signal, its partial sum S_k and what is still missing, f - S_k.
+#include "LabView.h"
+
+class QCPGraph;
+class QCPTextElement;
+
+namespace Fourier {
+
+class LivePlot;
+
+class ResidualView : public LabView {
+  public:
+    using LabView::LabView;
+
+  private:
+    void Build(QVBoxLayout& layout) override;
+    void Draw(const TRun& run) override;
+    LivePlot* plot_ = nullptr;
+    QCPTextElement* numbers_;
+    QCPGraph* signal_;
+    QCPGraph* sum_;
+    QCPGraph* residual_;
+    QCPGraph* residualArea_;
+};
+
+} // namespace Fourier

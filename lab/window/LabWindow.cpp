@@ -1,0 +1,177 @@
+#include "LabWindow.h"
+
+#include "CoefficientView.h"
+#include "Convergence.h"
+#include "ConvergenceView.h"
+#include "LabView.h"
+#include "ResidualView.h"
+#include "SpectrumView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace Fourier {
+namespace {
+
+QString LastHarmonicText(TLastHarmonic last) {
+    switch (last) {
+    case TLastHarmonic::Sine:
+        return QStringLiteral("sin");
+    case TLastHarmonic::Cosine:
+        return QStringLiteral("cos");
+    default:
+        return QStringLiteral("не рисуется");
+    }
+}
+
+} // namespace
+
+LabWindow::LabWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("LabWindow"));
+    setWindowTitle(QStringLiteral("Лаборатория"));
+    // The main window alone decides when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    heading_ = new QLabel;
+    heading_->setObjectName(QStringLiteral("LabHeading"));
+    layout->addWidget(heading_);
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("LabTabs"));
+    layout->addWidget(tabs_, 1);
+    setCentralWidget(central);
+
+    QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Окно"));
+    followAction_ = windowMenu->addAction(QStringLiteral("Следовать за главным окном"), this,
+                                          &LabWindow::FollowMainWindow);
+    followAction_->setEnabled(false);
+    windowMenu->addSeparator();
+    QAction* close = windowMenu->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
+    close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&Вид"));
+
+    AddPane(new ConvergenceView, QStringLiteral("Сходимость"));
+    AddPane(new ResidualView, QStringLiteral("Остаток"));
+    AddPane(new CoefficientView, QStringLiteral("Коэффициент"));
+    spectrum_ = new SpectrumView;
+    AddPane(spectrum_, QStringLiteral("Спектр"));
+    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Правка"));
+    editMenu->addAction(spectrum_->CopyAction());
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(spectrum_->DecibelAction());
+
+    updateTimer_.setSingleShot(true);
+    updateTimer_.setInterval(0);
+    connect(&updateTimer_, &QTimer::timeout, this, &LabWindow::UpdateViews);
+    connect(tabs_, &QTabWidget::currentChanged, this,
+            [this] { spectrum_->CopyAction()->setEnabled(tabs_->currentWidget() == spectrum_); });
+    spectrum_->CopyAction()->setEnabled(false);
+    resize(900, 660);
+    Compose();
+}
+
+LabWindow::~LabWindow() = default;
+
+QImage LabWindow::CurrentPicture() const {
+    return tabs_->currentWidget()->grab().toImage();
+}
+
+int LabWindow::AddPane(QWidget* pane, const QString& title) {
+    const int index = tabs_->addTab(pane, title);
+    if (auto* view = dynamic_cast<LabView*>(pane))
+        connect(this, &LabWindow::runChanged, view, &LabView::ShowRun);
+    QAction* show = viewMenu_->addAction(title, this, [this, pane] {
+        tabs_->setCurrentWidget(pane);
+        pane->setFocus(Qt::ShortcutFocusReason); // a pane with a field takes the typing
+    });
+    if (index < 9) show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)));
+    return index;
+}
+
+void LabWindow::RunFinished(const TRun& run) {
+    main_ = run;
+    if (run.Synthesised) harmonic_.reset();
+    Compose();
+    ScheduleUpdate();
+}
+
+void LabWindow::ShowOwnSignal(const TAnalysis& analysis, const QString& caption) {
+    TRun own;
+    own.Analysis = analysis;
+    own.WaveformName = caption.toStdString();
+    own.HasJump = FindTwoLevels(analysis.Samples).has_value();
+    own_ = own;
+    followAction_->setEnabled(true);
+    Compose();
+    ScheduleUpdate();
+}
+
+void LabWindow::FollowMainWindow() {
+    own_.reset();
+    followAction_->setEnabled(false);
+    Compose();
+    ScheduleUpdate();
+}
+
+void LabWindow::Compose() {
+    if (own_) {
+        shown_ = *own_;
+        shown_.Harmonic = main_.Harmonic;
+        shown_.SumShown = main_.SumShown;
+        shown_.LastHarmonic = main_.LastHarmonic;
+        shown_.Synthesised = main_.Synthesised;
+    } else {
+        shown_ = main_;
+    }
+    if (harmonic_) shown_.Harmonic = *harmonic_;
+    ApplyMask(mask_, shown_.Analysis.Re, shown_.Analysis.Im);
+    ++revision_;
+}
+
+void LabWindow::SetHarmonicMask(const THarmonicMask& mask) {
+    mask_ = mask;
+    Compose();
+    ScheduleUpdate();
+}
+
+void LabWindow::ShowHarmonic(int k) {
+    harmonic_ = k;
+    Compose();
+    ScheduleUpdate();
+}
+
+void LabWindow::ScheduleUpdate() {
+    if (isVisible()) updateTimer_.start();
+}
+
+void LabWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    UpdateViews(); // before the first paint, so no stale picture shows
+}
+
+void LabWindow::UpdateViews() {
+    updateTimer_.stop();
+    const QString name = QString::fromStdString(shown_.WaveformName);
+    QString settings = QStringLiteral("k = %1, последняя гармоника: %2")
+                           .arg(shown_.Harmonic)
+                           .arg(LastHarmonicText(shown_.LastHarmonic));
+    if (const std::string left = MaskText(mask_); !left.empty())
+        settings += QStringLiteral("; ") + QString::fromStdString(left);
+    if (own_)
+        heading_->setText(
+            QStringLiteral("Свой сигнал: %1; %2 (из главного окна)").arg(name, settings));
+    else if (shown_.WaveformIndex < 0)
+        heading_->setText(QStringLiteral("Сигнал не выбран: выберите функцию в главном окне."));
+    else
+        heading_->setText(QStringLiteral("Сигнал: %1; %2").arg(name, settings));
+    if (announcedRevision_ != revision_) {
+        announcedRevision_ = revision_;
+        emit runChanged(shown_);
+    }
+}
+
+} // namespace Fourier

@@ -1,0 +1,165 @@
+#include "LabLauncher.h"
+
+#include "HelpWindow.h"
+#include "LabInterface.h"
+#include "PictureExport.h"
+#include "Unit1.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPluginLoader>
+#include <QTabWidget>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace Fourier {
+namespace {
+
+// The lab's window with its panes from its plugin, which lies at FOURIER_LAB_LIBRARY from the
+// program's folder. The plugin stays loaded for the rest of the program.
+TLab* LoadLab(std::function<void(int)> harmonicToMain) {
+    const QString path = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                         QStringLiteral("/" FOURIER_LAB_LIBRARY));
+    // Qt's own message for a missing file names paths it merely tried.
+    if (!QFileInfo::exists(path))
+        throw std::runtime_error("Лаборатория не загружена: нет файла " + path.toStdString() + ".");
+    QPluginLoader loader(path);
+    auto* factory = qobject_cast<TLabFactory*>(loader.instance());
+    if (!factory)
+        throw std::runtime_error("Лаборатория не загружена: " + loader.errorString().toStdString());
+    return factory->CreateLab(std::move(harmonicToMain));
+}
+
+// Owned by the main window's widget, so it goes with the window; it never calls the form
+// from its destructor, as the form is already gone by then.
+class LabLauncher : public QObject {
+  public:
+    explicit LabLauncher(TForm1& form) : QObject(form.Widget()), form_(form) {
+        setObjectName(QStringLiteral("LabLauncher"));
+        QWidget* window = form.Widget();
+        open_ = new QAction(QStringLiteral("Лаборатория…"), this);
+        open_->setShortcut(QKeySequence(Qt::Key_F2));
+        open_->setShortcutContext(Qt::WindowShortcut);
+        open_->setShortcutVisibleInContextMenu(true);
+        // A library that cannot be loaded is reported like any failed handler.
+        connect(open_, &QAction::triggered, this,
+                [this] { Toolkit::Dispatch([this] { Open(); }); });
+        window->addAction(open_);
+        for (const char* name : {"Image1", "Image2"})
+            if (auto* picture = window->findChild<QWidget*>(QLatin1String(name)))
+                AddPictureAction(picture, open_);
+        AddPictureKeeping();
+        window->installEventFilter(this);
+    }
+
+    // The lab goes with the launcher while the form is being taken apart: its last hide
+    // must not reach the form any more.
+    ~LabLauncher() override {
+        if (window_) window_->removeEventFilter(this);
+    }
+
+    QMainWindow* Lab() const { return window_.get(); }
+
+    void Open() {
+        if (!lab_) {
+            lab_ = LoadLab(
+                [this](int k) { Toolkit::Dispatch([this, k] { form_.SpinEdit1->SetValue(k); }); });
+            window_.reset(lab_->Window());
+            window_->installEventFilter(this);
+            AddLabMenus();
+        }
+        window_->show();
+        window_->raise();
+        window_->activateWindow();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (lab_ && watched == window_.get()) {
+            // Closing or minimising hides the window: nothing to draw, nothing to hear about.
+            // The show event comes before the lab's own showEvent, which draws the run.
+            if (event->type() == QEvent::Hide) form_.SetRunListener(nullptr);
+            if (event->type() == QEvent::Show) Follow();
+        } else if (event->type() == QEvent::Close && lab_) {
+            window_->close(); // the main window closes: the lab with it
+        }
+        return false;
+    }
+
+  private:
+    // The pictures' context menu also saves and copies the picture, saves the data behind
+    // it and opens the help.
+    void AddPictureKeeping() {
+        for (Toolkit::TImage* image : {form_.Image1, form_.Image2}) {
+            QWidget* picture = image->Widget();
+            auto* keeping = new PictureExport(
+                picture, [image] { return image->Picture(); },
+                [this]() -> std::optional<TAnalysis> {
+                    const TRun run = form_.CurrentRun(false);
+                    if (run.WaveformIndex < 0) return std::nullopt;
+                    return run.Analysis;
+                });
+            for (QAction* action : keeping->Actions())
+                AddPictureAction(picture, action);
+            auto* help = new QAction(QStringLiteral("Справка"), picture);
+            help->setShortcut(QKeySequence(Qt::Key_F1));
+            help->setShortcutContext(Qt::WidgetShortcut); // F1 itself is the window's
+            help->setShortcutVisibleInContextMenu(true);
+            connect(help, &QAction::triggered, this, [this] { ShowHelp(form_.Widget()); });
+            AddPictureAction(picture, help);
+        }
+    }
+
+    // «Файл» of the lab: the current tab's picture and data; F1 opens the lab's help.
+    void AddLabMenus() {
+        QMainWindow* window = window_.get();
+        TLab* lab = lab_;
+        auto* keeping = new PictureExport(
+            window, [lab] { return lab->CurrentPicture(); },
+            [lab]() -> std::optional<TAnalysis> { return lab->ShownAnalysis(); });
+        keeping->SavePictureAction()->setShortcut(QKeySequence::Save);
+        QMenu* file = window->menuBar()->addMenu(QStringLiteral("&Файл"));
+        file->addActions(keeping->Actions());
+        window->menuBar()->insertMenu(window->menuBar()->actions().constFirst(), file);
+        QAction* help = window->menuBar()->addAction(QStringLiteral("Справка"));
+        help->setShortcut(QKeySequence(Qt::Key_F1));
+        connect(help, &QAction::triggered, window,
+                [window] { ShowHelp(window, QStringLiteral("lab")); });
+    }
+
+    // From now on every run reaches the lab, starting with the one the main window shows.
+    void Follow() {
+        form_.SetRunListener(lab_);
+        lab_->RunFinished(form_.CurrentRun(false));
+    }
+
+    TForm1& form_;
+    QAction* open_;
+    TLab* lab_ = nullptr;                 // lives as long as its window
+    std::unique_ptr<QMainWindow> window_; // the lab's window, owning the lab
+};
+
+} // namespace
+
+void InstallLab(TForm1& form) {
+    new LabLauncher(form);
+}
+
+void AddPictureAction(QWidget* picture, QAction* action) {
+    picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    picture->addAction(action);
+}
+
+QMainWindow* OpenedLab(QWidget* mainWindow) {
+    auto* launcher = dynamic_cast<LabLauncher*>(
+        mainWindow->findChild<QObject*>(QStringLiteral("LabLauncher"), Qt::FindDirectChildrenOnly));
+    return launcher ? launcher->Lab() : nullptr;
+}
+
+} // namespace Fourier
