@@ -96,6 +96,25 @@ TEST(BuildUp, PlayAtTheLimitStartsAgainFromOne) {
     EXPECT_EQ(buildUp.Harmonic(), 2);
 }
 
+// With limit 1 the series is built up before it starts: Play has nothing to step through.
+// One more harmonic, and it plays.
+TEST(BuildUp, PlayNeedsAStepLeftBeforeTheLimit) {
+    struct Row {
+        const char* name;
+        int limit;
+        bool plays;
+    };
+    for (const Row& row : {Row{"limit 1", 1, false}, Row{"limit 2", 2, true}}) {
+        SCOPED_TRACE(row.name);
+        TBuildUp buildUp(row.limit, 2.0);
+        buildUp.Play();
+        EXPECT_EQ(buildUp.Playing(), row.plays);
+        EXPECT_EQ(buildUp.UntilNextStep(), row.plays ? std::chrono::nanoseconds(500ms) : 0ns);
+        EXPECT_EQ(buildUp.Advance(1s), row.plays);
+        EXPECT_EQ(buildUp.Harmonic(), row.limit);
+    }
+}
+
 TEST(BuildUp, StepsByHandPauseAndStayWithinOneToTheLimit) {
     TBuildUp buildUp(3, 2.0);
     buildUp.StepBack();

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 using namespace Fourier;
 using namespace WaveformOracle;
@@ -53,6 +55,76 @@ TEST(CoreAnalysis, EveryWaveformsSpectrumMatchesADirectSum) {
             EXPECT_NEAR(analysis.Re[k], static_cast<double>(re), 1e-12 * scale) << "k=" << k;
             EXPECT_NEAR(analysis.Im[k], static_cast<double>(im), 1e-12 * scale) << "k=" << k;
         }
+    }
+}
+
+struct TBarRange {
+    bool shown = false;
+    int min = 0, max = 0, page = 0;
+    bool operator==(const TBarRange&) const = default;
+};
+
+// The eight items of the waveform list and the track bars each one shows, with their
+// ranges and page sizes, as the main window documents them.
+struct ListRow {
+    const char* name;
+    TBarRange bars[3];
+};
+const ListRow ListRows[] = {
+    {"1. Синус", {{true, 1, 24, 4}, {}, {}}},
+    {"2. Прямоугольник", {{}, {}, {}}},
+    {"3. Треугольник", {{}, {}, {}}},
+    {"4. Трапеция", {{true, 1, 31, 4}, {}, {}}},
+    {"5. Дельта-функция", {{true, 1, 15, 4}, {}, {}}},
+    {"6. Биения", {{}, {true, 1, 16, 4}, {true, 1, 4, 1}}},
+    {"7. Амплитудная Модуляция", {{true, 8, 24, 4}, {true, 1, 16, 4}, {true, 1, 8, 2}}},
+    {"8. Прямоугольный импульс", {{true, 1, 31, 4}, {}, {}}},
+};
+
+// Each waveform's set-up applied over the reset the window does before it: every bar
+// hidden, TrackBar1 at 1..31, TrackBar2 at 1..16 (never changed elsewhere), TrackBar3 at
+// 1..16 with page 4.
+TEST(CoreWaveforms, SetUpGivesTheDocumentedSliderRanges) {
+    ASSERT_EQ(Waveforms().size(), std::size(ListRows));
+    for (std::size_t item = 0; item < std::size(ListRows); ++item) {
+        const ListRow& row = ListRows[item];
+        SCOPED_TRACE(row.name);
+        const TWaveform& waveform = Waveforms()[item];
+        EXPECT_STREQ(waveform.Name, row.name);
+        TBarRange bars[3] = {{false, 1, 31, 4}, {false, 1, 16, 4}, {false, 1, 16, 4}};
+        for (const TSetupStep& step : waveform.Setup) {
+            if (step.Kind == TSetupStep::skLastHarmonic) continue;
+            ASSERT_GE(step.Bar, 1);
+            ASSERT_LE(step.Bar, 3);
+            TBarRange& bar = bars[step.Bar - 1];
+            if (step.Kind == TSetupStep::skMax) bar.max = step.Value;
+            if (step.Kind == TSetupStep::skMin) bar.min = step.Value;
+            if (step.Kind == TSetupStep::skPageSize) bar.page = step.Value;
+            if (step.Kind == TSetupStep::skShowBar) bar.shown = true;
+        }
+        for (int b = 0; b < 3; ++b) {
+            if (!row.bars[b].shown) {
+                EXPECT_FALSE(bars[b].shown) << "TrackBar" << b + 1;
+                continue;
+            }
+            EXPECT_EQ(bars[b], row.bars[b]) << "TrackBar" << b + 1 << ": " << bars[b].min << ".."
+                                            << bars[b].max << ", page " << bars[b].page;
+        }
+    }
+}
+
+TEST(CoreWaveforms, ListIndexFindsAWaveformOnlyWithinTheEightItems) {
+    const std::pair<int, const char*> rows[] = {
+        {-1, nullptr}, {0, "1. Синус"}, {7, "8. Прямоугольный импульс"}, {8, nullptr}};
+    for (const auto& [index, name] : rows) {
+        SCOPED_TRACE(index);
+        const TWaveform* waveform = WaveformAt(index);
+        if (name == nullptr) {
+            EXPECT_EQ(waveform, nullptr);
+            continue;
+        }
+        ASSERT_NE(waveform, nullptr);
+        EXPECT_STREQ(waveform->Name, name);
     }
 }
 

@@ -224,6 +224,7 @@ class SaveFailure : public ::testing::TestWithParam<FailureRow> {};
 TEST_P(SaveFailure, SaysWhichFileAndWhyAndLeavesNoFile) {
     TScratchFolder folder;
     const std::string path = GetParam().target(folder);
+    const std::vector<std::string> before = folder.Names();
     try {
         SaveFileWhole(path, "data");
         FAIL() << "saved " << path;
@@ -232,6 +233,7 @@ TEST_P(SaveFailure, SaysWhichFileAndWhyAndLeavesNoFile) {
         EXPECT_NE(message.find("«" + path + "»"), std::string::npos) << message;
         EXPECT_NE(message.find(GetParam().reason), std::string::npos) << message;
     }
+    EXPECT_EQ(folder.Names(), before);
     EXPECT_FALSE(fs::is_regular_file(path));
     if (fs::exists(fs::path(path).parent_path()) &&
         fs::is_directory(fs::path(path).parent_path())) {
@@ -242,22 +244,26 @@ TEST_P(SaveFailure, SaysWhichFileAndWhyAndLeavesNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SaveFailure,
-    ::testing::Values(FailureRow{"UnwritableFolder", UnwritableFolderFile, "нет прав на запись"},
-                      FailureRow{"MissingFolder",
-                                 [](const TScratchFolder& f) { return f.File("нет/a.csv"); },
-                                 "такой папки нет"},
-                      FailureRow{"FileForAFolder",
-                                 [](const TScratchFolder& f) {
-                                     SaveFileWhole(f.File("plain"), "x");
-                                     return f.File("plain/a.csv");
-                                 },
-                                 "стоит файл"},
-                      FailureRow{"FolderForAFile",
-                                 [](const TScratchFolder& f) {
-                                     fs::create_directory(f.Path() / "taken");
-                                     return f.File("taken");
-                                 },
-                                 "есть папка"}),
+    ::testing::Values(
+        FailureRow{"UnwritableFolder", UnwritableFolderFile, "нет прав на запись"},
+        FailureRow{"MissingFolder", [](const TScratchFolder& f) { return f.File("нет/a.csv"); },
+                   "такой папки нет"},
+        FailureRow{"FileForAFolder",
+                   [](const TScratchFolder& f) {
+                       SaveFileWhole(f.File("plain"), "x");
+                       return f.File("plain/a.csv");
+                   },
+                   "стоит файл"},
+        FailureRow{"FolderForAFile",
+                   [](const TScratchFolder& f) {
+                       fs::create_directory(f.Path() / "taken");
+                       return f.File("taken");
+                   },
+                   "есть папка"},
+        // No file name (an empty path, or a folder's with its slash): nothing is created.
+        FailureRow{"EmptyPath", [](const TScratchFolder&) { return std::string(); }, "есть папка"},
+        FailureRow{"EndsInASlash", [](const TScratchFolder& f) { return f.File("новая/"); },
+                   "есть папка"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Reads a 16-bit mono WAV back through libsndfile.

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,38 @@ TEST(SplitTwiddles, EvenFromTablesOddFromCosAndSineOfTheRoundedAngle) {
                 EXPECT_NEAR(split.Cos[k], std::cos(angle), 1e-15) << "k=" << k;
                 EXPECT_NEAR(split.Sin[k], -std::sin(angle), 1e-15) << "k=" << k;
             }
+        }
+    }
+}
+
+// The split step's table holds 512 entries: 1..512 points fit, 0 and 513 are refused and
+// leave the table as it was.
+TEST(SplitTwiddles, AcceptOneTo512PointsOnly) {
+    struct Row {
+        const char* name;
+        uint32_t M;
+        bool accepted;
+    };
+    const Row rows[] = {{"none", 0, false},
+                        {"one", 1, true},
+                        {"all", 512, true},
+                        {"one more than fits", 513, false},
+                        {"largest", UINT32_MAX, false}};
+    const Array tables{};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TSplitTwiddles split;
+        split.Cos.fill(7.0);
+        if (!row.accepted) {
+            EXPECT_THROW(MakeSplitTwiddles(row.M, tables, tables, split), std::invalid_argument);
+            EXPECT_EQ(split.Cos[1], 7.0);
+            continue;
+        }
+        EXPECT_NO_THROW(MakeSplitTwiddles(row.M, tables, tables, split));
+        // The last entry, odd for 512 points, is cos(pi * 511 / 512) computed directly.
+        if (row.M > 1) {
+            EXPECT_NEAR(split.Cos[row.M - 1], std::cos(std::numbers::pi * (row.M - 1) / row.M),
+                        1e-15);
         }
     }
 }

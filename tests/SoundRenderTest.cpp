@@ -273,6 +273,62 @@ TEST(SoundLevel, TheLoudestChoicePlaysAtTheHeadroom) {
     EXPECT_LE(loudest, SoundHeadroom);
 }
 
+// A ripple of 1e-4 on a constant is quiet beside the signal's peak but no rounding: it is
+// all there is to hear, so it plays at the headroom, less at most the 2.5 % by which the
+// peak's bound may exceed the peak (see PeakBoundHoldsAndIsTight). Bin 11 of 11 periods
+// holds N/2 times the amplitude of a pure tone.
+TEST(SoundLevel, AQuietRippleOnAConstantPlaysAtTheHeadroom) {
+    TSamples samples{};
+    for (int j = 0; j < SampleCount; ++j)
+        samples[j] = static_cast<double>(1 + 1e-4L * std::sin(-Pi + j * Pi / 256));
+    TSoundRenderer renderer;
+    renderer.SetSpectrum(Analysed(samples));
+    renderer.SetChoice({TSoundSource::Signal, 0, 220});
+    renderer.Start();
+    TRecording recording(renderer);
+    recording.Render(4800);
+    recording.Render(2400);
+    const TDft dft(recording.Last(2400));
+    const double amplitude = static_cast<double>(std::abs(dft.Bin(11))) / 1200;
+    EXPECT_LE(amplitude, SoundHeadroom * (1 + 1e-6));
+    EXPECT_GE(amplitude, SoundHeadroom / 1.025);
+}
+
+// One period of the tone runs over x = -pi..pi as the picture does. At 375 Hz a period is
+// 128 samples, so sample n is the series at x = -pi + 2*pi*(n mod 128)/128 times one positive
+// level. The first periods fade in; the fifth, from sample 512, is the steady tone. Odd
+// harmonics change sign under a shift by pi, so a tone that started at x = 0 fails here.
+TEST(SoundPhase, EachPeriodIsTheSeriesFromMinusPiToPi) {
+    const auto series = [](long double x) {
+        return std::sin(x) + 0.5L * std::cos(2 * x) - 0.3L * std::sin(3 * x) +
+               0.2L * std::cos(3 * x);
+    };
+    TSamples samples{};
+    for (int j = 0; j < SampleCount; ++j)
+        samples[j] = static_cast<double>(series(-Pi + j * Pi / 256));
+    TSoundRenderer renderer;
+    renderer.SetSpectrum(Analysed(samples));
+    renderer.SetChoice({TSoundSource::Signal, 0, 375});
+    renderer.Start();
+    TRecording recording(renderer);
+    recording.Render(1024);
+
+    constexpr int Period = 128, First = 4 * Period;
+    long double along = 0, norm = 0;
+    for (int n = 0; n < Period; ++n) {
+        const long double s = series(-Pi + 2 * Pi * n / Period);
+        along += recording.Samples[First + n] * s;
+        norm += s * s;
+    }
+    const long double level = along / norm;
+    ASSERT_GT(level, 0.1L);
+    for (int n = 0; n < Period; ++n) {
+        const long double expected = level * series(-Pi + 2 * Pi * n / Period);
+        EXPECT_NEAR(recording.Samples[First + n], static_cast<double>(expected), 1e-6)
+            << "sample " << n << " of the period";
+    }
+}
+
 struct SwitchRow {
     const char* name;
     TSoundChoice from, to;

@@ -73,14 +73,17 @@ double Between(int j) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, StrokeOnGrid,
-    ::testing::Values(StrokeRow{"LeftToRight", {Between(10), -1.0}, {Between(50), 2.0}, 11, 50},
-                      StrokeRow{"RightToLeft", {Between(300), 0.5}, {Between(200), -0.5}, 201, 300},
-                      StrokeRow{"AcrossZero", {-0.3, 1.0}, {0.4, 1.0}, 232, 288},
-                      StrokeRow{"Steep", {Between(100), -50.0}, {Between(102), 50.0}, 101, 102},
-                      StrokeRow{"StartsOnGridPoint", {-Pi, 0.0}, {Between(8), 8.0}, 0, 8},
-                      StrokeRow{"LeavesAtTheRight", {Between(500), 0.0}, {Pi + 0.2, 1.0}, 501, 511},
-                      StrokeRow{"LeavesAtTheLeft", {Between(5), 1.0}, {-Pi - 0.3, -1.0}, 0, 5},
-                      StrokeRow{"WholePeriodAndBeyond", {-4.0, -1.0}, {4.0, 1.0}, 0, 511}),
+    ::testing::Values(
+        StrokeRow{"LeftToRight", {Between(10), -1.0}, {Between(50), 2.0}, 11, 50},
+        StrokeRow{"RightToLeft", {Between(300), 0.5}, {Between(200), -0.5}, 201, 300},
+        StrokeRow{"AcrossZero", {-0.3, 1.0}, {0.4, 1.0}, 232, 288},
+        StrokeRow{"Steep", {Between(100), -50.0}, {Between(102), 50.0}, 101, 102},
+        // Exactly one grid point passed: it takes the line's value (the pen is nearer 42).
+        StrokeRow{"OverOneGridPoint", {-Pi + 40.6 * Step, 0.0}, {-Pi + 41.6 * Step, 1.0}, 41, 41},
+        StrokeRow{"StartsOnGridPoint", {-Pi, 0.0}, {Between(8), 8.0}, 0, 8},
+        StrokeRow{"LeavesAtTheRight", {Between(500), 0.0}, {Pi + 0.2, 1.0}, 501, 511},
+        StrokeRow{"LeavesAtTheLeft", {Between(5), 1.0}, {-Pi - 0.3, -1.0}, 0, 5},
+        StrokeRow{"WholePeriodAndBeyond", {-4.0, -1.0}, {4.0, 1.0}, 0, 511}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A stroke that passes no grid point sets the sample nearest to where the pen now is.

@@ -709,6 +709,10 @@ TEST(RejectedTexts, SayWhatIsWrong) {
         {"sin2", "после «sin» нужна «(»"},
         {"()*2", "пустые скобки"},
         {"#", "недопустимый символ «#»"},
+        // Printable ASCII, from '!' to '~', is quoted; DEL, just past it, is named by its code.
+        {"!", "недопустимый символ «!»"},
+        {"~", "недопустимый символ «~»"},
+        {"\x7f", "недопустимый символ с кодом 127"},
     };
     for (const auto& [text, problem] : rows) {
         SCOPED_TRACE(text);
