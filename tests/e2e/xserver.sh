@@ -10,8 +10,10 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # An X server of our own, 1024 x 768 unless a size is given; it tells us its display number.
+# It never resets: by default Xvfb resets when its last client leaves, and a client that
+# connects meanwhile (the window manager right after a program ends) is turned away.
 start_xserver() {
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     pids+=($!)
     for _ in $(seq $((${wait_for:-20} * 20))); do [ -s "$work/display" ] && break; sleep 0.05; done
     export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
