@@ -2,6 +2,7 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
+#include "Subscript.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,14 +36,6 @@ int Order(TBarId bar) {
 TBarId BarOfOrder(int order) {
     order = std::clamp(order, 0, BarCount - 1);
     return {order / 2 + 1, order % 2};
-}
-
-QString Subscript(int k) {
-    static const QString digits = QStringLiteral("₀₁₂₃₄₅₆₇₈₉");
-    QString text;
-    for (const QChar c : QString::number(k))
-        text += digits[c.digitValue()];
-    return text;
 }
 
 } // namespace
@@ -99,7 +92,7 @@ void CoefficientBars::SetValue(TBarId bar, double value) {
 }
 
 QString CoefficientBars::BarName(TBarId bar) const {
-    const QString k = Subscript(bar.K);
+    const QString k = QString::fromStdString(Subscript(bar.K));
     if (pair_ == TBarPair::CosSin)
         return (bar.Part == 0 ? QStringLiteral("a") : QStringLiteral("b")) + k;
     return (bar.Part == 0 ? QStringLiteral("A") : QStringLiteral("φ")) + k;

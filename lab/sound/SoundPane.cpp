@@ -2,6 +2,7 @@
 
 #include "SoundFile.h"
 #include "SoundOutput.h"
+#include "Subscript.h"
 
 #include <QAction>
 #include <QAudio>
@@ -32,13 +33,6 @@ constexpr int StepsPerOctave = 120;
 constexpr int FundamentalSteps = 5 * StepsPerOctave;
 constexpr int DefaultVolumePercent = 70;
 constexpr int DefaultSoundSeconds = 5;
-
-QString Subscript(int k) {
-    QString digits = QString::number(k);
-    for (QChar& c : digits)
-        c = QChar(0x2080 + (c.unicode() - '0'));
-    return digits;
-}
 
 QString Hertz(double f) {
     return QString::number(std::round(f)) + QStringLiteral(" Гц");
@@ -231,7 +225,7 @@ void SoundPane::UpdateTexts() {
     const TSoundChoice choice = Choice();
     const int k = choice.Harmonic;
     const int band = BandLimit(choice.Fundamental);
-    partialSumButton_->setText(tr("Частичная сумма S%1").arg(Subscript(k)));
+    partialSumButton_->setText(tr("Частичная сумма S%1").arg(QString::fromStdString(Subscript(k))));
     harmonicButton_->setText(tr("Гармоника %1 отдельно").arg(k));
     fundamentalText_->setText(Hertz(choice.Fundamental));
 
@@ -246,7 +240,7 @@ void SoundPane::UpdateTexts() {
         break;
     case TSoundSource::PartialSum:
         if (k < 1)
-            content = tr("S%1 пуста: звучать нечему.").arg(Subscript(k));
+            content = tr("S%1 пуста: звучать нечему.").arg(QString::fromStdString(Subscript(k)));
         else if (k <= band)
             content = tr("Звучат гармоники 1–%1.").arg(k);
         else

@@ -4,6 +4,7 @@
 #include "CoefficientIntegral.h"
 #include "LivePlot.h"
 #include "Plotting.h"
+#include "Subscript.h"
 
 #include <QVBoxLayout>
 #include <numbers>
@@ -62,7 +63,7 @@ void CoefficientView::Draw(const TRun& run) {
     const bool sine = run.LastHarmonic == TLastHarmonic::Sine;
     const QString wave = sine ? QStringLiteral("sin") : QStringLiteral("cos");
     const QString name =
-        (sine ? QStringLiteral("b") : QStringLiteral("a")) + Plotting::Subscript(k);
+        (sine ? QStringLiteral("b") : QStringLiteral("a")) + QString::fromStdString(Subscript(k));
     const TCoefficientIntegral integral = CoefficientIntegral(run.Analysis.Samples, k, sine);
     const double bar = sine ? run.Analysis.Im[k] : run.Analysis.Re[k];
     numbers_->setText(QStringLiteral("%1 = %2 (конец интеграла);  столбик %3 = %4 = √512/2 · %5%6")

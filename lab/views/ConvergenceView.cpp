@@ -4,6 +4,7 @@
 #include "Convergence.h"
 #include "LivePlot.h"
 #include "Plotting.h"
+#include "Subscript.h"
 
 #include <QVBoxLayout>
 #include <limits>
@@ -130,7 +131,7 @@ void ConvergenceView::Draw(const TRun& run) {
         Plotting::MoveKeyMarker(panel->Marker, k);
     }
 
-    const QString sum = QStringLiteral("S") + Plotting::Subscript(k);
+    const QString sum = QStringLiteral("S") + QString::fromStdString(Subscript(k));
     numbers_->setText(
         QStringLiteral("k = %1:  СКО f − %2 = %3;  энергия гармоник 0…%1: %4 %;  выброс %2: %5")
             .arg(k)

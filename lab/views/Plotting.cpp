@@ -69,13 +69,6 @@ QLabel* CaptionLabel(const QString& text) {
     return label;
 }
 
-QString Subscript(int n) {
-    QString digits = QString::number(n);
-    for (QChar& c : digits)
-        if (c.isDigit()) c = QChar(0x2080 + c.digitValue());
-    return digits;
-}
-
 QString Number(double value, int digits) {
     if (std::isnan(value)) return QStringLiteral("—");
     return QLocale().toString(value, 'g', digits);

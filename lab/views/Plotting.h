@@ -33,9 +33,6 @@ void MoveKeyMarker(QCPItemStraightLine* marker, double key);
 // lays its text out again whenever the window's layout is redone.
 QLabel* CaptionLabel(const QString& text);
 
-// The digits of n as subscripts (S₁₅), for texts that cannot hold markup.
-QString Subscript(int n);
-
 // The number written for a reader: the desktop's decimal separator, `digits` significant.
 QString Number(double value, int digits = 5);
 

@@ -4,6 +4,7 @@
 #include "LivePlot.h"
 #include "Plotting.h"
 #include "Residual.h"
+#include "Subscript.h"
 
 #include <QVBoxLayout>
 
@@ -49,7 +50,7 @@ void ResidualView::Draw(const TRun& run) {
     plot_->FitRange(plot_->yAxis, low, high);
     numbers_->setText(QStringLiteral("k = %1;  СКО остатка f − S%2 по 512 отсчётам: %3")
                           .arg(k)
-                          .arg(Plotting::Subscript(k))
+                          .arg(QString::fromStdString(Subscript(k)))
                           .arg(Plotting::Number(residual.Rms)));
     plot_->Refresh();
 }
