@@ -51,5 +51,5 @@ void TForm1::PlotGraph(std::span<const double, SampleCount> Data, TPlotMode Mode
         }
     }
 
-    Image1->Canvas().StretchDraw(TRect{0, 0, Image1->Width(), Image1->Height()}, GraphBitmap);
+    Image1->StretchLater(GraphBitmap);
 }

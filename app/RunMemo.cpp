@@ -34,8 +34,8 @@ TRunMemo::TState TRunMemo::Capture(const TForm1& form) {
     state.Max = form.MaxEdit->Text();
     state.Min = form.MinEdit->Text();
     state.Graph = form.GraphBitmap.Canvas().Version();
-    state.Picture = form.Image1->Canvas().Version();
-    state.Spectrum = form.Image2->Canvas().Version();
+    state.Picture = form.Image1->Version();
+    state.Spectrum = form.Image2->Version();
     return state;
 }
 

@@ -48,16 +48,52 @@ TCanvas::TCanvas(QImage* image) : image_(image), font_(DefaultFont()) {
     // Named, not left to the default, which Qt turns off on a scaled screen: text on a
     // picture must come out the same pixels at every screen scale.
     font_.setHintingPreference(QFont::PreferVerticalHinting);
+    LearnColours();
+}
+
+void TCanvas::LearnColours() {
+    heldKey_ = image_->cacheKey();
+    heldCount_ = 0;
+    for (int y = 0; y < Height() && heldCount_ >= 0; ++y) {
+        const QRgb* line = Row(std::as_const(*image_), y);
+        for (int x = 0; x < Width() && heldCount_ >= 0; ++x)
+            NoteColour(line[x]);
+    }
+}
+
+void TCanvas::ForgetColoursIfWrittenPast() {
+    // Pixels written past the canvas (through the image) leave the colours unknown; any
+    // such write changes the image's cache key.
+    if (heldKey_ != image_->cacheKey()) heldCount_ = -1;
+}
+
+void TCanvas::NoteColour(QRgb rgb) {
+    if (MayHoldColour(rgb)) return;
+    if (heldCount_ == static_cast<int>(heldColours_.size())) {
+        heldCount_ = -1; // too many to keep track of
+        return;
+    }
+    heldColours_[heldCount_++] = rgb & RgbMask;
+}
+
+bool TCanvas::MayHoldColour(QRgb rgb) const {
+    if (heldCount_ < 0) return true;
+    const auto held = heldColours_.begin();
+    return std::find(held, held + heldCount_, rgb & RgbMask) != held + heldCount_;
 }
 
 void TCanvas::Changed() {
     ++version_;
+    heldKey_ = image_->cacheKey();
     if (OnChanged) OnChanged();
 }
 
 void TCanvas::SetPixel(int x, int y, TColor c) {
     if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+    ForgetColoursIfWrittenPast();
+    NoteColour(Bridge::Rgb(c));
     Row(*image_, y)[x] = Bridge::Rgb(c);
+    heldKey_ = image_->cacheKey();
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
@@ -99,12 +135,25 @@ void TCanvas::LineTo(int x, int y) {
     int64_t offset = static_cast<int64_t>((Wide{2} * first * m + n - 1) / (Wide{2} * n));
     int64_t err = static_cast<int64_t>(Wide{2} * first * m - Wide{2} * n * offset);
     const QRgb rgb = Bridge::Rgb(penColor_);
+    ForgetColoursIfWrittenPast();
+    NoteColour(rgb);
     // One detach check for the whole line, then plain pointer arithmetic per pixel.
     uchar* const bits = image_->bits();
     const qsizetype stride = image_->bytesPerLine();
     auto pixel = [bits, stride](int64_t x, int64_t y) -> QRgb& {
         return reinterpret_cast<QRgb*>(bits + y * stride)[x];
     };
+    if (m == 0) { // straight across or down, as axes, ticks and stems are
+        if (b0 < 0 || b0 >= extentB) return Changed();
+        for (int64_t i = first; i < last; ++i) {
+            const int64_t a = a0 + stepA * i;
+            if (xMajor)
+                pixel(a, b0) = rgb;
+            else
+                pixel(b0, a) = rgb;
+        }
+        return Changed();
+    }
     for (int64_t i = first; i < last; ++i) {
         const int64_t a = a0 + stepA * i;
         const int64_t b = b0 + stepB * offset;
@@ -135,7 +184,11 @@ void TCanvas::TextOut(int x, int y, const std::string& s) {
     if (image_->isNull()) return;
     // Shaping and painting text costs far more than copying its pixels, and the spectrum
     // writes the same few texts on every run.
-    const QImage& rendered = RenderedText(text);
+    const TRenderedText& cached = RenderedText(text);
+    const QImage& rendered = cached.Pixels;
+    ForgetColoursIfWrittenPast();
+    for (const QRgb colour : cached.Colours)
+        NoteColour(colour);
     const int margin = metrics.height();
     const int left = x - margin, top = y - margin;
     const int x0 = std::max(left, 0), x1 = std::min(left + rendered.width(), Width());
@@ -151,7 +204,7 @@ void TCanvas::TextOut(int x, int y, const std::string& s) {
     Changed();
 }
 
-const QImage& TCanvas::RenderedText(const QString& text) {
+const TCanvas::TRenderedText& TCanvas::RenderedText(const QString& text) {
     const auto key = std::make_tuple(text, brushColor_, fontColor_);
     if (const auto found = renderedTexts_.find(key); found != renderedTexts_.end())
         return found->second;
@@ -168,7 +221,16 @@ const QImage& TCanvas::RenderedText(const QString& text) {
     painter.setPen(Bridge::Color(fontColor_));
     painter.drawText(QPoint(margin, margin + metrics.ascent()), text);
     painter.end();
-    return renderedTexts_.emplace(key, std::move(rendered)).first->second;
+    TRenderedText result{std::move(rendered), {}};
+    for (int y = 0; y < result.Pixels.height(); ++y) {
+        const QRgb* line = Row(std::as_const(result.Pixels), y);
+        for (int x = 0; x < result.Pixels.width(); ++x)
+            if (qAlpha(line[x]) != 0 &&
+                std::find(result.Colours.begin(), result.Colours.end(), line[x] & RgbMask) ==
+                    result.Colours.end())
+                result.Colours.push_back(line[x] & RgbMask);
+    }
+    return renderedTexts_.emplace(key, std::move(result)).first->second;
 }
 
 void TCanvas::FloodFill(int x, int y, TColor border) {
@@ -177,23 +239,30 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
     if (x < 0 || y < 0 || x >= w || y >= h) return;
     const QRgb stop = Bridge::Rgb(border) & RgbMask;
     const QRgb fill = Bridge::Rgb(brushColor_);
-    uchar* bits = image_->bits();
-    const qsizetype stride = image_->bytesPerLine();
-    auto row = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
+    ForgetColoursIfWrittenPast();
+    const bool mayHoldBorder = MayHoldColour(stop);
 
     // Without a single border pixel every pixel is reachable, since the grid is connected:
     // the fill is the whole surface, which is how every clearing of a surface goes.
     int borderPixels = 0;
-    for (int py = 0; py < h && borderPixels == 0; ++py) {
-        const QRgb* line = row(py);
+    for (int py = 0; py < h && borderPixels == 0 && mayHoldBorder; ++py) {
+        const QRgb* line = Row(std::as_const(*image_), py);
         for (int px = 0; px < w; ++px)
             borderPixels += (line[px] & RgbMask) == stop; // vectorises
     }
     if (borderPixels == 0) {
+        // Pixels still shared with a picture that shows them are not copied to be overwritten.
+        if (!image_->isDetached()) *image_ = QImage(image_->size(), image_->format());
         image_->fill(fill);
+        heldCount_ = 0;
+        NoteColour(fill);
         Changed();
         return;
     }
+    uchar* bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    auto row = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
+    NoteColour(fill);
     // Marks keep pixels that already had the brush colour from being walked twice.
     std::vector<uint8_t> done(static_cast<size_t>(w) * h, 0);
     auto open = [&](const QRgb* line, const uint8_t* marks, int px) {
@@ -232,7 +301,20 @@ void TCanvas::FloodFill(int x, int y, TColor border) {
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source) {
-    const QImage& src = source.Image();
+    const TCanvas& from = source.Canvas();
+    ForgetColoursIfWrittenPast();
+    const auto held = heldColours_;
+    const int heldCount = heldCount_;
+    StretchDraw(rect, source.Image());
+    if (heldCount < 0 || from.heldCount_ < 0 || from.heldKey_ != source.Image().cacheKey())
+        return;
+    heldColours_ = held; // what was there, and what the source brought
+    heldCount_ = heldCount;
+    for (int i = 0; i < from.heldCount_; ++i)
+        NoteColour(from.heldColours_[i]);
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const QImage& src) {
     const int64_t dw = int64_t{rect.Right} - rect.Left;
     const int64_t dh = int64_t{rect.Bottom} - rect.Top;
     if (src.isNull() || dw <= 0 || dh <= 0) return;
@@ -260,6 +342,7 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source) {
         for (int x = x0; x < x1; ++x)
             to[x] = from[columns[x - x0]] | 0xFF000000u;
     }
+    heldCount_ = -1; // the source's colours are not known here
     Changed();
 }
 
@@ -288,6 +371,7 @@ void TBitmap::Resize(int w, int h) {
             std::memcpy(next.scanLine(y), image_.constScanLine(y), bytes);
     }
     image_ = std::move(next);
+    canvas_.LearnColours();
 }
 
 } // namespace Fourier::Toolkit

@@ -5,11 +5,13 @@
 
 #include <QFont>
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace Fourier::Toolkit {
 
@@ -75,6 +77,7 @@ class TCanvas {
     // rectangle takes source pixel (x * sw / dw, y * sh / dh), rounded down; the parts
     // of rect off the surface are skipped.
     void StretchDraw(const TRect& rect, const TBitmap& source);
+    void StretchDraw(const TRect& rect, const QImage& source);
 
     TColor Pixel(int x, int y) const; // 0xRRGGBB; clBlack outside the surface
     int Width() const { return image_->width(); }
@@ -88,14 +91,30 @@ class TCanvas {
     uint64_t Version() const { return version_; }
 
   private:
+    struct TRenderedText {
+        QImage Pixels;
+        std::vector<QRgb> Colours; // of its opaque pixels
+    };
+
     void Changed();
     void SetPixel(int x, int y, TColor c);
+    // What colours the surface holds, learnt from its pixels: after a resize or a drawing
+    // whose colours are not known.
+    void LearnColours();
+    void ForgetColoursIfWrittenPast();
+    void NoteColour(QRgb rgb); // the surface may now hold it
+    bool MayHoldColour(QRgb rgb) const;
     // The text in its box, drawn once per text and colours: opaque where drawn, clear elsewhere.
-    const QImage& RenderedText(const QString& text);
+    const TRenderedText& RenderedText(const QString& text);
 
     QImage* image_;
     QFont font_;
-    std::map<std::tuple<QString, TColor, TColor>, QImage> renderedTexts_;
+    std::map<std::tuple<QString, TColor, TColor>, TRenderedText> renderedTexts_;
+    // The colours the surface may hold, while they are few (heldCount_ < 0: not known): a
+    // clearing fill, bounded by a colour the surface cannot hold, need not look for it.
+    std::array<QRgb, 8> heldColours_{};
+    int heldCount_ = -1;
+    qint64 heldKey_ = 0; // the image's cache key when they were last brought up to date
     TColor penColor_ = clBlack;
     TColor brushColor_ = clWhite;
     TColor fontColor_ = clBlack;

@@ -261,13 +261,28 @@ class TImage : public TControl {
     TCanvas& Canvas();
     bool HasPicture() const;
     const QImage& Picture() const;
+    // The bitmap as it stands now, stretched over the whole picture as StretchDraw does, but
+    // done when the picture is next read, drawn on or painted: a graph drawn in several
+    // strokes is then stretched once. The bitmap's pixels are shared until it is next drawn
+    // on, so what is shown is what the bitmap held at this call.
+    void StretchLater(const TBitmap& source);
+    // Grows with every change of the picture, a pending stretch counted when it is asked
+    // for; reading it does not carry the stretch out.
+    uint64_t Version() const;
 
   protected:
     void BoundsChanged() override;
 
   private:
-    QImage picture_;
+    void CreatePicture();
+    void StretchPending() const;
+    // Mutable: a stretch asked for earlier is carried out when the picture is read.
+    mutable QImage picture_;
     std::unique_ptr<TCanvas> canvas_;
+    mutable QImage pendingSource_;
+    TRect pendingRect_;
+    uint64_t stretchRequests_ = 0;
+    mutable uint64_t stretchVersions_ = 0; // the canvas versions the pending stretches made
 };
 
 } // namespace Fourier::Toolkit
