@@ -19,6 +19,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 using namespace Translator;
 
@@ -561,6 +562,38 @@ TEST(ApplyOperation, DivisionByZeroAndTheTrigonometricLimit) {
         EXPECT_EQ(ApplyOperation(row.operation, row.a, row.b), row.expected);
     }
     EXPECT_NE(ApplyOperation(opSin, belowLimit, 0), 0.0);
+}
+
+// Sine and cosine are the long double library functions rounded to a double, bit for bit,
+// however the translator gets there: on the grid a formula is sampled on, at multiples of
+// 2^-k, next to multiples of pi/2 (where the remainder nearly cancels), on both sides of
+// 2^20 and at random.
+TEST(ApplyOperation, SineAndCosineAreTheLongDoubleFunctionsRounded) {
+    std::vector<double> arguments;
+    for (int multiple = 1; multiple <= 32; ++multiple)
+        for (int j = 0; j < 512; ++j) {
+            const long double x = -std::numbers::pi + j * (2 * std::numbers::pi / 512);
+            arguments.push_back(multiple * static_cast<double>(x));
+        }
+    for (int quarter = -40000; quarter <= 40000; quarter += 7) {
+        const double near = static_cast<double>(quarter * (std::numbers::pi_v<long double> / 2));
+        for (double step : {-2.0, -1.0, 0.0, 1.0, 2.0})
+            arguments.push_back(near + step * std::abs(near) * Epsilon);
+    }
+    for (double edge : {0x1p20, -0x1p20})
+        for (double x : {std::nextafter(edge, 0.0), edge, std::nextafter(edge, 2 * edge)})
+            arguments.push_back(x);
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> wide(-3e6, 3e6), narrow(-8, 8);
+    for (int i = 0; i < 200000; ++i)
+        arguments.push_back(i % 2 ? wide(random) : narrow(random) * std::ldexp(1.0, i % 9));
+    int differing = 0;
+    for (double x : arguments) {
+        const long double wideX = x;
+        differing += ApplyOperation(opSin, x, 0) != static_cast<double>(std::sin(wideX));
+        differing += ApplyOperation(opCos, x, 0) != static_cast<double>(std::cos(wideX));
+    }
+    EXPECT_EQ(differing, 0) << "of " << 2 * arguments.size();
 }
 
 TEST(ApplyOperation, NamesMatchExactlyAndCaseSensitively) {

@@ -1,5 +1,6 @@
 #include "Arithmetic.h"
 
+#include "QuarterTurns.h"
 #include "TranslatorErrors.h"
 
 #include <cmath>
@@ -63,9 +64,11 @@ double ApplyOperation(TOperation operation, double a, double b) {
     long double result = 0;
     switch (operation) {
     case opSin:
+        if (const std::optional<double> fast = FastSine(a)) return *fast;
         result = BeyondTrigonometry(wide) ? 0 : std::sin(wide);
         break;
     case opCos:
+        if (const std::optional<double> fast = FastCosine(a)) return *fast;
         result = BeyondTrigonometry(wide) ? 0 : std::cos(wide);
         break;
     case opTg:
