@@ -33,10 +33,6 @@ double GraphValuePerPixel(int height, double top, double bottom) {
     return (top - bottom) / (height - GraphVerticalMargin);
 }
 
-int GraphRow(int axisRow, double valuePerPixel, double value) {
-    return RoundHalfEven(axisRow - value / valuePerPixel);
-}
-
 int SpectrumStep(int width) {
     return RoundHalfEven((width - SpectrumSideMargin) / double{SpectrumHarmonics});
 }

@@ -2,6 +2,7 @@
 // Where the graph and the spectrum put their axes, stems and bars: the numbers the
 // drawing code and its tests share.
 #include "Analysis.h"
+#include "Rounding.h"
 
 #include <span>
 
@@ -37,7 +38,9 @@ TGraphRange GraphValueRange(std::span<const double> data, double yMax, double yM
 // GraphVerticalMargin of its rows. 0 for an empty range, which has no graph.
 double GraphValuePerPixel(int height, double top, double bottom);
 // Row of `value` with the x axis at row `axisRow` and `valuePerPixel` (not 0).
-int GraphRow(int axisRow, double valuePerPixel, double value);
+inline int GraphRow(int axisRow, double valuePerPixel, double value) {
+    return RoundHalfEven(axisRow - value / valuePerPixel);
+}
 
 // The spectrum: 32 harmonics, a cos bar one pixel left and a sin bar one pixel right of
 // each harmonic's column.

@@ -8,14 +8,18 @@
 #include "SeriesOracle.h"
 #include "UserInput.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -193,6 +197,103 @@ TEST_F(DrawPaneTest, PressAloneSetsTheSampleUnderThePen) {
     const double pixel = 3.0 / Area()->Frame().Area.height();
     EXPECT_NEAR(samples[100], 1.0, pixel);
     EXPECT_EQ(pane.UndoStack()->count(), 1);
+}
+
+// Another button let go while drawing does not end the stroke, and letting go of the left
+// one where no stroke began ends nothing.
+TEST_F(DrawPaneTest, OnlyTheLeftButtonLetGoEndsAStroke) {
+    QSignalSpy released(Area(), &DrawingArea::penReleased);
+    QTest::mouseRelease(Area(), Qt::LeftButton, Qt::NoModifier, PixelOf(0, 0.5));
+    EXPECT_EQ(released.count(), 0);
+    EXPECT_EQ(pane.UndoStack()->count(), 0);
+
+    QTest::mousePress(Area(), Qt::LeftButton, Qt::NoModifier, PixelOf(-2.0, 0.5));
+    QTest::mouseMove(Area(), PixelOf(-1.0, 0.5));
+    QTest::mouseClick(Area(), Qt::MiddleButton, Qt::NoModifier, PixelOf(-1.0, 0.5));
+    EXPECT_EQ(released.count(), 0) << "the middle button is not the pen";
+    QTest::mouseMove(Area(), PixelOf(1.0, 0.5));
+    QTest::mouseRelease(Area(), Qt::LeftButton, Qt::NoModifier, PixelOf(1.0, 0.5));
+    EXPECT_EQ(released.count(), 1);
+    // The pen went on drawing after the middle click, and the stroke is one step.
+    const TPlotFrame frame = Area()->Frame();
+    const double pixel = (frame.YMax - frame.YMin) / frame.Area.height();
+    for (const double x : {-1.5, 0.0, 0.9})
+        EXPECT_NEAR(pane.Samples()[static_cast<int>(std::lround((x + Pi) / GridStep))], 0.5, pixel)
+            << "x = " << x;
+    EXPECT_EQ(pane.UndoStack()->count(), 1);
+}
+
+// The range fits what is shown with room above its largest sample (either sign), so the
+// curve never runs along the frame and the pen can go beyond it; fitting leaves no more
+// room than a quarter of the peak.
+TEST_F(DrawPaneTest, RangeLeavesRoomBeyondTheLargestSample) {
+    for (const double peak : {4.0, -4.0, 250.0}) {
+        TSamples samples{};
+        samples[123] = peak;
+        pane.ReplaceSamples(samples, "spike");
+        EXPECT_GE(Area()->HalfRange(), 1.05 * std::abs(peak)) << peak;
+        EXPECT_LE(Area()->HalfRange(), 1.25 * std::abs(peak)) << peak;
+    }
+    pane.Clear();
+    const double cleared = Area()->HalfRange();
+    ASSERT_LT(cleared, 4.0) << "clearing fits the range to the empty drawing";
+
+    // Dragged along above the top: the range grows ahead of the pen, and every sample
+    // reached is kept inside it.
+    const int above = static_cast<int>(Area()->Frame().Area.top()) - 20;
+    Drag({PixelOf(-2.0, 0), {PixelOf(-1.0, 0).x(), above}, {PixelOf(2.0, 0).x(), above}});
+    const double drawnPeak = std::ranges::max(pane.Samples());
+    EXPECT_GT(drawnPeak, cleared) << "the pen reached beyond the first range";
+    EXPECT_GE(Area()->HalfRange(), 1.05 * drawnPeak);
+}
+
+// The value labels at the left fit between the window's edge and the plot for ranges whose
+// labels are short and long ("-1e+04" is as wide as round ticks written with four
+// significant digits get), with no less room to the edge than to the plot.
+TEST_F(DrawPaneTest, ValueLabelsFitLeftOfThePlot) {
+    for (const double peak : {1.0, 40.0, 9000.0, 1e4, 3e5}) {
+        TSamples samples{};
+        samples[300] = peak;
+        pane.ReplaceSamples(samples, "spike");
+        const QImage image = Area()->grab().toImage();
+        const int plotLeft = static_cast<int>(Area()->Frame().Area.left());
+        const int bottom = static_cast<int>(Area()->Frame().Area.bottom());
+        ASSERT_EQ(image.width(), Area()->width());
+        int first = plotLeft, last = -1; // the columns of ink left of the plot
+        for (int y = 0; y <= bottom; ++y) {
+            for (int x = 0; x < plotLeft; ++x) {
+                if (qGray(image.pixel(x, y)) >= 128) continue;
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+        ASSERT_GE(last, 0) << "no value labels at " << peak;
+        const int roomToPlot = plotLeft - 1 - last;
+        EXPECT_GE(roomToPlot, 2) << peak;
+        EXPECT_GE(first, roomToPlot) << "labels crowd the edge at " << peak;
+    }
+}
+
+// «Взять из главного окна» is there for every waveform of the catalogue, its first
+// included, and not when the main window has none chosen.
+TEST_F(DrawPaneTest, TakesTheMainWindowsSignalWheneverAWaveformIsChosen) {
+    QAction* take = nullptr;
+    for (QAction* action : pane.actions())
+        if (action->text() == "Взять из главного окна") take = action;
+    ASSERT_NE(take, nullptr);
+    TSamples ramp;
+    for (int j = 0; j < 512; ++j)
+        ramp[j] = (j - 256) / 256.0;
+    for (const int index : {-1, 0, 1}) {
+        pane.Clear();
+        TRun run;
+        run.WaveformIndex = index;
+        run.Analysis = AnalyseSamples(ramp);
+        pane.ShowRun(run);
+        EXPECT_EQ(take->isEnabled(), index >= 0) << index;
+        take->trigger();
+        EXPECT_EQ(pane.Samples(), index >= 0 ? ramp : TSamples{}) << index;
+    }
 }
 
 class DrawPaneFiles : public DrawPaneTest {

@@ -35,6 +35,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <complex>
 #include <numbers>
 #include <random>
@@ -325,6 +326,29 @@ TEST_F(SoundPaneTest, FollowsTheRunsHarmonicAndTheControls) {
         EXPECT_DOUBLE_EQ(pane.Choice().Fundamental, row.hertz);
         EXPECT_EQ(FindAs<QLabel>(&pane, "SoundFundamentalText")->text(), row.text);
     }
+    // The slider goes in tenths of a semitone, 120 to the octave: an arrow key is a
+    // semitone, twelve of them an octave.
+    UserInput::PressKey(&pane, Qt::Key_Left);
+    EXPECT_NEAR(pane.Choice().Fundamental, 880 / std::exp2(1.0 / 12), 1e-9);
+    EXPECT_EQ(FindAs<QLabel>(&pane, "SoundFundamentalText")->text(), "831 Гц");
+    for (int i = 0; i < 11; ++i)
+        UserInput::PressKey(&pane, Qt::Key_Left);
+    EXPECT_NEAR(pane.Choice().Fundamental, 440, 1e-9);
+    slider->setValue(slider->value() + 1);
+    EXPECT_NEAR(pane.Choice().Fundamental, 440 * std::exp2(1.0 / 120), 1e-9);
+    slider->setValue(slider->value() + 119);
+    EXPECT_NEAR(pane.Choice().Fundamental, 880, 1e-9);
+
+    // The first harmonic at or above 24 kHz is named by its number, counted from 1.
+    pane.ShowRun(SquareRun(31));
+    int firstAbove = 1;
+    while (firstAbove * 880.0 < 24000)
+        ++firstAbove;
+    EXPECT_EQ(FindAs<QLabel>(&pane, "SoundContent")->text().toStdString(),
+              QString("Звучат гармоники 1–%1; с %2-й они выше 24 кГц и не слышны.")
+                  .arg(firstAbove - 1)
+                  .arg(firstAbove)
+                  .toStdString());
     UserInput::Click(FindAs<QRadioButton>(&pane, "SoundHarmonic"));
     EXPECT_EQ(pane.Choice().Source, TSoundSource::Harmonic);
     pane.ShowRun(SquareRun(31)); // 31 * 880 Hz is above 24 kHz

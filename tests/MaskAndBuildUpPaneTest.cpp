@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -70,6 +71,26 @@ TEST_F(MaskPaneTest, DigitKeysMuteAndShiftDigitSolos) {
     for (int k = 1; k <= 32; ++k)
         EXPECT_EQ(last.Audible(k), k == 5) << k;
     EXPECT_EQ(sent, 4);
+}
+
+// A harmonic that is not heard has its number struck out on both switches; one that is
+// heard does not.
+TEST_F(MaskPaneTest, UnheardHarmonicsAreStruckOut) {
+    const auto struckOut = [this](int k) {
+        const bool mute = pane->MuteButton(k)->font().strikeOut();
+        EXPECT_EQ(pane->SoloButton(k)->font().strikeOut(), mute) << k;
+        return mute;
+    };
+    QTest::mouseClick(pane->MuteButton(3), Qt::LeftButton);
+    for (int k = 1; k <= 32; ++k)
+        EXPECT_EQ(struckOut(k), k == 3) << "harmonic 3 muted, " << k;
+    QTest::mouseClick(pane->SoloButton(5), Qt::LeftButton);
+    QTest::mouseClick(pane->SoloButton(3), Qt::LeftButton);
+    for (int k = 1; k <= 32; ++k)
+        EXPECT_EQ(struckOut(k), k != 3 && k != 5) << "3 and 5 soloed, " << k;
+    QTest::mouseClick(pane->findChild<QWidget*>("ClearMask"), Qt::LeftButton);
+    for (int k = 1; k <= 32; ++k)
+        EXPECT_FALSE(struckOut(k)) << k;
 }
 
 // Digits typed into a field of the same window are the field's, not the mask's.
@@ -139,6 +160,49 @@ TEST_F(BuildUpPaneTest, PauseStopsTheSteps) {
     QTest::qWait(300);
     EXPECT_EQ(shown, atPause);
     EXPECT_EQ(pane.Schedule().Harmonic(), atPause.back());
+}
+
+// The arrow keys in the rate field go by half a step per second.
+TEST_F(BuildUpPaneTest, ArrowKeysChangeTheRateByAHalf) {
+    QDoubleSpinBox* rate = pane.RateField();
+    rate->setValue(2.0);
+    rate->setFocus();
+    struct Row {
+        Qt::Key key;
+        double rate;
+    };
+    for (const Row row : {Row{Qt::Key_Up, 2.5}, Row{Qt::Key_Up, 3.0}, Row{Qt::Key_Down, 2.5},
+                          Row{Qt::Key_Down, 2.0}, Row{Qt::Key_Down, 1.5}}) {
+        QTest::keyClick(rate, row.key);
+        EXPECT_DOUBLE_EQ(rate->value(), row.rate);
+        EXPECT_DOUBLE_EQ(pane.Schedule().Rate(), row.rate);
+    }
+}
+
+// Pausing keeps the part of the step already waited: played again, the next step comes
+// that much sooner. The slowest rate (a step in 2 s) leaves time to pause within a step.
+TEST_F(BuildUpPaneTest, PauseKeepsThePartOfTheStepAlreadyWaited) {
+    using std::chrono::nanoseconds;
+    pane.RateField()->setValue(0.5);
+    const nanoseconds step(2'000'000'000);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(pane.PlayButton(), Qt::LeftButton);
+    const nanoseconds playedBy(clock.nsecsElapsed());
+    QTest::qWait(300);
+    const nanoseconds pausingFrom(clock.nsecsElapsed());
+    QTest::mouseClick(pane.PlayButton(), Qt::LeftButton);
+    const nanoseconds pausedBy(clock.nsecsElapsed());
+    ASSERT_FALSE(pane.Schedule().Playing());
+    ASSERT_EQ(pane.Schedule().Harmonic(), 1) << "a whole step passed: the machine stalled";
+
+    QTest::mouseClick(pane.PlayButton(), Qt::LeftButton);
+    ASSERT_TRUE(pane.Schedule().Playing());
+    // Waited between play and pause: at least from after the first click to before the
+    // second, at most from before the first to after the second.
+    EXPECT_LE(pane.Schedule().UntilNextStep(), step - (pausingFrom - playedBy));
+    EXPECT_GE(pane.Schedule().UntilNextStep(), step - pausedBy);
+    pane.Pause();
 }
 
 TEST_F(BuildUpPaneTest, LimitBelowKBringsKDown) {

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -280,6 +281,64 @@ TEST(CanvasFloodFill, WholeSurfaceFromTheCorner) {
     c.SetBrushColor(clBlack);
     c.FloodFill(0, 0, clAqua);
     EXPECT_EQ(PixelsOf(c, clBlack).size(), size_t(579) * 231);
+}
+
+// A clearing fill skips its search for the border when the surface cannot hold that colour;
+// every way the colour can get onto a surface must still stop the fill where it lies.
+TEST(CanvasFloodFill, EveryWayOfDrawingTheBorderStopsTheFill) {
+    const struct {
+        const char* name;
+        std::function<void(TBitmap&)> draw;
+    } cases[] = {
+        {"a line", [](TBitmap& b) {
+             b.Canvas().SetPenColor(clAqua);
+             b.Canvas().MoveTo(5, 0);
+             b.Canvas().LineTo(5, 40);
+         }},
+        {"text in the border colour", [](TBitmap& b) {
+             b.Canvas().SetFontColor(clAqua);
+             b.Canvas().TextOut(2, 2, "OOOO");
+         }},
+        {"text on a box of the border colour", [](TBitmap& b) {
+             b.Canvas().SetBrushColor(clAqua);
+             b.Canvas().TextOut(2, 2, "ab");
+         }},
+        {"stretched from a bitmap", [](TBitmap& b) {
+             TBitmap source;
+             Sized(source, 10, 10).Canvas().SetPenColor(clAqua);
+             source.Canvas().MoveTo(0, 5);
+             source.Canvas().LineTo(10, 5);
+             b.Canvas().StretchDraw({0, 0, 30, 30}, source);
+         }},
+        {"kept through a resize", [](TBitmap& b) {
+             b.Canvas().SetPenColor(clAqua);
+             b.Canvas().MoveTo(0, 10);
+             b.Canvas().LineTo(40, 10);
+             b.SetWidth(50);
+         }},
+        {"after a whole fill and many colours", [](TBitmap& b) {
+             b.Canvas().SetBrushColor(clYellow);
+             b.Canvas().FloodFill(0, 0, clAqua);
+             const TColor colours[] = {clRed,  clBlue, clGreen, clGray, clWhite,
+                                       clBlack, 0x102030, 0x405060, 0x708090, clAqua};
+             for (int i = 0; i < 10; ++i) {
+                 b.Canvas().SetPenColor(colours[i]);
+                 b.Canvas().MoveTo(i * 4, 0);
+                 b.Canvas().LineTo(i * 4, 40);
+             }
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TBitmap b;
+        Sized(b, 40, 40);
+        c.draw(b);
+        const QImage before = b.Image();
+        ASSERT_FALSE(PixelsOf(b.Canvas(), clAqua).empty());
+        b.Canvas().SetBrushColor(clGreen);
+        b.Canvas().FloodFill(39, 39, clAqua);
+        EXPECT_EQ(b.Image(), ReferenceFill(before, 39, 39, qRgb(0, 255, 255), qRgb(0, 128, 0)));
+    }
 }
 
 TEST(CanvasText, OpaqueBoxAndPenAdvance) {

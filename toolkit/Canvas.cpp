@@ -17,10 +17,6 @@ __extension__ typedef __int128 Wide;
 
 constexpr QRgb RgbMask = 0x00FFFFFFu;
 
-QRgb* Row(QImage& image, int y) {
-    return reinterpret_cast<QRgb*>(image.scanLine(y));
-}
-
 const QRgb* Row(const QImage& image, int y) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(y));
 }
@@ -86,14 +82,6 @@ void TCanvas::Changed() {
     ++version_;
     heldKey_ = image_->cacheKey();
     if (OnChanged) OnChanged();
-}
-
-void TCanvas::SetPixel(int x, int y, TColor c) {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-    ForgetColoursIfWrittenPast();
-    NoteColour(Bridge::Rgb(c));
-    Row(*image_, y)[x] = Bridge::Rgb(c);
-    heldKey_ = image_->cacheKey();
 }
 
 TColor TCanvas::Pixel(int x, int y) const {

@@ -97,7 +97,6 @@ class TCanvas {
     };
 
     void Changed();
-    void SetPixel(int x, int y, TColor c);
     // What colours the surface holds, learnt from its pixels: after a resize or a drawing
     // whose colours are not known.
     void LearnColours();
