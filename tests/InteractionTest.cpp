@@ -156,6 +156,24 @@ TEST_F(InteractionTest, RedrawSwitchMakesTrackBarsAndHarmonicsRedraw) {
     EXPECT_FALSE(form->CheckBox2->Checked());
 }
 
+// "Перерисовывать" makes a typed harmonic number redraw the graph at once; without it the
+// graph keeps the analysis until "&Синтез" is pressed.
+TEST_F(InteractionTest, TypedHarmonicSynthesisesAtOnceOnlyWhileRedrawIsOn) {
+    for (const bool redraw : {false, true}) {
+        SCOPED_TRACE(redraw ? "redraw on" : "redraw off");
+        StartWindow(true);
+        ShowAndActivate();
+        Choose(1); // the square: its last harmonic is drawn as a sine
+        if (redraw) QTest::mouseClick(form->CheckBox3->Widget(), Qt::LeftButton);
+        ASSERT_EQ(form->CheckBox2->Checked(), redraw);
+        ASSERT_TRUE(form->YCheckBox->Checked());
+        Key(form->SpinEdit1, Qt::Key_5);
+        ASSERT_EQ(form->SpinEdit1->Text(), "5");
+        EXPECT_EQ(form->YCheckBox->Checked(), !redraw);
+        EXPECT_EQ(CountInGraph(Toolkit::clYellow) > 0, redraw) << "the fifth harmonic's line";
+    }
+}
+
 TEST_F(InteractionTest, SynthesisIsDisabledForTheDeltaWithNothingToDraw) {
     Choose(1);
     ClickRadio(2);

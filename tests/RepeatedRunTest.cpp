@@ -1,6 +1,7 @@
 // A run that repeats the last one on untouched results is skipped; what it leaves must be
 // exactly what running it in full leaves.
 #include "FormFixture.h"
+#include "WaveformOracle.h"
 
 #include <QImage>
 #include <cstring>
@@ -99,6 +100,38 @@ TEST_F(RepeatedRunTest, AnythingTouchedSinceMakesTheRunRedraw) {
         t.touch(*form);
         form->Button1->Click();
         ExpectSame(first, Take());
+    }
+}
+
+// The third track bar alone sets the beats' frequency difference and the modulating
+// frequency: a run after moving only that bar analyses the new wave.
+TEST_F(RepeatedRunTest, MovingOnlyTheThirdTrackBarMakesANewRun) {
+    const struct {
+        const char* name;
+        int item;
+        Qt::Key key;
+    } rows[] = {{"beats", 5, Qt::Key_Left}, {"modulation", 6, Qt::Key_Right}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        StartWindow(true);
+        ShowAndActivate();
+        Choose(row.item);
+        ASSERT_FALSE(form->CheckBox1->Checked()); // the move itself runs nothing
+        const int before = form->TrackBar3->Position();
+        form->TrackBar3->SetFocus();
+        QTest::keyClick(form->TrackBar3->Widget(), row.key);
+        const int p3 = form->TrackBar3->Position();
+        ASSERT_NE(p3, before);
+        form->Button1->Click();
+
+        const auto s = WaveformOracle::CatalogueSamples(row.item, form->TrackBar1->Position(),
+                                                        form->TrackBar2->Position(), p3);
+        for (int k = 0; k <= 32; ++k) {
+            long double re, im;
+            WaveformOracle::DirectSpectrum(s, k, re, im);
+            EXPECT_NEAR(form->ReBuf[k], static_cast<double>(re), 1e-10) << "k=" << k;
+            EXPECT_NEAR(form->ImBuf[k], static_cast<double>(im), 1e-10) << "k=" << k;
+        }
     }
 }
 

@@ -153,6 +153,7 @@ void PrintTo(const LineRow& row, std::ostream* out) {
 }
 
 const LineRow Lines[] = {
+    {"square, sin 1", Square, 1, Sine, 4 / Pi},
     {"square, sin 3", Square, 3, Sine, 4 / (3 * Pi)},
     {"square, sin 5", Square, 5, Sine, 4 / (5 * Pi)},
     {"triangle, sin 3", Triangle, 3, Sine, -8 / (9 * Pi * Pi)},
@@ -185,5 +186,30 @@ TEST_P(SynthesisLines, YellowLineIsTheHarmonicOfTheSeries) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Waves, SynthesisLines, ::testing::ValuesIn(Lines), RowName<LineRow>);
+
+// Harmonic k has a line of its own for every k the spectrum holds below Nyquist, 1 to 255
+// of 512 samples: none for 0, the constant term, and none beyond 255. Numbers above the
+// field's maximum are drawn as typed until the field loses the keyboard.
+TEST_F(SynthesisOracleTest, YellowLineOnlyForTheHarmonicsBelowNyquist) {
+    const struct {
+        int k;
+        bool drawn;
+    } rows[] = {{0, false}, {1, true}, {255, true}, {256, false}};
+    Choose(Square);
+    ChooseLast(Sine);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.k);
+        form->SpinEdit1->SetFocus();
+        form->SpinEdit1->SetText(std::to_string(row.k));
+        ASSERT_EQ(form->SpinEdit1->Value(), row.k);
+        QTest::mouseClick(form->SSpeedButton->Widget(), Qt::LeftButton);
+        int yellow = 0;
+        for (int y = 0; y < form->GraphBitmap.Height(); ++y)
+            for (int x = 0; x < form->GraphBitmap.Width(); ++x)
+                yellow += Pixel(x, y) == Toolkit::clYellow;
+        EXPECT_EQ(yellow > 0, row.drawn) << yellow << " yellow pixels";
+    }
+    EXPECT_TRUE(errors.empty());
+}
 
 } // namespace

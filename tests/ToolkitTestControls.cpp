@@ -422,6 +422,45 @@ TEST(Image, EmptyUntilDrawnThenShowsItsPicture) {
     EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(200, 270)), 0x000000u);
 }
 
+// A stretch asked for is shown as the bitmap stood when asked, whether the picture is next
+// painted, read or drawn on, and whatever is drawn on the bitmap in between.
+TEST(Image, StretchLaterShowsTheBitmapAsItWasWhenAsked) {
+    Window w;
+    auto* image = w.form.Add<TImage>(&w.form, "Image1");
+    image->SetBounds(0, 0, 200, 100);
+    w.Show();
+    TBitmap graph;
+    graph.SetWidth(100);
+    graph.SetHeight(50);
+    auto line = [&graph](TColor colour, int y) {
+        graph.Canvas().SetPenColor(colour);
+        graph.Canvas().MoveTo(0, y);
+        graph.Canvas().LineTo(100, y);
+    };
+    line(clRed, 10);
+    const uint64_t before = image->Version();
+    image->StretchLater(graph);
+    EXPECT_GT(image->Version(), before) << "a pending stretch counts as a change";
+    line(clBlue, 30); // after the request: not part of the picture
+    graph.Canvas().SetBrushColor(clYellow);
+    graph.Canvas().FloodFill(0, 0, clAqua);
+    QTest::qWait(10);
+    // Source row 10 of 50 covers rows 20 and 21 of 100; row 30 would cover 60 and 61.
+    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(100, 20)), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(100, 21)), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(w.form.Widget(), QPoint(100, 60)), 0xFFFFFFu);
+
+    // Asked twice before it is shown: the second request is what the picture holds.
+    image->StretchLater(graph); // all yellow now
+    line(clGreen, 40);
+    image->StretchLater(graph);
+    const uint64_t asked = image->Version();
+    EXPECT_EQ(image->Canvas().Pixel(5, 80), clGreen) << "read through the canvas";
+    EXPECT_EQ(image->Canvas().Pixel(5, 5), clYellow);
+    EXPECT_EQ(image->Version(), asked) << "carrying the stretch out is no further change";
+    EXPECT_EQ(QColor(image->Picture().pixel(199, 99)).rgb() & 0xFFFFFFu, 0xFFFF00u);
+}
+
 TEST(Panel, BevelAndCaption) {
     Window w;
     auto* panel = w.form.Add<TPanel>(&w.form, "Panel2");

@@ -301,6 +301,9 @@ TEST(KeyPreview, FormSeesTheKeyBeforeTheControl) {
         {"delete has no character",
          [](QWidget* w) { UserInput::PressKey(w, Qt::Key_Delete); },
          {"down 46"}},
+        // Function keys carry the desktop's codes, F1 = 112 up to F12 = 123.
+        {"F1", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_F1); }, {"down 112"}},
+        {"F12", [](QWidget* w) { UserInput::PressKey(w, Qt::Key_F12); }, {"down 123"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -208,8 +208,11 @@ TEST(SpinEdit, ArrowKeysStepByOneWithinTheRange) {
     const Row rows[] = {
         {"up", "5", Qt::Key_Up, Qt::NoModifier, "6", {"6"}},
         {"down", "5", Qt::Key_Down, Qt::NoModifier, "4", {"4"}},
+        {"up one below the top", "31", Qt::Key_Up, Qt::NoModifier, "32", {"32"}},
         {"up at the top", "32", Qt::Key_Up, Qt::NoModifier, "32", {}},
+        {"up at the top as typed", "032", Qt::Key_Up, Qt::NoModifier, "032", {}},
         {"down at the bottom", "0", Qt::Key_Down, Qt::NoModifier, "0", {}},
+        {"down at the bottom as typed", "00", Qt::Key_Down, Qt::NoModifier, "00", {}},
         {"control does not multiply", "5", Qt::Key_Up, Qt::ControlModifier, "6", {"6"}},
         {"down from a typed 45 clamps", "45", Qt::Key_Down, Qt::NoModifier, "32", {"32"}},
         {"up from text that is no number", "abc", Qt::Key_Up, Qt::NoModifier, "1", {"1"}},

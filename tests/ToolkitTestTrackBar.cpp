@@ -3,6 +3,7 @@
 #include "UserInput.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -126,6 +127,31 @@ TEST(TrackBar, EachKeyStepThenTheEnd) {
         TrackWindow t;
         t.bar->SetPosition(row.start);
         UserInput::PressKey(t.form.Widget(), row.key);
+        EXPECT_EQ(t.seen, row.expected);
+    }
+}
+
+// The end notification follows only a key the bar took. A key that reaches it already
+// refused (forwarded by another widget, or an arrow a keypad-navigation build keeps for
+// moving the focus) reports the step Qt made, if any, and nothing more.
+TEST(TrackBar, KeyArrivingRefusedGetsNoEndNotification) {
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        int start;
+        Seen expected;
+    };
+    const Row rows[] = {
+        {"right arrow", Qt::Key_Right, 8, {9}},
+        {"right arrow at the end", Qt::Key_Right, 31, {31}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TrackWindow t;
+        t.bar->SetPosition(row.start);
+        QKeyEvent press(QEvent::KeyPress, row.key, Qt::NoModifier);
+        press.ignore();
+        QApplication::sendEvent(t.slider(), &press);
         EXPECT_EQ(t.seen, row.expected);
     }
 }
