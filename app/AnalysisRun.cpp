@@ -45,7 +45,7 @@ void TForm1::Button1Click(TObject*) {
     if (waveform->Formula) {
         FEdit->SetText(waveform->Formula(positions, inputs.DecimalSeparator));
         FEdit->SetText(WithDecimalPoint(FEdit->Text()));
-        samples = FormulaSamples(FEdit->Text(), a, b);
+        samples = formulaSamples_.Samples(FEdit->Text(), a, b);
     } else {
         waveform->WriteSamples(positions, samples);
     }
@@ -64,17 +64,4 @@ void TForm1::Button1Click(TObject*) {
     if (FftStatus == Fft87b41::fsOk) ShowSpectrum();
     lastRun_.Record(inputs, *this);
     NotifyRunListener(false);
-}
-
-const TSamples& TForm1::FormulaSamples(const std::string& text, double a, double b) {
-    TFormulaSamples& last = lastFormula_;
-    if (!(last.Valid && last.Text == text && last.A == a && last.B == b)) {
-        last.Valid = false;
-        last.Values = SampleFormula(text, a, b);
-        last.Text = text;
-        last.A = a;
-        last.B = b;
-        last.Valid = true;
-    }
-    return last.Values;
 }

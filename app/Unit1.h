@@ -3,6 +3,7 @@
 #include "Analysis.h"
 #include "ConfigFile.h"
 #include "Form.h"
+#include "FormulaSampleMemo.h"
 #include "Run.h"
 #include "RunMemo.h"
 #include "Waveforms.h"
@@ -109,16 +110,10 @@ class TForm1 : public Fourier::Toolkit::TForm {
     Fourier::TRun CurrentRun(bool synthesised) const;
 
   private:
-    // The samples of the last formula waveform. Every slider step runs the analysis twice
-    // (the step and the end of the key press) on the same formula and range; the second
-    // run takes the samples from here instead of evaluating the formula again.
-    struct TFormulaSamples {
-        std::string Text;
-        double A = 0, B = 0;
-        Fourier::TSamples Values{};
-        bool Valid = false;
-    };
-    TFormulaSamples lastFormula_;
+    // The samples of the formula waveforms evaluated last. Every slider step runs the
+    // analysis twice on the same formula and range, and a slider moved back meets settings
+    // again; those take their samples from here.
+    Fourier::TFormulaSampleMemo formulaSamples_;
     Fourier::TRunMemo lastRun_;
 
     Fourier::TRunListener* runListener_ = nullptr;
@@ -133,6 +128,4 @@ class TForm1 : public Fourier::Toolkit::TForm {
     // What every track bar's change does: autoscale, maybe analyse, remember the position.
     void TrackBarMoved(int trackBar, int position);
     void RememberTrackBar(int trackBar, int position);
-    // The formula's values at the 512 grid points of [a, b), kept for the next run.
-    const Fourier::TSamples& FormulaSamples(const std::string& text, double a, double b);
 };

@@ -2,6 +2,7 @@
 // samples written from the waveform's definition, the spectrum's range, the plot layout
 // rules and the number texts.
 #include "Analysis.h"
+#include "FormulaSampleMemo.h"
 #include "NumberText.h"
 #include "PlotLayout.h"
 #include "SpectrumRange.h"
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numbers>
+#include <string>
 #include <utility>
 
 using namespace Fourier;
@@ -178,6 +181,54 @@ TEST(CoreAnalysis, PlotLayoutPlacesAxesByTheRange) {
     EXPECT_EQ(SpectrumBaseline(185, 1, -1), 93);     // centred: 185 - round(92.5)
     EXPECT_EQ(SpectrumBaseline(185, 1, -0.05), 165); // small negative parts stay at the bottom
     EXPECT_EQ(SpectrumBaseline(185, 0.001, -1), 30); // a baseline at the top moves down
+}
+
+// The memo gives what evaluating the formula gives, for every input changed in turn; it
+// evaluates once per setting while the setting is among the last 32 asked for, and never
+// keeps a formula that failed.
+TEST(CoreFormulaSampleMemo, EvaluatesEachSettingOnceAndFollowsEveryInput) {
+    constexpr double Pi = std::numbers::pi;
+    struct Row {
+        const char* name;
+        std::string text;
+        double a, b;
+        double (*f)(double);
+        std::size_t evaluations; // in all, after this row
+    };
+    const Row rows[] = {
+        {"first", "sin(x)", -Pi, Pi, [](double x) { return std::sin(x); }, 1},
+        {"same again", "sin(x)", -Pi, Pi, [](double x) { return std::sin(x); }, 1},
+        {"text", "sin(2*x)", -Pi, Pi, [](double x) { return std::sin(2 * x); }, 2},
+        {"lower end", "sin(x)", -Pi / 2, Pi, [](double x) { return std::sin(x); }, 3},
+        {"upper end", "sin(x)", -Pi, 2 * Pi, [](double x) { return std::sin(x); }, 4},
+        {"first setting, kept", "sin(x)", -Pi, Pi, [](double x) { return std::sin(x); }, 4},
+        {"negative zero is a range of its own", "x", -0.0, 1, [](double x) { return x; }, 5},
+        {"and zero another", "x", 0.0, 1, [](double x) { return x; }, 6},
+    };
+    Fourier::TFormulaSampleMemo memo;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Fourier::TSamples& values = memo.Samples(row.text, row.a, row.b);
+        const double d = (row.b - row.a) / 512;
+        for (int i = 0; i < 512; i += 37)
+            EXPECT_NEAR(values[i], row.f(row.a + i * d), 1e-12) << "x_" << i;
+        EXPECT_EQ(memo.Evaluations(), row.evaluations);
+    }
+
+    // 32 other settings push the oldest out; the newest stay.
+    for (int k = 1; k <= 32; ++k)
+        memo.Samples("x*" + std::to_string(k), -Pi, Pi);
+    const std::size_t filled = memo.Evaluations();
+    memo.Samples("x*32", -Pi, Pi);
+    memo.Samples("x*1", -Pi, Pi);
+    EXPECT_EQ(memo.Evaluations(), filled) << "the last 32 are remembered";
+    memo.Samples("sin(x)", -Pi, Pi);
+    EXPECT_EQ(memo.Evaluations(), filled + 1) << "the 33rd last is evaluated again";
+
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        EXPECT_THROW(memo.Samples("ln(x)", -Pi, Pi), std::exception) << "attempt " << attempt;
+        EXPECT_EQ(memo.Evaluations(), filled + 1 + attempt);
+    }
 }
 
 TEST(CoreNumberText, GeneralFormatUsesTheGivenSeparatorAndWideExponents) {
