@@ -310,6 +310,12 @@ TEST(CanvasFloodFill, EveryWayOfDrawingTheBorderStopsTheFill) {
              source.Canvas().LineTo(10, 5);
              b.Canvas().StretchDraw({0, 0, 30, 30}, source);
          }},
+        {"stretched from an image alone", [](TBitmap& b) {
+             QImage source(10, 10, QImage::Format_RGB32);
+             source.fill(Qt::white);
+             source.setPixel(4, 4, qRgb(0, 255, 255));
+             b.Canvas().StretchDraw({0, 0, 30, 30}, source);
+         }},
         {"kept through a resize", [](TBitmap& b) {
              b.Canvas().SetPenColor(clAqua);
              b.Canvas().MoveTo(0, 10);
@@ -538,6 +544,8 @@ TEST(Bitmap, ResizeKeepsPixelsAndWhitensNewOnes) {
     b.SetWidth(600);
     EXPECT_EQ(b.Canvas().Pixel(5, 3), clBlue);
     EXPECT_EQ(b.Canvas().Pixel(590, 3), clWhite);
+    EXPECT_EQ(b.Canvas().Pixel(599, 3), clWhite);
+    EXPECT_EQ(b.Canvas().Pixel(600, 3), clBlack) << "just past the right edge reads black";
     EXPECT_EQ(b.Canvas().Pixel(700, 3), clBlack) << "off the surface reads black";
 }
 
