@@ -18,21 +18,33 @@ TSeries SeriesOf(const TAnalysis& analysis) {
 }
 
 TSeriesPoint EvaluatePartialSum(const TSeries& series, int k, double x) {
-    // cos ix and sin ix by turning (cos x, sin x) on by x per harmonic: no call per term.
-    const double turnCos = std::cos(x), turnSin = std::sin(x);
-    double cosIx = turnCos, sinIx = turnSin;
-    TSeriesPoint point{series.A[0] / 2, 0, 0};
-    for (int i = 1; i <= k; ++i) {
-        const double even = series.A[i] * cosIx + series.B[i] * sinIx;
-        const double odd = series.B[i] * cosIx - series.A[i] * sinIx;
-        point.Value += even;
-        point.Slope += i * odd;
-        point.Curvature -= double(i) * i * even;
-        const double c = cosIx * turnCos - sinIx * turnSin;
-        sinIx = sinIx * turnCos + cosIx * turnSin;
-        cosIx = c;
+    // cos ix and sin ix by turning: no call per term. The odd and the even harmonics are
+    // turned on by 2x each, as two chains: each turn waits for the one before it, and two
+    // independent chains let the processor work on both at once, about twice as fast as one.
+    struct TTurn {
+        double Cos = 0, Sin = 0;
+    };
+    const double cosX = std::cos(x), sinX = std::sin(x);
+    const TTurn twice{cosX * cosX - sinX * sinX, 2 * sinX * cosX};
+    TTurn odd{cosX, sinX}, even = twice; // harmonics 1 and 2
+    TSeriesPoint odds, evens;
+    auto add = [&series, &twice](TSeriesPoint& sum, int i, TTurn& turn) {
+        const double term = series.A[i] * turn.Cos + series.B[i] * turn.Sin;
+        const double derivative = series.B[i] * turn.Cos - series.A[i] * turn.Sin;
+        sum.Value += term;
+        sum.Slope += i * derivative;
+        sum.Curvature -= double(i) * i * term;
+        turn = {turn.Cos * twice.Cos - turn.Sin * twice.Sin,
+                turn.Sin * twice.Cos + turn.Cos * twice.Sin};
+    };
+    int i = 1;
+    for (; i < k; i += 2) {
+        add(odds, i, odd);
+        add(evens, i + 1, even);
     }
-    return point;
+    if (i == k) add(odds, i, odd);
+    return {series.A[0] / 2 + odds.Value + evens.Value, odds.Slope + evens.Slope,
+            odds.Curvature + evens.Curvature};
 }
 
 std::array<double, NyquistLine + 1> HarmonicPower(const TAnalysis& analysis) {

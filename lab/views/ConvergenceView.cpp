@@ -32,7 +32,7 @@ void ConvergenceView::Build(QVBoxLayout& layout) {
     plot_ = new LivePlot(QStringLiteral("ConvergencePlot"));
     layout.addWidget(plot_, 1);
 
-    plot_->plotLayout()->clear();
+    plot_->ClearLayout();
     numbers_ = plot_->AddNumbersLine(QStringLiteral("ConvergenceNumbers"));
     auto* margins = new QCPMarginGroup(plot_);
     error_ = AddPanel(1, QStringLiteral("СКО f − S_k"), 0, QColor(0, 90, 200));
@@ -71,7 +71,7 @@ void ConvergenceView::Build(QVBoxLayout& layout) {
 ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueLabel, int firstKey,
                                                   const QColor& colour) {
     TPanel panel;
-    panel.Rect = new QCPAxisRect(plot_);
+    panel.Rect = plot_->AddAxisRect();
     plot_->plotLayout()->addElement(row, 0, panel.Rect);
     QCPAxis* keyAxis = panel.Rect->axis(QCPAxis::atBottom);
     QCPAxis* valueAxis = panel.Rect->axis(QCPAxis::atLeft);

@@ -10,7 +10,25 @@ LivePlot::LivePlot(const QString& objectName, QWidget* parent) : QCustomPlot(par
     live_ = layer(QStringLiteral("live"));
     live_->setMode(QCPLayer::lmBuffered);
     setCurrentLayer(live_);
-    legend->setLayer(live_);
+    // Every buffer is composed on every paint, the empty ones too. The overlay holds only
+    // the rectangle of a mouse selection, which no view uses: it shares the buffer of the
+    // layers below it.
+    layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
+}
+
+void LivePlot::ClearLayout() {
+    plotLayout()->clear();
+    // The first axis rect's axes and the legend were all that lay above the live layer: on
+    // top, it leaves one buffer below it instead of two.
+    moveLayer(live_, layer(QStringLiteral("overlay")), limAbove);
+}
+
+QCPAxisRect* LivePlot::AddAxisRect() {
+    // What is made sits on the current layer; the rect's axes and grid are made with it.
+    setCurrentLayer(QStringLiteral("main"));
+    auto* rect = new QCPAxisRect(this);
+    setCurrentLayer(live_);
+    return rect;
 }
 
 QCPTextElement* LivePlot::AddNumbersLine(const QString& objectName) {

@@ -1,8 +1,10 @@
 #pragma once
 // A plot whose curves change with every run while its axes mostly stay. Everything made
 // after construction (graphs, items) and the numbers line sit on a buffered layer of their
-// own; Refresh redraws that layer alone unless an axis range changed since the last one.
-// Ranges follow the data with some slack, so that small changes keep the axes as they are.
+// own; the axis rects of AddAxisRect with their axes and grids lie below it, the legend
+// above it. Refresh redraws that layer alone unless an axis range changed since the last
+// one (or RedrawAll was called). Ranges follow the data with some slack, so that small
+// changes keep the axes as they are.
 #include <qcustomplot.h>
 
 namespace Fourier {
@@ -14,6 +16,13 @@ class LivePlot : public QCustomPlot {
     // A line of text in the plot's first row for the numbers of the run (one line: setting
     // it costs no new layout of the window, as a label's text would).
     QCPTextElement* AddNumbersLine(const QString& objectName);
+
+    // Empties the layout (the first axis rect and its legend go) for axis rects of one's own.
+    void ClearLayout();
+    // An axis rect for the plot's layout, below the live layer with its axes and grid: they
+    // change only with the ranges, and redrawing them with every run would cost more than
+    // the curves do.
+    QCPAxisRect* AddAxisRect();
 
     // Keeps the axis's range while it holds [low, high] and the values fill at least half of
     // it (in decades on a logarithmic axis); otherwise fits it to them with a fifth to spare

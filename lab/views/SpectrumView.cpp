@@ -57,10 +57,10 @@ void SpectrumView::Build(QVBoxLayout& layout) {
     layout.addWidget(splitter, 1);
     plot_ = new LivePlot(QStringLiteral("SpectrumPlot"));
     splitter->addWidget(plot_);
-    plot_->plotLayout()->clear();
+    plot_->ClearLayout();
     auto* margins = new QCPMarginGroup(plot_);
-    magnitudeRect_ = new QCPAxisRect(plot_);
-    phaseRect_ = new QCPAxisRect(plot_);
+    magnitudeRect_ = plot_->AddAxisRect();
+    phaseRect_ = plot_->AddAxisRect();
     plot_->plotLayout()->addElement(0, 0, magnitudeRect_);
     plot_->plotLayout()->addElement(1, 0, phaseRect_);
     for (QCPAxisRect* rect : {magnitudeRect_, phaseRect_}) {
