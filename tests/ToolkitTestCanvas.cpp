@@ -290,42 +290,49 @@ TEST(CanvasFloodFill, EveryWayOfDrawingTheBorderStopsTheFill) {
         const char* name;
         std::function<void(TBitmap&)> draw;
     } cases[] = {
-        {"a line", [](TBitmap& b) {
+        {"a line",
+         [](TBitmap& b) {
              b.Canvas().SetPenColor(clAqua);
              b.Canvas().MoveTo(5, 0);
              b.Canvas().LineTo(5, 40);
          }},
-        {"text in the border colour", [](TBitmap& b) {
+        {"text in the border colour",
+         [](TBitmap& b) {
              b.Canvas().SetFontColor(clAqua);
              b.Canvas().TextOut(2, 2, "OOOO");
          }},
-        {"text on a box of the border colour", [](TBitmap& b) {
+        {"text on a box of the border colour",
+         [](TBitmap& b) {
              b.Canvas().SetBrushColor(clAqua);
              b.Canvas().TextOut(2, 2, "ab");
          }},
-        {"stretched from a bitmap", [](TBitmap& b) {
+        {"stretched from a bitmap",
+         [](TBitmap& b) {
              TBitmap source;
              Sized(source, 10, 10).Canvas().SetPenColor(clAqua);
              source.Canvas().MoveTo(0, 5);
              source.Canvas().LineTo(10, 5);
              b.Canvas().StretchDraw({0, 0, 30, 30}, source);
          }},
-        {"stretched from an image alone", [](TBitmap& b) {
+        {"stretched from an image alone",
+         [](TBitmap& b) {
              QImage source(10, 10, QImage::Format_RGB32);
              source.fill(Qt::white);
              source.setPixel(4, 4, qRgb(0, 255, 255));
              b.Canvas().StretchDraw({0, 0, 30, 30}, source);
          }},
-        {"kept through a resize", [](TBitmap& b) {
+        {"kept through a resize",
+         [](TBitmap& b) {
              b.Canvas().SetPenColor(clAqua);
              b.Canvas().MoveTo(0, 10);
              b.Canvas().LineTo(40, 10);
              b.SetWidth(50);
          }},
-        {"after a whole fill and many colours", [](TBitmap& b) {
+        {"after a whole fill and many colours",
+         [](TBitmap& b) {
              b.Canvas().SetBrushColor(clYellow);
              b.Canvas().FloodFill(0, 0, clAqua);
-             const TColor colours[] = {clRed,  clBlue, clGreen, clGray, clWhite,
+             const TColor colours[] = {clRed,   clBlue,   clGreen,  clGray,   clWhite,
                                        clBlack, 0x102030, 0x405060, 0x708090, clAqua};
              for (int i = 0; i < 10; ++i) {
                  b.Canvas().SetPenColor(colours[i]);

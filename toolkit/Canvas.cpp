@@ -213,9 +213,8 @@ const TCanvas::TRenderedText& TCanvas::RenderedText(const QString& text) {
     for (int y = 0; y < result.Pixels.height(); ++y) {
         const QRgb* line = Row(std::as_const(result.Pixels), y);
         for (int x = 0; x < result.Pixels.width(); ++x)
-            if (qAlpha(line[x]) != 0 &&
-                std::find(result.Colours.begin(), result.Colours.end(), line[x] & RgbMask) ==
-                    result.Colours.end())
+            if (qAlpha(line[x]) != 0 && std::find(result.Colours.begin(), result.Colours.end(),
+                                                  line[x] & RgbMask) == result.Colours.end())
                 result.Colours.push_back(line[x] & RgbMask);
     }
     return renderedTexts_.emplace(key, std::move(result)).first->second;
@@ -294,8 +293,7 @@ void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source) {
     const auto held = heldColours_;
     const int heldCount = heldCount_;
     StretchDraw(rect, source.Image());
-    if (heldCount < 0 || from.heldCount_ < 0 || from.heldKey_ != source.Image().cacheKey())
-        return;
+    if (heldCount < 0 || from.heldCount_ < 0 || from.heldKey_ != source.Image().cacheKey()) return;
     heldColours_ = held; // what was there, and what the source brought
     heldCount_ = heldCount;
     for (int i = 0; i < from.heldCount_; ++i)
