@@ -222,7 +222,7 @@ TEST(CoreFormulaSampleMemo, EvaluatesEachSettingOnceAndFollowsEveryInput) {
     memo.Samples("x*32", -Pi, Pi);
     memo.Samples("x*1", -Pi, Pi);
     EXPECT_EQ(memo.Evaluations(), filled) << "the last 32 are remembered";
-    memo.Samples("sin(x)", -Pi, Pi);
+    memo.Samples("x", 0.0, 1); // the last of the rows above, now the 33rd last
     EXPECT_EQ(memo.Evaluations(), filled + 1) << "the 33rd last is evaluated again";
 
     for (int attempt = 1; attempt <= 2; ++attempt) {
