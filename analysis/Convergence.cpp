@@ -99,20 +99,6 @@ double ParabolaTop(double xLeft, double vLeft, double x, double v, double xRight
     return x - ((x - xLeft) * left - (x - xRight) * right) / (2 * denominator);
 }
 
-// The first largest probe value of a span, as std::max_element finds it; the largest so far
-// is kept by value, not by its place, so that it need not be loaded again on every step.
-int LargestProbe(const std::vector<double>& values, const TProbes::TSpan& span) {
-    int m = span.Begin;
-    double largest = values[m];
-    for (int p = span.Begin + 1; p < span.End; ++p) {
-        if (values[p] > largest) {
-            largest = values[p];
-            m = p;
-        }
-    }
-    return m;
-}
-
 // The largest value of S_k over a span, from its values at the probes: the search starts
 // next to the largest, probe m, and stays within its neighbours. `last` is where the search
 // for S_{k-1} ended, and becomes where this one does: S_k peaks close to S_{k-1} (a shift
@@ -180,8 +166,11 @@ double OvershootPercent(const TSeries& series, const TTwoLevels& levels, int k) 
         values[p] = EvaluatePartialSum(series, k, probes.X[p]).Value;
     double peak = -std::numeric_limits<double>::infinity();
     for (const TProbes::TSpan& span : probes.Spans) {
+        const auto largest =
+            std::max_element(values.begin() + span.Begin, values.begin() + span.End);
         TTop none;
-        peak = std::max(peak, SpanPeak(series, k, probes, span, values, LargestProbe(values, span),
+        peak = std::max(peak, SpanPeak(series, k, probes, span, values,
+                                       static_cast<int>(largest - values.begin()),
                                        PeakTolerance(levels), none));
     }
     return Percent(peak, levels);
@@ -221,7 +210,7 @@ TConvergence MeasureConvergence(const TAnalysis& analysis) {
         double peak = -std::numeric_limits<double>::infinity();
         for (std::size_t s = 0; s < probes.Spans.size(); ++s) {
             const TProbes::TSpan& span = probes.Spans[s];
-            // The largest value is found on the way, as LargestProbe would find it.
+            // The first largest value, as std::max_element finds it, is found on the way.
             int m = span.Begin;
             double largest = -std::numeric_limits<double>::infinity();
             for (int p = span.Begin; p < span.End; ++p) {
