@@ -1,5 +1,8 @@
 #include "AxisTicks.h"
 
+#include "NumberText.h"
+#include "Subscript.h"
+
 #include <cmath>
 
 namespace Fourier {
@@ -30,6 +33,15 @@ std::vector<double> RoundTickValues(double min, double max) {
     for (double n = first; n <= last; ++n)
         ticks.push_back(n * step + 0.0); // + 0.0: a tick at -0 would read "-0"
     return ticks;
+}
+
+std::string LogTickText(double value, std::string_view decimalSeparator) {
+    if (value > 0 && std::isfinite(value)) {
+        const double exponent = std::round(std::log10(value));
+        if (std::abs(value / std::pow(10.0, exponent) - 1) < 1e-9)
+            return "10" + Superscript(static_cast<int>(exponent));
+    }
+    return ReadableNumber(value, 3, decimalSeparator);
 }
 
 } // namespace Fourier

@@ -2,9 +2,11 @@
 
 #include "DecimalText.h"
 #include "NumberConversion.h"
+#include "Subscript.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace Fourier {
@@ -57,6 +59,31 @@ std::string FormatGeneral(double value, int precision, std::string_view decimalS
     const auto point = text.find('.');
     if (point != std::string::npos) text.replace(point, 1, decimalSeparator);
     return text;
+}
+
+std::string ReadableNumber(double value, int digits, std::string_view decimalSeparator,
+                           double scale) {
+    constexpr const char* Minus = "\u2212";
+    if (std::isnan(value)) return "\u2014";
+    if (std::isinf(value)) return value > 0 ? "\u221E" : std::string(Minus) + "\u221E";
+    const double noise = std::isfinite(scale) ? std::abs(scale) * RoundingShare : 0.0;
+    if (std::abs(value) <= noise || value == 0.0) return "0";
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
+                                            std::chars_format::general, std::clamp(digits, 1, 17));
+    if (error != std::errc()) return "0";
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const auto e = text.find('e');
+    std::string mantissa(text.substr(0, e));
+    if (const auto point = mantissa.find('.'); point != std::string::npos)
+        mantissa.replace(point, 1, decimalSeparator);
+    std::string written = value < 0 ? Minus : "";
+    if (e == std::string_view::npos) return written + mantissa;
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
+    if (mantissa != "1") written += mantissa + "\u00B7";
+    return written + "10" + Superscript(exponent);
 }
 
 std::string WithDecimalPoint(std::string text) {

@@ -1,32 +1,40 @@
 #include "OwnFormula.h"
 
+#include "FormulaFrontEnd.h"
+#include "NumberText.h"
 #include "Translator.h"
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
 namespace Fourier {
 namespace {
 
-std::string EvaluationProblem(Translator::TFloatError kind) {
-    switch (kind) {
-    case Translator::feInvalidOperation:
-        return "недопустимая операция (логарифм отрицательного числа или дробная степень "
-               "отрицательного)";
-    case Translator::feDivisionByZero:
-        return "деление на ноль (логарифм нуля или нуль в отрицательной степени)";
-    case Translator::feOverflow:
-        return "переполнение: значение больше, чем вмещает double";
-    }
-    return "ошибка вычисления";
+constexpr auto TooLarge = "больше 10³⁰⁸ компьютер не считает";
+
+// x as the program shows numbers: six significant digits, the locale's separator, a true
+// minus sign, and -0 as 0.
+std::string ShownX(double x, char decimalSeparator) {
+    std::string text = FormatGeneral(x, 6, std::string_view(&decimalSeparator, 1));
+    if (text.starts_with('-')) text.replace(0, 1, "−");
+    return text;
 }
 
-std::string ShortNumber(double value) {
-    char digits[32];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 6).ptr;
-    return std::string(digits, end);
+std::string EvaluationProblem(Translator::TFloatError kind, std::string_view operation,
+                              const std::string& x) {
+    const bool logarithm = operation == "ln";
+    switch (kind) {
+    case Translator::feInvalidOperation:
+        return "f не определена при x = " + x + ": " +
+               (logarithm ? "логарифм отрицательного числа"
+                          : "дробная степень отрицательного числа");
+    case Translator::feDivisionByZero:
+        return "f не определена при x = " + x + ": " +
+               (logarithm ? "логарифм нуля" : "деление на ноль (ноль в отрицательной степени)");
+    case Translator::feOverflow:
+        break;
+    }
+    return "Значение f при x = " + x + " слишком велико: " + TooLarge;
 }
 
 // Releases the translated formula however the evaluation ends.
@@ -50,40 +58,56 @@ double FormulaGridX(int j) {
     return static_cast<double>(static_cast<long double>(a) + j * static_cast<long double>(d));
 }
 
-TAnalysis AnalyseOwnFormula(const std::string& text) {
+TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator) {
+    const TPreparedFormula prepared = PrepareFormula(text, decimalSeparator);
+    const auto syntaxError = [](const std::string& problem, std::size_t position) {
+        return TOwnFormulaError(
+            TOwnFormulaError::oeSyntax,
+            "Ошибка в формуле (символ " + std::to_string(position) + "): " + problem, position);
+    };
+    if (!prepared.Accepted) throw syntaxError(prepared.Refusal, prepared.Position + 1);
     try {
-        Translator::Translate(text);
+        Translator::Translate(prepared.Text);
     } catch (const Translator::FormulaSyntaxError& e) {
-        throw TOwnFormulaError(TOwnFormulaError::oeSyntax, e.what(), e.Position());
-    } catch (const Translator::FloatingPointError& e) {
-        // Only a number beyond a double fails this way; the translator names no position.
+        throw syntaxError(e.Problem(), prepared.TypedPosition(e.Position()) + 1);
+    } catch (const Translator::FloatingPointError&) {
+        // The front end refuses such numbers first; this is for the rare one it reads as
+        // just within range and the translator just beyond.
         throw TOwnFormulaError(TOwnFormulaError::oeSyntax,
-                               "Ошибка в формуле: число больше, чем вмещает double");
+                               std::string("Ошибка в формуле: число слишком велико: ") + TooLarge);
     }
 
     TSamples samples{};
     {
         const TFormulaRelease release;
+        Translator::ZeroDivisorsMet = 0;
         for (int j = 0; j < SampleCount; ++j) {
             const double x = FormulaGridX(j);
             try {
                 samples[j] = Translator::Evaluate(x);
             } catch (const Translator::FloatingPointError& e) {
                 throw TOwnFormulaError(TOwnFormulaError::oeEvaluation,
-                                       "При x = " + ShortNumber(x) + " (отсчёт " +
-                                           std::to_string(j) + "): " + EvaluationProblem(e.Kind()),
+                                       EvaluationProblem(e.Kind(), Translator::FailedOperation,
+                                                         ShownX(x, decimalSeparator)),
                                        0, j);
             }
+            if (Translator::ZeroDivisorsMet != 0)
+                throw TOwnFormulaError(TOwnFormulaError::oeEvaluation,
+                                       "f не определена при x = " + ShownX(x, decimalSeparator) +
+                                           ": деление на ноль",
+                                       0, j);
         }
     }
 
-    TAnalysis analysis = AnalyseSamples(samples);
-    for (int k = 0; k <= NyquistLine; ++k) {
-        if (!std::isfinite(analysis.Re[k]) || !std::isfinite(analysis.Im[k]))
+    // The lab squares and sums the samples (energy, RMS error): beyond this bound that
+    // would pass the largest double, and the views would show infinities.
+    for (const double value : samples) {
+        if (std::fabs(value) > LargestOwnValue)
             throw TOwnFormulaError(TOwnFormulaError::oeSpectrum,
-                                   "Значения формулы так велики, что её спектр не вмещается в "
-                                   "double");
+                                   "Значения f слишком велики: больше 10¹⁵⁰ по модулю программа не "
+                                   "может сосчитать энергию и ошибку приближения");
     }
+    TAnalysis analysis = AnalyseSamples(samples);
     return analysis;
 }
 

@@ -2,8 +2,10 @@
 
 #include "FileSaving.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +84,27 @@ std::vector<std::string_view> Fields(std::string_view text) {
     }
 }
 
+std::string BeyondTheBound() {
+    return "больше миллиона по модулю: с такими значениями программа не может сосчитать "
+           "энергию и среднеквадратичную ошибку";
+}
+
+// The first value of the work beyond the bound, if any.
+std::optional<double> ValueBeyondTheBound(const TSavedWork& work) {
+    const auto beyond = [](double v) { return !(std::fabs(v) <= LargestSavedValue); };
+    if (const auto* samples = std::get_if<TSamples>(&work)) {
+        const auto found = std::find_if(samples->begin(), samples->end(), beyond);
+        if (found != samples->end()) return *found;
+        return std::nullopt;
+    }
+    const auto& coefficients = std::get<TCoefficients>(work);
+    for (int k = 0; k < CoefficientLines; ++k) {
+        if (beyond(coefficients.Cos[k])) return coefficients.Cos[k];
+        if (k > 0 && beyond(coefficients.Sin[k])) return coefficients.Sin[k];
+    }
+    return std::nullopt;
+}
+
 double ReadNumber(std::string_view field, int lineNumber) {
     if (field.empty()) Fail(AtLine(lineNumber) + "пусто там, где должно быть число");
     double value = 0.0;
@@ -92,6 +115,8 @@ double ReadNumber(std::string_view field, int lineNumber) {
     if (error != std::errc{} || stop != end)
         Fail(AtLine(lineNumber) + Quoted(field) + " — не число");
     if (!std::isfinite(value)) Fail(AtLine(lineNumber) + Quoted(field) + " — не конечное число");
+    if (std::fabs(value) > LargestSavedValue)
+        Fail(AtLine(lineNumber) + "число " + Quoted(field) + " " + BeyondTheBound());
     return value;
 }
 
@@ -195,6 +220,12 @@ std::string FormatSavedWork(const TSavedWork& work) {
 }
 
 void SaveSavedWork(const std::string& path, const TSavedWork& work) {
+    if (const std::optional<double> value = ValueBeyondTheBound(work)) {
+        std::string text;
+        AppendNumber(text, *value);
+        throw TFileSaveError(path, "значение " + text + " " + BeyondTheBound() +
+                                       ", и такой файл нельзя было бы открыть");
+    }
     SaveFileWhole(path, FormatSavedWork(work));
 }
 

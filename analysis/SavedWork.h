@@ -12,6 +12,11 @@
 // Numbers are written in the shortest form that reads back to the same double, so a file
 // round-trips bit for bit. Every line ends with a line feed (a carriage return before it
 // is allowed); fields are separated by one space.
+//
+// No value may exceed LargestSavedValue in magnitude: the lab squares and sums what it
+// shows (RMS, energy), and a file of values near the end of the double range would give
+// infinities there. Nothing the lab makes comes near the bound (its coefficient field
+// stops at it), and a file beyond it is refused on reading and never written.
 #include "Analysis.h"
 #include "Coefficients.h"
 
@@ -25,6 +30,7 @@ namespace Fourier {
 using TSavedWork = std::variant<TSamples, TCoefficients>;
 
 inline constexpr std::string_view SavedWorkSuffix = ".fourier";
+inline constexpr double LargestSavedValue = 1e6;
 
 // A file that cannot be read; the message (UTF-8, Russian) names the line and the fault.
 class TSavedWorkError : public std::runtime_error {
@@ -35,12 +41,13 @@ class TSavedWorkError : public std::runtime_error {
 std::string FormatSavedWork(const TSavedWork& work);
 
 // Saves FormatSavedWork(work) as the file at path, whole or not at all (SaveFileWhole);
-// throws TFileSaveError naming the file and the reason.
+// throws TFileSaveError naming the file and the reason, also for a value beyond
+// LargestSavedValue (nothing is written then).
 void SaveSavedWork(const std::string& path, const TSavedWork& work);
 
 // Reads the whole text or nothing: a file that is truncated, of an unknown kind or
-// version, with a value that is not a finite number, with too few or too many values or
-// with anything else out of place throws TSavedWorkError.
+// version, with a value that is not a finite number or beyond LargestSavedValue, with too
+// few or too many values or with anything else out of place throws TSavedWorkError.
 TSavedWork ParseSavedWork(std::string_view text);
 
 } // namespace Fourier

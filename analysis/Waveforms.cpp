@@ -9,6 +9,15 @@
 namespace Fourier {
 namespace {
 
+// How the positions become the formulas' numbers, for the formulas below and the values
+// shown while a bar is dragged.
+double BeatsRatio(int position) {
+    return position / 8.0;
+}
+double ModulationDepth(int position) {
+    return 0.6 * position / 16;
+}
+
 // Writes value(i) for first <= i <= last, clipped to the buffer (empty ranges skip).
 template <class F> void Fill(std::span<double, SampleCount> s, int first, int last, F value) {
     for (int i = std::max(first, 0); i <= std::min(last, SampleCount - 1); ++i)
@@ -52,14 +61,14 @@ std::string Sine(const TPositions& p, std::string_view sep) {
 
 std::string Beats(const TPositions& p, std::string_view sep) {
     return "cos(" + FormatGeneral(16 + p.Bar3, 10, sep) + "*x)+" +
-           FormatGeneral(p.Bar2 / 8.0, 10, sep) + "*cos(" + FormatGeneral(16 - p.Bar3, 10, sep) +
-           "*x)";
+           FormatGeneral(BeatsRatio(p.Bar2), 10, sep) + "*cos(" +
+           FormatGeneral(16 - p.Bar3, 10, sep) + "*x)";
 }
 
 std::string Modulation(const TPositions& p, std::string_view sep) {
     return "cos(" + FormatGeneral(p.Bar1, 5, sep) + "*x)*(1+" +
-           FormatGeneral(0.6 * p.Bar2 / 16, 8, sep) + "*cos(" + FormatGeneral(p.Bar3, 6, sep) +
-           "*x))";
+           FormatGeneral(ModulationDepth(p.Bar2), 8, sep) + "*cos(" +
+           FormatGeneral(p.Bar3, 6, sep) + "*x))";
 }
 
 using S = TSetupStep;
@@ -181,6 +190,43 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
          false},
     }};
     return catalogue;
+}
+
+std::string BarValueText(const TWaveform& waveform, int bar, int position,
+                         std::string_view decimalSeparator) {
+    const char* caption = nullptr;
+    for (const TSetupStep& step : waveform.Setup)
+        if (step.Kind == TSetupStep::skCaption && step.Bar == bar) caption = step.Text;
+    if (!caption) return {};
+    auto number = [decimalSeparator](double value) {
+        return ReadableNumber(value, 4, decimalSeparator);
+    };
+    std::string value = std::to_string(position);
+    if (waveform.WriteSamples) {
+        // Read off the samples themselves: the widths are what the picture shows, the
+        // flat top or the pulse, ends included; the delta's place as x (sample 256 is
+        // x = 0, one sample is 2π/512).
+        TPositions positions;
+        positions.Bar1 = positions.Bar2 = positions.Bar3 = position;
+        TSamples samples{};
+        waveform.WriteSamples(positions, samples);
+        const double top = *std::max_element(samples.begin(), samples.end());
+        const auto count = std::count(samples.begin(), samples.end(), top);
+        if (waveform.WriteSamples == Delta) {
+            const auto at = std::find(samples.begin(), samples.end(), top) - samples.begin();
+            value = "x = " + number(static_cast<double>(at - 256) * std::numbers::pi / 256);
+        } else {
+            value = std::to_string(count) + " из 512 отсчётов";
+        }
+    } else if (waveform.Formula == Beats) {
+        // Bar 3 moves the two frequencies 16 + d and 16 − d apart: they differ by 2d.
+        value = bar == 2 ? number(BeatsRatio(position))
+                         : std::to_string(2 * position) + " (" + std::to_string(16 + position) +
+                               " и " + std::to_string(16 - position) + ")";
+    } else if (waveform.Formula == Modulation && bar == 2) {
+        value = number(ModulationDepth(position));
+    }
+    return std::string(caption) + ": " + value;
 }
 
 const TWaveform* WaveformAt(int itemIndex) {

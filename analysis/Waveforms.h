@@ -64,6 +64,11 @@ const std::array<TWaveform, WaveformCount>& Waveforms();
 // The waveform of a list index, or null for none (-1 or out of range).
 const TWaveform* WaveformAt(int itemIndex);
 
+// What a track bar at `position` sets in the waveform, after the bar's caption, for a
+// reader: «Отношение амплитуд: 0,625». Empty for a bar the waveform does not use.
+std::string BarValueText(const TWaveform& waveform, int bar, int position,
+                         std::string_view decimalSeparator);
+
 // The 512 samples of a waveform on [a, b): formula waveforms evaluated by the formula
 // translator at x_j = a + j (b - a) / 512, the others written on the grid.
 // Throws the translator's errors.

@@ -2,6 +2,9 @@
 // with its first geometry, texts and initial state; then the event wiring.
 #include "Unit1.h"
 
+#include "DesktopLocale.h"
+#include "Waveforms.h"
+
 using namespace Fourier::Toolkit;
 
 namespace {
@@ -153,6 +156,17 @@ void TForm1::WireEvents() {
     TrackBar1->OnChange = notify(&TForm1::TrackBar1Change);
     TrackBar2->OnChange = notify(&TForm1::TrackBar2Change);
     TrackBar3->OnChange = notify(&TForm1::TrackBar3Change);
+    // While a bar is dragged, what its position sets in the chosen waveform.
+    int bar = 1;
+    for (TTrackBar* trackBar : {TrackBar1, TrackBar2, TrackBar3}) {
+        trackBar->DragHint = [this, bar](int position) {
+            const Fourier::TWaveform* waveform = Fourier::WaveformAt(ComboBox1->ItemIndex());
+            return waveform ? Fourier::BarValueText(*waveform, bar, position,
+                                                    Fourier::DesktopDecimalSeparator())
+                            : std::string();
+        };
+        ++bar;
+    }
     CheckBox1->OnClick = notify(&TForm1::CheckBox1Click);
     Button1->OnClick = notify(&TForm1::Button1Click);
     ASpeedButton->OnClick = notify(&TForm1::Button1Click);

@@ -1,6 +1,6 @@
 #pragma once
-// The digits of a number as Unicode subscripts (S₁₅, a₃), for texts that cannot hold markup:
-// UTF-8, other characters (a minus sign) kept as they are.
+// The digits of a number as Unicode subscripts (S₁₅, a₃) or superscripts (10⁻³), for texts
+// that cannot hold markup: UTF-8.
 #include <string>
 
 namespace Fourier {
@@ -15,6 +15,16 @@ inline std::string Subscript(int n) {
             text += c;
         }
     }
+    return text;
+}
+
+// Superscript digits and minus: ¹, ² and ³ sit in Latin-1, the others from U+2070 on.
+inline std::string Superscript(int n) {
+    static const char* const digits[] = {"\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
+                                         "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+    std::string text;
+    for (const char c : std::to_string(n))
+        text += c == '-' ? "\u207B" : digits[c - '0'];
     return text;
 }
 

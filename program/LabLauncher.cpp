@@ -2,6 +2,7 @@
 
 #include "HelpWindow.h"
 #include "LabInterface.h"
+#include "LabPlacement.h"
 #include "PictureExport.h"
 #include "Unit1.h"
 
@@ -10,9 +11,12 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPluginLoader>
+#include <QScreen>
+#include <QSettings>
 #include <QTabWidget>
 #include <memory>
 #include <optional>
@@ -35,6 +39,15 @@ TLab* LoadLab(std::function<void(int)> harmonicToMain) {
         throw std::runtime_error("Лаборатория не загружена: " + loader.errorString().toStdString());
     return factory->CreateLab(std::move(harmonicToMain));
 }
+
+// The lab's own settings file, which its panes share.
+QSettings LabSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fourier"),
+                     QStringLiteral("lab"));
+}
+constexpr auto GeometryKey = "window/geometry";
+// Below this the lab's plots are too small to read, whatever its layout allows.
+constexpr QSize SmallestLab(520, 400);
 
 // Owned by the main window's widget, so it goes with the window; it never calls the form
 // from its destructor, as the form is already gone by then.
@@ -73,6 +86,7 @@ class LabLauncher : public QObject {
             window_.reset(lab_->Window());
             window_->installEventFilter(this);
             AddLabMenus();
+            Place();
         }
         window_->show();
         window_->raise();
@@ -84,7 +98,10 @@ class LabLauncher : public QObject {
         if (lab_ && watched == window_.get()) {
             // Closing or minimising hides the window: nothing to draw, nothing to hear about.
             // The show event comes before the lab's own showEvent, which draws the run.
-            if (event->type() == QEvent::Hide) form_.SetRunListener(nullptr);
+            if (event->type() == QEvent::Hide) {
+                form_.SetRunListener(nullptr);
+                LabSettings().setValue(GeometryKey, window_->saveGeometry());
+            }
             if (event->type() == QEvent::Show) Follow();
         } else if (event->type() == QEvent::Close && lab_) {
             window_->close(); // the main window closes: the lab with it
@@ -93,6 +110,24 @@ class LabLauncher : public QObject {
     }
 
   private:
+    // Where the student left it last time; the first time, beside the main window.
+    void Place() {
+        QMainWindow* window = window_.get();
+        if (window->restoreGeometry(LabSettings().value(GeometryKey).toByteArray())) return;
+        const QWidget* main = form_.Widget();
+        const QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+        if (!screen) return;
+        // The lab's frame is not known before it is shown; the main window's is alike.
+        const QRect mainFrame = main->frameGeometry();
+        const QRect mainClient = main->geometry();
+        const QMargins frame(
+            mainClient.left() - mainFrame.left(), mainClient.top() - mainFrame.top(),
+            mainFrame.right() - mainClient.right(), mainFrame.bottom() - mainClient.bottom());
+        window->setGeometry(PlaceBeside(mainFrame, frame, window->size(),
+                                        window->minimumSizeHint().expandedTo(SmallestLab),
+                                        screen->availableGeometry()));
+    }
+
     // The pictures' context menu also saves and copies the picture, saves the data behind
     // it and opens the help.
     void AddPictureKeeping() {

@@ -39,6 +39,11 @@ TEST_F(HiDpiTest, WindowIsTwiceTheSizeAndEachPictureIsPixelDoubled) {
 
     const QPixmap window = form->Widget()->grab();
     EXPECT_EQ(window.size(), QSize(1600, 1200));
+    // Larger than this screen at this scale: it starts at the screen's corner, its title bar
+    // on the screen, rather than centred with its top and left cut off.
+    const QRect screen = form->Widget()->screen()->availableGeometry();
+    ASSERT_GT(600, screen.height()) << "the screen must be too small for the window here";
+    EXPECT_EQ(form->Widget()->frameGeometry().topLeft(), screen.topLeft());
 
     for (Fourier::Toolkit::TImage* image : {form->Image1, form->Image2}) {
         SCOPED_TRACE(image->Name());

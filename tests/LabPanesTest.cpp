@@ -11,6 +11,7 @@
 #include "SoundPane.h"
 #include "UserInput.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QAudioDevice>
 #include <QClipboard>
@@ -22,6 +23,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QRadioButton>
@@ -153,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormulaPaneErrors,
                                            ErrorRow{"UnknownName", "x*Sin(x)", "S"},
                                            ErrorRow{"CyrillicBeforeIt", "ж+x", "ж"},
                                            ErrorRow{"AfterCyrillic", "(x+1)*ж", "ж"},
-                                           ErrorRow{"Blank", "x + 1", " "}),
+                                           ErrorRow{"AfterAnInsertedZero", "-x+*2", "*"},
+                                           ErrorRow{"BlankInANumber", "x+2 5", " "}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The main window's own formula waveforms, typed as one's own function, give the main
@@ -179,13 +182,83 @@ TEST_F(OwnFormulaBesideTheMainWindow, GivesTheMainWindowsSpectrumBitForBit) {
     }
 }
 
-TEST_F(FormulaPaneTest, AFailureAtSomeXSaysWhichX) {
+// The program's locale for a test's lifetime.
+class RussianLocale {
+  public:
+    RussianLocale() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    ~RussianLocale() { QLocale::setDefault(previous_); }
+    RussianLocale(const RussianLocale&) = delete;
+    RussianLocale& operator=(const RussianLocale&) = delete;
+
+  private:
+    QLocale previous_;
+};
+
+TEST_F(FormulaPaneTest, AFailureAtSomeXSaysWhichXAsTheLocaleWritesIt) {
+    const RussianLocale russian;
     FormulaPane pane;
     pane.SetFormula("ln(x)");
     pane.Build();
     const QString shown = FindAs<QLabel>(&pane, "FormulaError")->text();
-    EXPECT_TRUE(shown.contains("x = -3.14159")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("f не определена при x = −3,14159: логарифм отрицательного числа"))
+        << shown.toStdString();
     EXPECT_FALSE(shown.contains("<u>")) << shown.toStdString();
+}
+
+// Typed as a pupil types it under a Russian locale: built, kept in the history as typed, and
+// what was rewritten said under the field until a formula needs nothing rewritten.
+TEST_F(FormulaPaneTest, SaysHowItUnderstoodWhatWasTyped) {
+    const RussianLocale russian;
+    FormulaPane pane;
+    ASSERT_TRUE(UserInput::ShowAndActivate(&pane));
+    std::vector<TAnalysis> built;
+    QObject::connect(&pane, &FormulaPane::ownSignalReady,
+                     [&](const TAnalysis& a, const QString&) { built.push_back(a); });
+    auto* field = FindAs<QComboBox>(&pane, "FormulaField");
+    auto* understood = FindAs<QLabel>(&pane, "FormulaUnderstood");
+    field->setFocus();
+    const QString typed = QString::fromUtf8("-х^2 + 2,5");
+    UserInput::TypeText(&pane, typed);
+    UserInput::PressKey(&pane, Qt::Key_Return);
+    ASSERT_EQ(built.size(), 1u);
+    EXPECT_EQ(built[0].Samples[0], 2.5 - std::numbers::pi * std::numbers::pi); // at x = -pi
+    EXPECT_EQ(pane.History().front(), typed);
+    const QString said = understood->text().remove(QChar(0x200B));
+    EXPECT_TRUE(said.startsWith("Понято как: 0-x^2+2.5 (")) << said.toStdString();
+    EXPECT_TRUE(said.contains("русская буква «х» заменена латинской x")) << said.toStdString();
+
+    field->lineEdit()->selectAll();
+    UserInput::TypeText(&pane, "x^2");
+    UserInput::PressKey(&pane, Qt::Key_Return);
+    EXPECT_EQ(built.size(), 2u);
+    EXPECT_TRUE(understood->text().isEmpty()) << understood->text().toStdString();
+}
+
+// The history is a list to choose from, never an inline completion of what is typed: "x"
+// stays "x" with "x^2" in the history, and Down opens the list, where Enter builds the entry.
+TEST_F(FormulaPaneTest, TheHistoryNeverCompletesWhatIsTyped) {
+    FormulaPane pane;
+    for (const char* text : {"x^2", "sin(x)"}) {
+        pane.SetFormula(text);
+        pane.Build();
+    }
+    pane.SetFormula(QString());
+    ASSERT_TRUE(UserInput::ShowAndActivate(&pane));
+    QStringList captions;
+    QObject::connect(&pane, &FormulaPane::ownSignalReady,
+                     [&](const TAnalysis&, const QString& caption) { captions << caption; });
+    auto* field = FindAs<QComboBox>(&pane, "FormulaField");
+    field->setFocus();
+    UserInput::TypeText(&pane, "x");
+    EXPECT_EQ(pane.Formula(), "x");
+    EXPECT_FALSE(field->lineEdit()->hasSelectedText());
+
+    UserInput::PressKey(&pane, Qt::Key_Down);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->view()->isVisible(); }, 1000));
+    EXPECT_EQ(pane.Formula(), "x");
+    QTest::keyClick(field->view(), Qt::Key_Down); // "sin(x)", "x^2"
+    QTest::keyClick(field->view(), Qt::Key_Return);
+    EXPECT_EQ(captions, QStringList{"Своя функция: f(x) = x^2"});
 }
 
 TEST_F(FormulaPaneTest, ExamplesBuildAndTheFollowButtonAsksToFollow) {
@@ -338,6 +411,18 @@ TEST_F(SoundPaneTest, FollowsTheRunsHarmonicAndTheControls) {
     EXPECT_NEAR(pane.Choice().Fundamental, 440 * std::exp2(1.0 / 120), 1e-9);
     slider->setValue(slider->value() + 119);
     EXPECT_NEAR(pane.Choice().Fundamental, 880, 1e-9);
+
+    // The volume's label follows its slider, in percent of the slider's travel, both ends.
+    auto* volume = FindAs<QSlider>(&pane, "SoundVolume");
+    auto* volumeText = FindAs<QLabel>(&pane, "SoundVolumeText");
+    EXPECT_EQ(volumeText->text(), QString("%1 %").arg(volume->value()));
+    volume->setFocus();
+    for (const auto& [key, text] : {std::pair{Qt::Key_Home, "0 %"}, std::pair{Qt::Key_Right, "1 %"},
+                                    std::pair{Qt::Key_End, "100 %"}}) {
+        UserInput::PressKey(&pane, key);
+        EXPECT_EQ(volumeText->text().toStdString(), text);
+    }
+    EXPECT_GE(volumeText->width(), volumeText->fontMetrics().horizontalAdvance("100 %"));
 
     // The first harmonic at or above 24 kHz is named by its number, counted from 1.
     pane.ShowRun(SquareRun(31));

@@ -86,11 +86,15 @@ class LabWindowTest : public FormFixture {
         return child;
     }
 
-    // The spectrum table's cell, which shows six significant digits, against a number.
+    // The spectrum table's cell, which shows six significant digits with a real minus sign,
+    // against a number.
     void ExpectCell(int row, int column, double expected) {
         QTableView* table = LabChild<QTableView>("SpectrumTable");
         const QString text = table->model()->index(row, column).data().toString();
-        EXPECT_NEAR(QLocale().toDouble(text), expected, 1e-5 * (1 + std::abs(expected)))
+        bool read = false;
+        const double shown = QLocale().toDouble(QString(text).replace("−", "-"), &read);
+        EXPECT_TRUE(read) << text.toStdString();
+        EXPECT_NEAR(shown, expected, 1e-5 * (1 + std::abs(expected)))
             << "row " << row << ", column " << column << ": " << text.toStdString();
     }
 
@@ -249,7 +253,7 @@ TEST_F(LabWindowTest, ASynthesisSetsTheLabsHarmonicAndPartialSum) {
     QCustomPlot* plot = LabChild<QCustomPlot>("ResidualPlot");
     QCPGraph* sum = nullptr;
     for (int g = 0; g < plot->graphCount(); ++g)
-        if (plot->graph(g)->name() == "S_k") sum = plot->graph(g);
+        if (plot->graph(g)->name() == "Sₖ") sum = plot->graph(g);
     ASSERT_NE(sum, nullptr);
     for (int j : {0, 100, 256, 300, 511})
         EXPECT_NEAR(
@@ -305,7 +309,7 @@ TEST_F(LabWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
 
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "k\ta_k\tb_k\tA_k\tφ_k, рад");
+    EXPECT_EQ(lines[0], "k\taₖ\tbₖ\tAₖ\tφₖ, рад");
     const auto direct = SeriesOracle::DirectSeries(SeriesOracle::Waveform(1, 0));
     for (int k = 1; k <= 3; ++k) {
         const QStringList cells = lines[k].split('\t');
@@ -345,7 +349,7 @@ TEST_F(LabWindowTest, OneHarmonicReadsTheSameInTheTableTheCsvAndTheCoefficientPa
     for (int column : {3, 4})
         EXPECT_TRUE(table->headerData(column, Qt::Horizontal, Qt::ToolTipRole)
                         .toString()
-                        .contains("a_k cos kx + b_k sin kx = A_k cos(kx − φ_k)"));
+                        .contains("aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ)"));
 
     QTemporaryDir folder;
     auto* keeping = Lab()->window()->findChild<Fourier::PictureExport*>();
@@ -483,6 +487,43 @@ TEST_F(LabWindowTest, TheLabsPanesDriveItsViews) {
     // Back to the main window's signal.
     Lab()->FollowMainWindow();
     EXPECT_NEAR(Lab()->ShownRun().Analysis.Im[1], form->ImBuf[1], 0.0);
+}
+
+// In the own formula's history list Escape closes the list, not the lab. A formula far wider
+// than the lab, refused or built, scrolls in its field: the lab keeps its width.
+TEST_F(LabWindowTest, TheFormulaFieldKeepsEscapeAndWidthToItself) {
+    PressF2();
+    ShowTab(6);
+    auto* combo = LabChild<QComboBox>("FormulaField");
+    ASSERT_NE(combo, nullptr);
+    QLineEdit* field = combo->lineEdit();
+    field->setFocus();
+    QTest::keyClicks(field, "x^2");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(WaitUntil([this] { return !Lab()->FollowsMainWindow(); }));
+    const int width = Lab()->width();
+
+    QTest::keyClick(field, Qt::Key_Down);
+    ASSERT_TRUE(WaitUntil([&] { return combo->view()->isVisible(); }));
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    EXPECT_TRUE(WaitUntil([&] { return !combo->view()->isVisible(); }));
+    QTest::qWait(20);
+    EXPECT_TRUE(Lab()->isVisible());
+    EXPECT_EQ(combo->currentText(), "x^2");
+
+    auto* error = LabChild<QLabel>("FormulaError");
+    for (const QString& formula :
+         {QString("x+").repeated(150), "x" + QString("+x").repeated(124)}) {
+        SCOPED_TRACE(formula.size());
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, formula);
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(error->text().isEmpty(), formula.size() <= 255) << error->text().toStdString();
+        QTest::qWait(20);
+        EXPECT_EQ(Lab()->width(), width);
+        EXPECT_LE(Lab()->minimumSizeHint().width(), width);
+    }
 }
 
 TEST_F(LabWindowTest, PicturesOfferKeepingAndHelpInTheirMenu) {

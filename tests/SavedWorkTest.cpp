@@ -1,6 +1,7 @@
 // The saved-work file: bit-for-bit round trips of samples and coefficients, the layout
 // of the text, and every damaged file refused with its message.
 #include "SavedWork.h"
+#include "FileSaving.h"
 #include "Harmonic.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <numbers>
@@ -24,16 +27,18 @@ bool SameBits(double a, double b) {
     return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
 }
 
-// Doubles of every kind a file may have to carry: random bit patterns over the whole
-// exponent range (NaNs and infinities left out), signed zeros, the extremes, subnormals.
+// Doubles of every kind a file may have to carry, up to a million in magnitude: random bit
+// patterns over the exponent range below it (NaNs, infinities and larger values left out),
+// signed zeros, the bound itself, the smallest normal and subnormals.
 std::vector<double> AwkwardValues(unsigned seed, std::size_t count) {
     std::vector<double> values = {0.0,
                                   -0.0,
                                   0.1,
                                   1.0 / 3,
                                   -2.5e-300,
-                                  std::numeric_limits<double>::max(),
-                                  std::numeric_limits<double>::lowest(),
+                                  1e6,
+                                  -1e6,
+                                  std::nextafter(1e6, 0.0),
                                   std::numeric_limits<double>::min(),
                                   std::numeric_limits<double>::denorm_min(),
                                   -std::numeric_limits<double>::denorm_min() * 12345,
@@ -41,7 +46,7 @@ std::vector<double> AwkwardValues(unsigned seed, std::size_t count) {
     std::mt19937_64 engine(seed);
     while (values.size() < count) {
         const double value = std::bit_cast<double>(engine());
-        if (std::isfinite(value)) values.push_back(value);
+        if (std::fabs(value) <= 1e6) values.push_back(value);
     }
     values.resize(count);
     return values;
@@ -75,6 +80,44 @@ TEST(SavedWorkRoundTrip, CoefficientsComeBackBitForBit) {
         EXPECT_TRUE(SameBits(std::get<TCoefficients>(back).Sin[k], coefficients.Sin[k]))
             << "b_" << k;
     }
+}
+
+// A value the reader would refuse is never written: the file already there stays whole.
+TEST(SavedWorkSaving, RefusesAValueItCouldNotReadBack) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("fourier-saved-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + std::to_string(reinterpret_cast<std::uintptr_t>(&path)) + ".fourier");
+    TSamples before{};
+    before[0] = 0.25;
+    SaveSavedWork(path.string(), before);
+    const std::string kept = FormatSavedWork(before);
+
+    TSamples samples{};
+    samples[300] = -1e6;
+    SaveSavedWork(path.string(), samples); // the bound itself is saved
+    ASSERT_EQ(std::get<TSamples>(ParseSavedWork(FormatSavedWork(samples)))[300], -1e6);
+    SaveSavedWork(path.string(), before);
+
+    TCoefficients coefficients;
+    coefficients.Sin[17] = std::nextafter(1e6, 2e6);
+    for (const TSavedWork& work : {TSavedWork(coefficients), [] {
+                                       TSamples s{};
+                                       s[511] = std::numeric_limits<double>::infinity();
+                                       return TSavedWork(s);
+                                   }()}) {
+        try {
+            SaveSavedWork(path.string(), work);
+            ADD_FAILURE() << "saved";
+        } catch (const TFileSaveError& error) {
+            EXPECT_NE(std::string(error.what()).find("больше миллиона по модулю"),
+                      std::string::npos)
+                << error.what();
+        }
+        std::ifstream file(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), kept);
+    }
+    std::filesystem::remove(path);
 }
 
 // The layout a person reads, written out by hand.
@@ -205,6 +248,9 @@ TEST_P(DamagedFile, IsRefusedWithItsMessage) {
 const std::string HeaderHint = "первая строка должна быть «fourier samples 1» (отсчёты) или "
                                "«fourier coefficients 1» (коэффициенты)";
 
+const std::string BeyondAMillion = "больше миллиона по модулю: с такими значениями программа не "
+                                   "может сосчитать энергию и среднеквадратичную ошибку";
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, DamagedFile,
     ::testing::Values(
@@ -259,6 +305,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "Строка 8: «-inf» — не конечное число"},
         DamageRow{"TooLarge", [] { return WithLine(GoodSamples(), 9, "1e999"); },
                   "Строка 9: число «1e999» не помещается в double"},
+        DamageRow{"JustOverAMillion",
+                  [] { return WithLine(GoodSamples(), 3, "-1000000.0000000001"); },
+                  "Строка 3: число «-1000000.0000000001» " + BeyondAMillion},
+        DamageRow{"NearTheEndOfDoubles", [] { return WithLine(GoodSamples(), 512, "1e300"); },
+                  "Строка 512: число «1e300» " + BeyondAMillion},
+        DamageRow{"CoefficientOverAMillion",
+                  [] { return WithLine(GoodCoefficients(), 34, "32 0 2e6"); },
+                  "Строка 34: число «2e6» " + BeyondAMillion},
         DamageRow{"Junk", [] { return WithLine(GoodSamples(), 10, "abc"); },
                   "Строка 10: «abc» — не число"},
         DamageRow{"JunkAfterANumber", [] { return WithLine(GoodSamples(), 11, "1.5x"); },

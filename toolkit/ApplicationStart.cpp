@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +53,8 @@ TSession::TSession(int& argc, char** argv) {
     application_ = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(nullptr);
     ApplyStyle();
+    // Every text of the program is Russian: Qt's own dialogs and menus speak it too.
+    UseQtTranslations(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
 TSession::~TSession() = default;

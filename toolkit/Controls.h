@@ -219,6 +219,10 @@ class TTrackBar : public TControl {
     // Every user step (drag move, arrow, page, click beside the thumb, wheel) and once
     // more at the end of the drag or key press. Changes from code fire nothing.
     TNotifyEvent OnChange;
+    // While the thumb is dragged with the mouse, a tooltip beside it shows DragHint(the
+    // position under the mouse), unless that is empty; it goes with the release. Nothing
+    // else changes: the tooltip is a window of its own.
+    std::function<std::string(int position)> DragHint;
 };
 
 // An integer field with arrows. The user's keys: Up and Down (and the arrow buttons, the

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 namespace Fourier::Toolkit {
 
@@ -72,9 +73,13 @@ void TForm::Show() {
         if (QScreen* screen =
                 window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
             // alignedRect gives (available - size) / 2; QRect::center would round one pixel short.
-            const QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                    window->size(), screen->availableGeometry());
-            window->move(place.topLeft());
+            const QRect available = screen->availableGeometry();
+            const QRect place =
+                QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), available);
+            // On a screen too small for it (a projector at a large scale factor) the window
+            // starts at the screen's corner, its title bar and top left reachable.
+            window->move(std::max(place.left(), available.left()),
+                         std::max(place.top(), available.top()));
         }
     }
     visible_ = true;

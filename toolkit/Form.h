@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class QLocale;
+
 namespace Fourier::Toolkit {
 
 class TForm : public TControl {
@@ -81,7 +83,10 @@ void SetDesktopEntry(const std::string& name);
 void SetTitle(const std::string& title);
 const std::string& Title();
 void ApplyStyle(); // Fusion, window font; call once after QApplication exists
-int Run();         // the event loop
+// Installs Qt's own translations for the language (replacing earlier ones); false when the
+// distribution has none for it, and Qt's texts stay English.
+bool UseQtTranslations(const QLocale& language);
+int Run(); // the event loop
 } // namespace Application
 
 } // namespace Fourier::Toolkit

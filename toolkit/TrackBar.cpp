@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -21,6 +24,10 @@ class TrackBarWidget : public QSlider {
         setPageStep(2);
         connect(this, &QAbstractSlider::actionTriggered, this, [this] { Notify(); });
         connect(this, &QAbstractSlider::sliderReleased, this, [this] { Notify(); });
+        connect(this, &QAbstractSlider::sliderMoved, this, &TrackBarWidget::ShowHint);
+        connect(this, &QAbstractSlider::sliderPressed, this,
+                [this] { ShowHint(sliderPosition()); });
+        connect(this, &QAbstractSlider::sliderReleased, this, [] { QToolTip::hideText(); });
     }
 
   protected:
@@ -58,6 +65,20 @@ class TrackBarWidget : public QSlider {
         default:
             return false;
         }
+    }
+    // Above the thumb, so that the hand on the mouse does not cover it.
+    void ShowHint(int position) {
+        if (!owner_->DragHint) return;
+        const std::string text = owner_->DragHint(position);
+        if (text.empty()) return;
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.sliderPosition = position;
+        const QRect handle =
+            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+        QToolTip::showText(mapToGlobal(QPoint(handle.left(), handle.top() - 4)) -
+                               QPoint(0, fontMetrics().height() + 8),
+                           QString::fromStdString(text), this);
     }
     void Notify() {
         if (!signalsBlocked() && owner_->OnChange) Dispatch([this] { owner_->OnChange(owner_); });

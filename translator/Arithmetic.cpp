@@ -1,6 +1,7 @@
 #include "Arithmetic.h"
 
 #include "QuarterTurns.h"
+#include "Translator.h"
 #include "TranslatorErrors.h"
 
 #include <cmath>
@@ -8,13 +9,17 @@
 
 namespace Translator {
 
+uint32_t ZeroDivisorsMet = 0;
+std::string_view FailedOperation;
+
 namespace {
 
 // Sine and cosine give 0 from here on, as the tangent does.
 constexpr long double TrigonometryLimit = 0x1p63L;
 constexpr double LargestIntegerExponent = 2147483647.0;
 
-[[noreturn]] void Raise(TFloatError error) {
+[[noreturn]] void Raise(TFloatError error, TOperation operation) {
+    FailedOperation = OperationNames[operation];
     throw FloatingPointError(error);
 }
 
@@ -36,13 +41,13 @@ long double Power(double a, double b) {
         const auto n = static_cast<int64_t>(b);
         const long double power = IntegerPower(a, static_cast<uint32_t>(n < 0 ? -n : n));
         if (n > 0) return power;
-        if (a == 0) Raise(feDivisionByZero);
+        if (a == 0) Raise(feDivisionByZero, opPower);
         // a power that underflowed long double inverts to far beyond a double
-        if (power == 0) Raise(feOverflow);
+        if (power == 0) Raise(feOverflow, opPower);
         return 1 / power;
     }
-    if (a < 0) Raise(feInvalidOperation);
-    if (a == 0) Raise(feDivisionByZero);
+    if (a < 0) Raise(feInvalidOperation, opPower);
+    if (a == 0) Raise(feDivisionByZero, opPower);
     return std::exp(b * std::log(static_cast<long double>(a)));
 }
 
@@ -50,10 +55,10 @@ bool BeyondTrigonometry(long double a) {
     return std::fabs(a) >= TrigonometryLimit;
 }
 
-double StoredAsDouble(long double result) {
+double StoredAsDouble(long double result, TOperation operation) {
     const auto value = static_cast<double>(result);
-    if (std::isnan(value)) Raise(feInvalidOperation);
-    if (std::isinf(value)) Raise(feOverflow);
+    if (std::isnan(value)) Raise(feInvalidOperation, operation);
+    if (std::isinf(value)) Raise(feOverflow, operation);
     return value;
 }
 
@@ -75,8 +80,8 @@ double ApplyOperation(TOperation operation, double a, double b) {
         result = BeyondTrigonometry(wide) ? 0 : std::tan(wide);
         break;
     case opLn:
-        if (a < 0) Raise(feInvalidOperation);
-        if (a == 0) Raise(feDivisionByZero);
+        if (a < 0) Raise(feInvalidOperation, opLn);
+        if (a == 0) Raise(feDivisionByZero, opLn);
         result = std::log(wide);
         break;
     case opPower:
@@ -92,11 +97,14 @@ double ApplyOperation(TOperation operation, double a, double b) {
         result = wide * b;
         break;
     case opDivide:
-        if (b == 0) return 0;
+        if (b == 0) {
+            ++ZeroDivisorsMet;
+            return 0;
+        }
         result = wide / b;
         break;
     }
-    return StoredAsDouble(result);
+    return StoredAsDouble(result, operation);
 }
 
 } // namespace Translator

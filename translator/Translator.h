@@ -14,12 +14,14 @@
 //   A text that fails leaves the previous formula in place.
 // - Evaluate throws FloatingPointError: invalid operation (logarithm of a negative
 //   number), division by zero (logarithm of 0, 0 to a negative power), overflow (a
-//   result beyond a double). Division by zero in "/" is not an error: it gives 0.
+//   result beyond a double). Division by zero in "/" is not an error: it gives 0 (and is
+//   counted, see ZeroDivisorsMet).
 //   The formula stays usable afterwards.
 #include "TranslatorErrors.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace Translator {
 
@@ -40,5 +42,13 @@ extern uint8_t FunctionNodeCount, OperatorNodeCount;
 extern bool FormulaIsConstant, FormulaIsX, RootIsOperator;
 // The whole text read as a number (0 when it is none).
 extern double ConstantValue;
+
+// For callers that refuse what the arithmetic lets pass or want to say which step failed;
+// neither changes a result. ZeroDivisorsMet counts the "/" met with a zero divisor (each
+// gave 0) since the caller last set it to 0. FailedOperation is the name, as written in a
+// formula ("ln", "^", "*", ...), of the operation whose FloatingPointError ended the last
+// failed Evaluate.
+extern uint32_t ZeroDivisorsMet;
+extern std::string_view FailedOperation;
 
 } // namespace Translator

@@ -43,21 +43,25 @@ BuildUpPane::BuildUpPane(QWidget* parent)
     limit_->setRange(1, TBuildUp::LargestLimit);
     limit_->setValue(state_.Limit());
 
+    // The buttons and where the build-up stands, then its pace: two short rows keep the lab
+    // narrow enough to stand beside the main window.
     auto* controls = new QHBoxLayout;
     for (QWidget* widget : {static_cast<QWidget*>(back_), static_cast<QWidget*>(playPause_),
                             static_cast<QWidget*>(forward_)})
         controls->addWidget(widget);
     controls->addSpacing(12);
-    controls->addWidget(new QLabel(QStringLiteral("Скорость:")));
-    controls->addWidget(rate_);
-    controls->addWidget(new QLabel(QStringLiteral("до гармоники")));
-    controls->addWidget(limit_);
-    controls->addSpacing(12);
     controls->addWidget(harmonicText_);
     controls->addStretch();
+    auto* pace = new QHBoxLayout;
+    pace->addWidget(new QLabel(QStringLiteral("Скорость:")));
+    pace->addWidget(rate_);
+    pace->addWidget(new QLabel(QStringLiteral("до гармоники")));
+    pace->addWidget(limit_);
+    pace->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addLayout(pace);
     layout->addStretch();
 
     timer_.setSingleShot(true);

@@ -1,6 +1,7 @@
 #include "CoefficientPane.h"
 
 #include "InverseTransform.h"
+#include "NumberText.h"
 #include "PaneParts.h"
 #include "SavedWorkFile.h"
 
@@ -9,9 +10,12 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace Fourier {
 namespace {
@@ -149,8 +153,15 @@ void CoefficientPane::ShowFocused() {
         field_->setSingleStep(bars_->Step(bar));
         field_->setValue(bars_->Value(bar));
     }
+    // Rounding noise next to the largest coefficient reads 0.
+    const TCoefficients& coefficients = bars_->Coefficients();
+    double scale = 0.0;
+    for (std::size_t k = 0; k < coefficients.Cos.size(); ++k)
+        scale = std::max({scale, std::abs(coefficients.Cos[k]), std::abs(coefficients.Sin[k])});
     meanText_->setText(
-        QStringLiteral("   среднее a₀/2 = %1").arg(bars_->Coefficients().Cos[0] / 2, 0, 'g', 6));
+        QStringLiteral("   среднее a₀/2 = ") +
+        QString::fromStdString(ReadableNumber(coefficients.Cos[0] / 2, 6,
+                                              QLocale().decimalPoint().toStdString(), scale)));
 }
 
 void CoefficientPane::FieldEdited(double value) {

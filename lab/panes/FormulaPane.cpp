@@ -1,6 +1,7 @@
 #include "FormulaPane.h"
 
 #include "FileSaving.h"
+#include "FormulaFrontEnd.h"
 #include "OwnFormula.h"
 
 #include <QAbstractItemView>
@@ -11,11 +12,14 @@
 #include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cerrno>
 
 namespace Fourier {
@@ -37,6 +41,45 @@ constexpr TExample Examples[] = {
     {"(sin(x)^2)^0.5", "выпрямленный синус"},
     {"sin(x)+sin(3*x)/3+sin(5*x)/5", "сумма трёх гармоник"},
 };
+
+// A formula shown in a caption or beside an error is cut to about this many characters, so
+// that a long one never widens the lab.
+constexpr int ShownLength = 60;
+
+// The program's locale decides whether "2,5" is a number.
+char DecimalSeparator() {
+    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+// The index in text of the character (code point) the core counts as number `count`.
+int Utf16Index(const QString& text, std::size_t count) {
+    int index = 0;
+    for (std::size_t n = 0; n < count && index < text.size(); ++n)
+        index += text.at(index).isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+    return index;
+}
+
+// A line may break after an operator: a translated formula has no blanks to break at.
+QString Breakable(const QString& formula) {
+    QString text;
+    for (const QChar c : formula) {
+        text += c;
+        if (QStringLiteral("+-*/^(").contains(c)) text += QChar(0x200B);
+    }
+    return text;
+}
+
+QString Shortened(const QString& text) {
+    return text.size() <= ShownLength ? text : text.left(ShownLength - 1) + QChar(0x2026);
+}
+
+QString ReminderText() {
+    return DecimalSeparator() == ','
+               ? QObject::tr("Можно: числа (2,5 или 2.5), x, + - * / ^, скобки, sin( ) cos( ) "
+                             "tg( ) ln( ); минус впереди (-x^2, 2*-x); пробелы между частями.")
+               : QObject::tr("Можно: числа (2.5), x, + - * / ^, скобки, sin( ) cos( ) tg( ) "
+                             "ln( ); минус впереди (-x^2, 2*-x); пробелы между частями.");
+}
 
 QSettings LabSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope,
@@ -82,7 +125,15 @@ FormulaPane::FormulaPane(QWidget* parent) : QWidget(parent) {
     field_->setObjectName("FormulaField");
     field_->setEditable(true);
     field_->setInsertPolicy(QComboBox::NoInsert);
+    // The history is a list to choose from: an earlier "x^2" must not complete a typed "x".
+    field_->setCompleter(nullptr);
     field_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Neither a long formula nor a long one in the history widens the lab: the text scrolls.
+    field_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    field_->setMinimumContentsLength(24);
+    field_->installEventFilter(this);
+    field_->lineEdit()->installEventFilter(this);
+    field_->view()->installEventFilter(this);
     field_->lineEdit()->setMaxLength(1000); // the translator itself says where 255 ends
     field_->lineEdit()->setPlaceholderText(tr("формула от x, например x^2"));
 
@@ -99,15 +150,20 @@ FormulaPane::FormulaPane(QWidget* parent) : QWidget(parent) {
     examples_->setMinimumContentsLength(9);
     examples_->view()->setMinimumWidth(examples_->view()->sizeHintForColumn(0) + 24);
 
-    auto* reminder =
-        new QLabel(tr("Язык: числа с точкой, x, + - * / ^, скобки, sin( ) cos( ) tg( ) ln( ); "
-                      "пробел только перед числом; «минус x» пишется 0-x."),
-                   this);
+    auto* reminder = new QLabel(ReminderText(), this);
     reminder->setObjectName("FormulaReminder");
+    reminder->setWordWrap(true);
+    understood_ = new QLabel(this);
+    understood_->setObjectName("FormulaUnderstood");
+    understood_->setTextFormat(Qt::PlainText);
+    understood_->setWordWrap(true);
     error_ = new QLabel(this);
     error_->setObjectName("FormulaError");
     error_->setTextFormat(Qt::RichText);
     error_->setWordWrap(true);
+    // Lines that follow the typed text take the width they are given, never ask for more.
+    for (QLabel* line : {understood_, error_})
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* follow = new QPushButton(tr("Следовать за главным окном"), this);
     follow->setObjectName("FollowMainWindow");
 
@@ -118,6 +174,7 @@ FormulaPane::FormulaPane(QWidget* parent) : QWidget(parent) {
     row->addWidget(examples_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
+    layout->addWidget(understood_);
     layout->addWidget(reminder);
     layout->addWidget(error_);
     layout->addWidget(follow, 0, Qt::AlignLeft);
@@ -152,40 +209,86 @@ void FormulaPane::SetFormula(const QString& text) {
 
 void FormulaPane::Build() {
     const QString text = Formula();
-    const QByteArray bytes = text.toUtf8();
+    const std::string typed = text.toUtf8().toStdString();
+    const char separator = DecimalSeparator();
+    ShowUnderstood(text);
     try {
-        const TAnalysis analysis = AnalyseOwnFormula(bytes.toStdString());
+        const TAnalysis analysis = AnalyseOwnFormula(typed, separator);
         error_->clear();
         Remember(text);
-        emit ownSignalReady(analysis, tr("Своя функция: f(x) = %1").arg(text));
+        emit ownSignalReady(analysis, tr("Своя функция: f(x) = %1").arg(Shortened(text)));
     } catch (const TOwnFormulaError& e) {
-        // The translator counts bytes of UTF-8; the field counts characters.
         int position = -1;
         if (e.Kind() == TOwnFormulaError::oeSyntax && e.Position() > 0)
-            position =
-                QString::fromUtf8(bytes.left(static_cast<qsizetype>(e.Position()) - 1)).size();
+            position = Utf16Index(text, e.Position() - 1);
         ShowError(QString::fromUtf8(e.what()), position);
     }
 }
 
-// The message, and under it the formula with the character at position (0-based; the
-// end when the text stops short) marked.
+// «Понято как: …» with what was rewritten, when anything was; empty otherwise.
+void FormulaPane::ShowUnderstood(const QString& text) {
+    const TPreparedFormula prepared =
+        PrepareFormula(text.toUtf8().toStdString(), DecimalSeparator());
+    QStringList said;
+    for (const TFormulaChange& change : prepared.Changes) {
+        const QString description = QString::fromStdString(change.Description);
+        if (!said.contains(description)) said << description;
+    }
+    if (!prepared.Accepted || said.isEmpty()) {
+        understood_->clear();
+        return;
+    }
+    understood_->setText(tr("Понято как: %1 (%2)")
+                             .arg(Breakable(QString::fromStdString(prepared.Text)),
+                                  said.join(QStringLiteral("; "))));
+}
+
+// The message, and under it the formula (or its part around the mark, when it is long) with
+// the character at position (0-based; the end when the text stops short) marked.
 void FormulaPane::ShowError(const QString& message, int position) {
     QString html =
         QStringLiteral("<span style='color:#b00000'>%1</span>").arg(message.toHtmlEscaped());
     if (position >= 0) {
         const QString text = Formula();
-        const QString mark = position < text.size() ? text.mid(position, 1).toHtmlEscaped()
-                                                    : QStringLiteral("&nbsp;");
+        const auto size = static_cast<int>(text.size());
+        int from = 0, to = size;
+        if (size > ShownLength) {
+            from = std::clamp(position - ShownLength / 2, 0, size - ShownLength);
+            to = from + ShownLength;
+        }
+        const QString mark =
+            position < size ? text.mid(position, 1).toHtmlEscaped() : QStringLiteral("&nbsp;");
+        const QString before =
+            (from > 0 ? QString(QChar(0x2026)) : QString()) + text.mid(from, position - from);
+        const QString after = text.mid(position + 1, std::max(0, to - position - 1)) +
+                              (to < size ? QString(QChar(0x2026)) : QString());
         html +=
             QStringLiteral(
                 "<br><tt>%1<span style='background:#ffb0b0; color:#b00000'><u>%2</u></span>%3</tt>")
-                .arg(text.left(position).toHtmlEscaped(), mark,
-                     text.mid(position + 1).toHtmlEscaped());
-        field_->lineEdit()->setSelection(position, position < text.size() ? 1 : 0);
+                .arg(before.toHtmlEscaped(), mark, after.toHtmlEscaped());
+        field_->lineEdit()->setSelection(position, position < size ? 1 : 0);
     }
     error_->setText(html);
     field_->setFocus();
+}
+
+// In the history list Escape closes the list alone, not the lab around it (whose Escape
+// closes it); in the field Down opens the list rather than replacing the text by an entry.
+bool FormulaPane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && watched == field_->view() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && (watched == field_ || watched == field_->lineEdit())) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier &&
+            field_->count() > 0) {
+            field_->showPopup();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormulaPane::Remember(const QString& text) {

@@ -1,8 +1,9 @@
 #pragma once
-// «Своя функция»: the user types a formula in x in the translator's language (or picks an
-// example), Enter or «Построить» analyses it as the main window analyses its waveforms, and
-// the lab shows it until «Следовать за главным окном». Errors appear under the field with
-// the offending character marked; the last formulas built are remembered (QSettings).
+// «Своя функция»: the user types a formula in x as one writes it (or picks an example or an
+// earlier formula from the list under the field), Enter or «Построить» analyses it as the
+// main window analyses its waveforms, and the lab shows it until «Следовать за главным
+// окном». What had to be rewritten for the translator is said under the field; errors appear
+// there with the offending character marked; the last formulas built are remembered as typed.
 #include "Analysis.h"
 #include "ErrorReport.h"
 
@@ -43,7 +44,11 @@ class FormulaPane : public QWidget {
     void ownSignalReady(const Fourier::TAnalysis& analysis, const QString& caption);
     void followMainWindow();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void ShowUnderstood(const QString& text);
     void ShowError(const QString& message, int position);
     void Remember(const QString& text);
     void SaveHistory();
@@ -51,6 +56,7 @@ class FormulaPane : public QWidget {
 
     QComboBox* field_;
     QComboBox* examples_;
+    QLabel* understood_;
     QLabel* error_;
     QStringList history_;
     bool historyFailureReported_ = false;

@@ -34,16 +34,22 @@ HarmonicMaskPane::HarmonicMaskPane(QWidget* parent) : QWidget(parent) {
     setStyleSheet(
         QStringLiteral("QToolButton[objectName^=\"Mute\"]:checked { background: #f3a6a6; }"
                        "QToolButton[objectName^=\"Solo\"]:checked { background: #f3dc7a; }"));
+    // Two blocks of 16 harmonics, one above the other, so that the lab stays narrow enough
+    // to stand beside the main window.
+    constexpr int PerBlock = 16;
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(1);
-    grid->addWidget(new QLabel(QStringLiteral("Выключить")), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Соло")), 1, 0);
+    for (int block = 0; block < THarmonicMask::Count / PerBlock; ++block) {
+        grid->addWidget(new QLabel(QStringLiteral("Выключить")), 2 * block, 0);
+        grid->addWidget(new QLabel(QStringLiteral("Соло")), 2 * block + 1, 0);
+    }
     for (int k = 1; k <= THarmonicMask::Count; ++k) {
         mutes_[k - 1] = Switch("Mute", k, QStringLiteral("Выключить гармонику %1"));
         solos_[k - 1] = Switch(
             "Solo", k, QStringLiteral("Слушать и смотреть только гармонику %1 (и другие с соло)"));
-        grid->addWidget(mutes_[k - 1], 0, k);
-        grid->addWidget(solos_[k - 1], 1, k);
+        const int row = 2 * ((k - 1) / PerBlock), column = 1 + (k - 1) % PerBlock;
+        grid->addWidget(mutes_[k - 1], row, column);
+        grid->addWidget(solos_[k - 1], row + 1, column);
         connect(mutes_[k - 1], &QToolButton::clicked, this, [this, k] { ToggleMute(k); });
         connect(solos_[k - 1], &QToolButton::clicked, this, [this, k] { ToggleSolo(k); });
     }

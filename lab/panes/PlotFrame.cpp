@@ -1,19 +1,26 @@
 #include "PlotFrame.h"
 
 #include "AxisTicks.h"
+#include "NumberText.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 
 namespace Fourier {
 
 std::vector<TTick> RoundTicks(double min, double max) {
     std::vector<TTick> ticks;
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const double scale = std::max(std::abs(min), std::abs(max));
     for (const double value : RoundTickValues(min, max))
-        ticks.push_back({value, QString::number(value, 'g', 4)});
+        ticks.push_back(
+            {value, QString::fromStdString(ReadableNumber(value, 4, separator, scale))});
     return ticks;
 }
 

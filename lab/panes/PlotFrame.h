@@ -38,7 +38,8 @@ struct TTick {
     QString Label;
 };
 
-// The values of RoundTickValues(min, max), labelled with up to four significant digits.
+// The values of RoundTickValues(min, max), labelled as a reader writes them (ReadableNumber,
+// up to four significant digits, the desktop's decimal separator).
 std::vector<TTick> RoundTicks(double min, double max);
 // -pi, -pi/2, 0, pi/2, pi.
 std::vector<TTick> PiTicks();

@@ -34,6 +34,11 @@ constexpr int FundamentalSteps = 5 * StepsPerOctave;
 constexpr int DefaultVolumePercent = 70;
 constexpr int DefaultSoundSeconds = 5;
 
+// The slider's own position, as the student set it (the output turns it into a gain).
+QString VolumeText(int percent) {
+    return QString::number(percent) + QStringLiteral(" %");
+}
+
 QString Hertz(double f) {
     return QString::number(std::round(f)) + QStringLiteral(" Гц");
 }
@@ -50,7 +55,7 @@ SoundPane::SoundPane(QWidget* parent)
 
     auto* caption =
         new QLabel(tr("Звук: период, сложенный из гармоник ниже 24 кГц, звучит непрерывно; "
-                      "громкости сигнала, S_k и гармоник сравнимы между собой."),
+                      "громкости сигнала, Sₖ и гармоник сравнимы между собой."),
                    this);
     caption->setWordWrap(true);
 
@@ -81,6 +86,10 @@ SoundPane::SoundPane(QWidget* parent)
     volume_->setObjectName("SoundVolume");
     volume_->setRange(0, 100);
     volume_->setValue(DefaultVolumePercent);
+    volumeText_ = new QLabel(this);
+    volumeText_->setObjectName("SoundVolumeText");
+    // As wide as its widest text, so the slider keeps its length as the number changes.
+    volumeText_->setMinimumWidth(fontMetrics().horizontalAdvance(VolumeText(100)));
 
     playAction_ = new QAction(tr("Играть"), this);
     playAction_->setObjectName("SoundPlay");
@@ -123,7 +132,10 @@ SoundPane::SoundPane(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(tr("Звучит:"), sourceRow);
     form->addRow(tr("Основной тон:"), fundamentalRow);
-    form->addRow(tr("Громкость:"), volume_);
+    auto* volumeRow = new QHBoxLayout;
+    volumeRow->addWidget(volume_, 1);
+    volumeRow->addWidget(volumeText_);
+    form->addRow(tr("Громкость:"), volumeRow);
     form->addRow(QString(), playButton);
     form->addRow(tr("Длина файла:"), saveRow);
     auto* layout = new QVBoxLayout(this);
@@ -144,7 +156,10 @@ SoundPane::SoundPane(QWidget* parent)
         if (on) ChoiceChanged();
     });
     connect(fundamental_, &QSlider::valueChanged, this, &SoundPane::ChoiceChanged);
-    connect(volume_, &QSlider::valueChanged, this, [this] { output_->SetVolume(Volume()); });
+    connect(volume_, &QSlider::valueChanged, this, [this] {
+        output_->SetVolume(Volume());
+        volumeText_->setText(VolumeText(volume_->value()));
+    });
     connect(playAction_, &QAction::toggled, this, [this](bool play) {
         playAction_->setText(play ? tr("Стоп") : tr("Играть"));
         if (play)
@@ -171,6 +186,7 @@ SoundPane::SoundPane(QWidget* parent)
             [this](const QString& message) { deviceLine_->setText(message); });
 
     output_->SetVolume(Volume());
+    volumeText_->setText(VolumeText(volume_->value()));
     ChoiceChanged();
 }
 

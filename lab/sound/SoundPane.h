@@ -71,6 +71,7 @@ class SoundPane : public QWidget {
     QSlider* fundamental_;
     QLabel* fundamentalText_;
     QSlider* volume_;
+    QLabel* volumeText_;
     QSpinBox* length_;
     QLabel* deviceLine_;
     QLabel* contentLine_;

@@ -7,6 +7,7 @@
 #include "Subscript.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 #include <numbers>
 #include <utility>
 
@@ -55,7 +56,8 @@ void CoefficientView::Build(QVBoxLayout& layout) {
     endLevel_->setPen(QPen(IntegralColour, 1, Qt::DashLine));
     for (QCPItemPosition* end : {endLevel_->point1, endLevel_->point2})
         end->setAxes(plot_->xAxis, plot_->yAxis2);
-    plot_->legend->setVisible(true);
+    Plotting::PutLegendAbove(plot_);
+    Plotting::UseReadableTicks(plot_);
 }
 
 void CoefficientView::Draw(const TRun& run) {
@@ -66,11 +68,15 @@ void CoefficientView::Draw(const TRun& run) {
         (sine ? QStringLiteral("b") : QStringLiteral("a")) + QString::fromStdString(Subscript(k));
     const TCoefficientIntegral integral = CoefficientIntegral(run.Analysis.Samples, k, sine);
     const double bar = sine ? run.Analysis.Im[k] : run.Analysis.Re[k];
+    // The integrand and its integral stay within the signal's largest value (the
+    // coefficient within twice it), the bar within that many times the bar scale.
+    const auto [lowest, highest] = Extent({run.Analysis.Samples});
+    const double scale = std::max(-lowest, highest);
     numbers_->setText(QStringLiteral("%1 = %2 (конец интеграла);  столбик %3 = %4 = √512/2 · %5%6")
-                          .arg(name, Plotting::Number(integral.Coefficient(), 8))
+                          .arg(name, Plotting::Number(integral.Coefficient(), 8, scale))
                           .arg(k)
-                          .arg(Plotting::Number(bar, 8),
-                               Plotting::Number(bar / CoefficientScale(), 8),
+                          .arg(Plotting::Number(bar, 8, scale * CoefficientScale()),
+                               Plotting::Number(bar / CoefficientScale(), 8, scale),
                                run.LastHarmonic == TLastHarmonic::None
                                    ? QStringLiteral("  (в главном окне «Не рисовать»: показан cos)")
                                    : QString()));

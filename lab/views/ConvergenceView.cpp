@@ -35,7 +35,7 @@ void ConvergenceView::Build(QVBoxLayout& layout) {
     plot_->ClearLayout();
     numbers_ = plot_->AddNumbersLine(QStringLiteral("ConvergenceNumbers"));
     auto* margins = new QCPMarginGroup(plot_);
-    error_ = AddPanel(1, QStringLiteral("СКО f − S_k"), 0, QColor(0, 90, 200));
+    error_ = AddPanel(1, QStringLiteral("СКО f − Sₖ"), 0, QColor(0, 90, 200));
     share_ = AddPanel(2, QStringLiteral("энергия 0…k, %"), 0, QColor(0, 130, 60));
     overshoot_ = AddPanel(3, QStringLiteral("выброс, % скачка"), 1, QColor(200, 0, 0));
     for (const TPanel* panel : {&error_, &share_, &overshoot_})
@@ -44,9 +44,7 @@ void ConvergenceView::Build(QVBoxLayout& layout) {
 
     QCPAxis* errorAxis = error_.Rect->axis(QCPAxis::atLeft);
     errorAxis->setScaleType(QCPAxis::stLogarithmic);
-    errorAxis->setTicker(QSharedPointer<QCPAxisTickerLog>::create());
-    errorAxis->setNumberFormat(QStringLiteral("eb"));
-    errorAxis->setNumberPrecision(0);
+    errorAxis->setTicker(QSharedPointer<Plotting::PowerOfTenTicker>::create());
     share_.Rect->axis(QCPAxis::atLeft)->setRange(-3, 103);
 
     auto* gibbs = new QCPItemStraightLine(plot_);
@@ -66,6 +64,7 @@ void ConvergenceView::Build(QVBoxLayout& layout) {
     noJump_->position->setType(QCPItemPosition::ptAxisRectRatio);
     noJump_->position->setCoords(0.5, 0.5);
     noJump_->setText(QStringLiteral("у этого сигнала нет скачка (он не из двух уровней)"));
+    Plotting::UseReadableTicks(plot_);
 }
 
 ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueLabel, int firstKey,
@@ -102,8 +101,11 @@ void ConvergenceView::Draw(const TRun& run) {
         error[i] = convergence.RmsError[i] > 0 ? convergence.RmsError[i] : NotANumber;
     Plotting::SetValues(error_.Curve, error);
     QCPAxis* errorAxis = error_.Rect->axis(QCPAxis::atLeft);
-    if (const auto [smallest, largest] = Extent({error}); largest > 0)
-        plot_->FitRange(errorAxis, smallest, largest);
+    // The error's largest value on its plot is the scale of its number; the shares are of
+    // 100 %.
+    const auto [smallestError, largestError] = Extent({error});
+    if (largestError > 0)
+        plot_->FitRange(errorAxis, smallestError, largestError);
     else
         plot_->SetRange(errorAxis, QCPRange(1e-3, 1));
 
@@ -135,11 +137,11 @@ void ConvergenceView::Draw(const TRun& run) {
     numbers_->setText(
         QStringLiteral("k = %1:  СКО f − %2 = %3;  энергия гармоник 0…%1: %4 %;  выброс %2: %5")
             .arg(k)
-            .arg(sum, Plotting::Number(convergence.RmsError[k]),
-                 Plotting::Number(convergence.EnergyShare[k], 6),
+            .arg(sum, Plotting::Number(convergence.RmsError[k], 5, largestError),
+                 Plotting::Number(convergence.EnergyShare[k], 6, 100),
                  !convergence.HasJump ? QStringLiteral("— (нет скачка)")
                  : k == 0             ? QStringLiteral("— (S₀ — среднее)")
-                                      : Plotting::Number(convergence.OvershootPercent[k], 4) +
+                                      : Plotting::Number(convergence.OvershootPercent[k], 4, 100) +
                                 QStringLiteral(" % скачка")));
     plot_->Refresh();
 }

@@ -10,7 +10,6 @@ void NumberDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (selected) painter->fillRect(option.rect, option.palette.highlight());
     painter->setPen(selected ? option.palette.highlightedText().color()
                              : option.palette.text().color());
-    constexpr int Margin = 4;
     painter->drawText(option.rect.adjusted(Margin, 0, -Margin, 0),
                       Qt::AlignRight | Qt::AlignVCenter, index.data().toString());
 }

@@ -9,6 +9,7 @@ namespace Fourier {
 class NumberDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int Margin = 4; // between the text and either side of its cell
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 };

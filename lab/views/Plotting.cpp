@@ -1,11 +1,66 @@
 #include "Plotting.h"
 
+#include "AxisTicks.h"
+#include "NumberText.h"
+
 #include <QLabel>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <typeinfo>
 
 namespace Fourier::Plotting {
+namespace {
+
+std::string DecimalSeparator(const QLocale& locale) {
+    return locale.decimalPoint().toStdString();
+}
+
+// QCustomPlot's own steps, labelled for a reader. A tick meant to be 0 comes out of the
+// step arithmetic as some 1e-17: the range it was made for says that this is noise.
+class ReadableTicker : public QCPAxisTicker {
+  public:
+    void generate(const QCPRange& range, const QLocale& locale, QChar formatChar, int precision,
+                  QVector<double>& ticks, QVector<double>* subTicks,
+                  QVector<QString>* tickLabels) override {
+        scale_ = std::max(std::abs(range.lower), std::abs(range.upper));
+        QCPAxisTicker::generate(range, locale, formatChar, precision, ticks, subTicks, tickLabels);
+    }
+
+  protected:
+    QString getTickLabel(double tick, const QLocale& locale, QChar, int) override {
+        return QString::fromStdString(ReadableNumber(tick, 6, DecimalSeparator(locale), scale_));
+    }
+
+  private:
+    double scale_ = 0.0;
+};
+
+// Multiples of pi with a real minus sign, as the captions write −π.
+class RadianTicker : public QCPAxisTickerPi {
+  protected:
+    QString getTickLabel(double tick, const QLocale& locale, QChar formatChar,
+                         int precision) override {
+        return QCPAxisTickerPi::getTickLabel(tick, locale, formatChar, precision)
+            .replace(QLatin1Char('-'), QStringLiteral("−"));
+    }
+};
+
+} // namespace
+
+QString PowerOfTenTicker::getTickLabel(double tick, const QLocale& locale, QChar, int) {
+    return QString::fromStdString(LogTickText(tick, DecimalSeparator(locale)));
+}
+
+void UseReadableTicks(QCustomPlot* plot) {
+    plot->setLocale(QLocale());
+    for (QCPAxisRect* rect : plot->axisRects())
+        for (QCPAxis* axis : rect->axes())
+            if (const QCPAxisTicker& ticker = *axis->ticker();
+                typeid(ticker) == typeid(QCPAxisTicker))
+                axis->setTicker(QSharedPointer<ReadableTicker>::create());
+}
 
 QCPGraph* AddCurve(QCPAxis* keyAxis, QCPAxis* valueAxis, std::span<const double> keys,
                    const QColor& colour, const QString& name) {
@@ -35,13 +90,29 @@ void SetValues(QCPGraph* graph, std::span<const double> values) {
 }
 
 void UseRadianTicks(QCPAxis* axis) {
-    auto ticker = QSharedPointer<QCPAxisTickerPi>::create();
+    auto ticker = QSharedPointer<RadianTicker>::create();
     ticker->setPiSymbol(QStringLiteral("π"));
     ticker->setPiValue(std::numbers::pi);
     ticker->setFractionStyle(QCPAxisTickerPi::fsUnicodeFractions);
     ticker->setTickCount(4);
     axis->setTicker(ticker);
     axis->setRange(-std::numbers::pi, std::numbers::pi);
+}
+
+void PutLegendAbove(QCustomPlot* plot) {
+    QCPLegend* legend = plot->legend;
+    QCPAxisRect* rect = plot->axisRect();
+    rect->insetLayout()->take(legend);
+    QCPLayoutGrid* layout = plot->plotLayout();
+    int row = 0;
+    while (row < layout->rowCount() && layout->element(row, 0) != rect)
+        ++row;
+    layout->insertRow(row);
+    layout->addElement(row, 0, legend);
+    legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    legend->setVisible(true);
+    // The row is as high as the legend needs; the axis rect takes the rest.
+    layout->setRowStretchFactor(row, 0.001);
 }
 
 QCPItemStraightLine* AddKeyMarker(QCustomPlot* plot, QCPAxisRect* rect, const QColor& colour) {
@@ -69,9 +140,9 @@ QLabel* CaptionLabel(const QString& text) {
     return label;
 }
 
-QString Number(double value, int digits) {
-    if (std::isnan(value)) return QStringLiteral("—");
-    return QLocale().toString(value, 'g', digits);
+QString Number(double value, int digits, double scale) {
+    return QString::fromStdString(
+        ReadableNumber(value, digits, DecimalSeparator(QLocale()), scale));
 }
 
 } // namespace Fourier::Plotting

@@ -7,6 +7,7 @@
 #include "Subscript.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace Fourier {
 
@@ -31,11 +32,11 @@ void ResidualView::Build(QVBoxLayout& layout) {
     signal_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, Qt::black, Qt::black, 2));
     signal_->setAntialiasedScatters(false);
     residual_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, QColor(0, 90, 200),
-                                   QStringLiteral("f − S_k"));
+                                   QStringLiteral("f − Sₖ"));
     residualArea_ = Plotting::AddStems(plot_->xAxis, plot_->yAxis, keys, QColor(0, 90, 200, 70));
-    sum_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::red, QStringLiteral("S_k"));
-    plot_->legend->setVisible(true);
-    plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
+    sum_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::red, QStringLiteral("Sₖ"));
+    Plotting::PutLegendAbove(plot_);
+    Plotting::UseReadableTicks(plot_);
 }
 
 void ResidualView::Draw(const TRun& run) {
@@ -51,7 +52,7 @@ void ResidualView::Draw(const TRun& run) {
     numbers_->setText(QStringLiteral("k = %1;  СКО остатка f − S%2 по 512 отсчётам: %3")
                           .arg(k)
                           .arg(QString::fromStdString(Subscript(k)))
-                          .arg(Plotting::Number(residual.Rms)));
+                          .arg(Plotting::Number(residual.Rms, 5, std::max(-low, high))));
     plot_->Refresh();
 }
 

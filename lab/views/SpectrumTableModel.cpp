@@ -4,13 +4,18 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <set>
 
 namespace Fourier {
 
 void SpectrumTableModel::SetHarmonics(const THarmonics& harmonics) {
     harmonics_ = harmonics;
+    scale_ = 0.0;
+    for (const THarmonic& harmonic : harmonics_)
+        scale_ = std::max({scale_, std::abs(harmonic.Cos), std::abs(harmonic.Sin)});
     // Changed in place, so that a selection survives the next run.
     emit dataChanged(index(0, colCosine), index(HighestHarmonic, ColumnCount - 1),
                      {Qt::DisplayRole});
@@ -45,20 +50,26 @@ QVariant SpectrumTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     if (index.column() == colHarmonic) return index.row();
-    return Plotting::Number(Value(index.row(), index.column()), 6);
+    return Text(index.row(), index.column());
+}
+
+QString SpectrumTableModel::Text(int row, int column) const {
+    // The parts and amplitudes share the largest of them as their scale of rounding; a
+    // phase is noise where it is that close to zero next to pi.
+    return Plotting::Number(Value(row, column), 6, column == colPhase ? std::numbers::pi : scale_);
 }
 
 QVariant SpectrumTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
-    static const char* const headings[ColumnCount] = {"k", "a_k", "b_k", "A_k", "φ_k, рад"};
+    static const char* const headings[ColumnCount] = {"k", "aₖ", "bₖ", "Aₖ", "φₖ, рад"};
     static const char* const tips[ColumnCount] = {
         "Номер гармоники k; k = 0 — среднее a₀/2",
-        "a_k: коэффициент при cos kx; в строке k = 0 — a₀, удвоенное среднее",
-        "b_k: коэффициент при sin kx",
-        "Амплитуда A_k = √(a_k² + b_k²): a_k cos kx + b_k sin kx = A_k cos(kx − φ_k); "
+        "aₖ: коэффициент при cos kx; в строке k = 0 — a₀, удвоенное среднее",
+        "bₖ: коэффициент при sin kx",
+        "Амплитуда Aₖ = √(aₖ² + bₖ²): aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ); "
         "A₀ = |a₀|/2",
-        "Фаза φ_k в радианах: a_k cos kx + b_k sin kx = A_k cos(kx − φ_k); φ₀ = 0 или π по "
-        "знаку среднего; пусто, где A_k меньше 10⁻⁹ наибольшей"};
+        "Фаза φₖ в радианах: aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ); φ₀ = 0 или π по "
+        "знаку среднего; пусто, где Aₖ меньше 10⁻⁹ наибольшей"};
     if (role == Qt::DisplayRole) return QString::fromUtf8(headings[section]);
     if (role == Qt::ToolTipRole) return QString::fromUtf8(tips[section]);
     return {};
@@ -79,10 +90,11 @@ QString SpectrumTableModel::TabSeparated(const QModelIndexList& selected) const 
         cells.clear();
         for (int column : columns) {
             const double value = Value(row, column);
-            // An undefined phase is an empty cell, which a spreadsheet reads as no number.
+            // An undefined phase is an empty cell, which a spreadsheet reads as no number;
+            // the others in the plain form a spreadsheet reads, all digits kept.
             cells << (column == colHarmonic ? QString::number(row)
                       : std::isnan(value)   ? QString()
-                                            : Plotting::Number(value, 12));
+                                            : QLocale().toString(value, 'g', 12));
         }
         lines << cells.join(QLatin1Char('\t'));
     }

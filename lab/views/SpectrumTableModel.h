@@ -1,6 +1,7 @@
 #pragma once
 // The table of the spectrum: one row per harmonic k = 0..255 with k, a_k, b_k, A_k, phi_k
 // (Harmonic.h: a_k cos kx + b_k sin kx = A_k cos(kx - phi_k)); the headers' tooltips say so.
+// Numbers as a reader writes them, six significant digits.
 #include "Harmonic.h"
 
 #include <QAbstractTableModel>
@@ -25,9 +26,13 @@ class SpectrumTableModel : public QAbstractTableModel {
     // selected cell, under a line of their headings, numbers with 12 significant digits.
     QString TabSeparated(const QModelIndexList& selected) const;
 
+    // The text a cell shows (data() of a number column).
+    QString Text(int row, int column) const;
+
   private:
     double Value(int row, int column) const;
     THarmonics harmonics_{};
+    double scale_ = 0.0; // the largest part or amplitude
 };
 
 } // namespace Fourier

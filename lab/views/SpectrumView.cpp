@@ -20,6 +20,17 @@
 #include <numeric>
 
 namespace Fourier {
+namespace {
+
+// Room beside the text for the grid line and a little air.
+constexpr int ColumnPadding = 4;
+
+int ColumnWidth(const QFontMetrics& metrics, const QString& text) {
+    return metrics.horizontalAdvance(text) + 2 * NumberDelegate::Margin + ColumnPadding;
+}
+
+} // namespace
+
 SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
     // The actions exist from the start, for the window's menus; the rest is built when the
     // view is first shown.
@@ -85,7 +96,7 @@ void SpectrumView::Build(QVBoxLayout& layout) {
         QCPScatterStyle(QCPScatterStyle::ssSquare, QColor(0, 130, 60), QColor(0, 130, 60), 3));
     phase_->setAntialiasedScatters(
         false); // 256 smooth discs would cost more than the rest of the plot
-    phaseAxis->setLabel(QStringLiteral("φ_k, рад"));
+    phaseAxis->setLabel(QStringLiteral("φₖ, рад"));
     Plotting::UseRadianTicks(phaseAxis);
     phaseAxis->setRange(-std::numbers::pi * 1.1, std::numbers::pi * 1.1);
     magnitudeMarker_ = Plotting::AddKeyMarker(plot_, magnitudeRect_, Qt::black);
@@ -99,16 +110,14 @@ void SpectrumView::Build(QVBoxLayout& layout) {
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Widths for the longest numbers, set once: sizing to the contents would measure all the
-    // cells again after every run.
-    const QFontMetrics metrics = table_->fontMetrics();
-    constexpr int Padding = 12;
+    // The numbers' columns start as wide as their headings and grow to fit (FitColumns).
     table_->setColumnWidth(SpectrumTableModel::colHarmonic,
-                           metrics.horizontalAdvance(QStringLiteral("255")) + Padding);
+                           ColumnWidth(table_->fontMetrics(), QStringLiteral("255")));
     for (int column = SpectrumTableModel::colCosine; column < SpectrumTableModel::ColumnCount;
          ++column)
         table_->setColumnWidth(column,
-                               metrics.horizontalAdvance(QStringLiteral("-8.88888e-88")) + Padding);
+                               ColumnWidth(table_->fontMetrics(),
+                                           model_->headerData(column, Qt::Horizontal).toString()));
     table_->horizontalHeader()->setStretchLastSection(true);
     splitter->addWidget(table_);
     splitter->setStretchFactor(0, 3);
@@ -116,11 +125,27 @@ void SpectrumView::Build(QVBoxLayout& layout) {
 
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     table_->addAction(copy_);
+    Plotting::UseReadableTicks(plot_);
+}
+
+// Every number column as wide as its widest text, so that no digit or minus sign is cut
+// off. Measured after each run (the texts change with it) but never made narrower: a
+// column that jumped back and forth while a slider is dragged would be hard to read.
+void SpectrumView::FitColumns() {
+    const QFontMetrics metrics = table_->fontMetrics();
+    for (int column = SpectrumTableModel::colCosine; column < SpectrumTableModel::ColumnCount;
+         ++column) {
+        int width = ColumnWidth(metrics, model_->headerData(column, Qt::Horizontal).toString());
+        for (int row = 0; row < model_->rowCount(); ++row)
+            width = std::max(width, ColumnWidth(metrics, model_->Text(row, column)));
+        if (width > table_->columnWidth(column)) table_->setColumnWidth(column, width);
+    }
 }
 
 void SpectrumView::Draw(const TRun& run) {
     harmonics_ = HarmonicsOf(run.Analysis);
     model_->SetHarmonics(harmonics_);
+    FitColumns();
     std::array<double, HighestHarmonic + 1> phases;
     std::transform(harmonics_.begin(), harmonics_.end(), phases.begin(),
                    [](const THarmonic& h) { return h.Phase; });
@@ -138,8 +163,8 @@ void SpectrumView::ShowMagnitudes() {
     for (const THarmonic& harmonic : harmonics_)
         largest = std::max(largest, harmonic.Amplitude);
     QCPAxis* axis = magnitudeRect_->axis(QCPAxis::atLeft);
-    const QString label = decibels ? QStringLiteral("A_k, дБ от наибольшей")
-                                   : QStringLiteral("A_k, в единицах сигнала");
+    const QString label = decibels ? QStringLiteral("Aₖ, дБ от наибольшей")
+                                   : QStringLiteral("Aₖ, в единицах сигнала");
     if (axis->label() != label) {
         axis->setLabel(label);
         plot_->RedrawAll();

@@ -32,6 +32,7 @@ class SpectrumView : public LabView {
     void Build(QVBoxLayout& layout) override;
     void Draw(const TRun& run) override;
     void ShowMagnitudes();
+    void FitColumns();
 
     QAction* decibels_;
     QAction* copy_;

@@ -8,6 +8,10 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The program's settings (formula history, the lab's place) go to the scratch folder.
+mkdir -p "$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
 
 # An X server of our own, 1024 x 768 unless a size is given; it tells us its display number.
 # It never resets: by default Xvfb resets when its last client leaves, and a client that

@@ -1,0 +1,428 @@
+#include "FormulaFrontEnd.h"
+
+#include "NumberConversion.h"
+#include "TranslatorErrors.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace Fourier {
+namespace {
+
+constexpr char32_t Undecodable = 0xFFFFFFFF;
+
+// One character of the typed text: its code point and, once read, the ASCII character the
+// translator gets for it ('\0' when it has none).
+struct TCharacter {
+    char32_t Code;
+    char Ascii;
+};
+
+std::vector<char32_t> DecodeUtf8(std::string_view text) {
+    std::vector<char32_t> codes;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80         ? 1
+                           : (lead >> 5) == 6  ? 2
+                           : (lead >> 4) == 14 ? 3
+                           : (lead >> 3) == 30 ? 4
+                                               : 0;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        bool whole = length > 0 && i + length <= text.size();
+        for (int k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        // A broken sequence is one character, so the positions after it stay right.
+        codes.push_back(whole ? code : Undecodable);
+        i += whole ? length : 1;
+    }
+    return codes;
+}
+
+void AppendUtf8(std::string& text, char32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The Russian letters a Russian keyboard puts where the Latin ones of a formula are.
+struct TLookAlike {
+    char32_t Cyrillic;
+    char Latin;
+};
+constexpr std::array<TLookAlike, 12> LookAlikes{{{U'х', 'x'},
+                                                 {U'с', 'c'},
+                                                 {U'е', 'e'},
+                                                 {U'о', 'o'},
+                                                 {U'а', 'a'},
+                                                 {U'р', 'p'},
+                                                 {U'Х', 'x'},
+                                                 {U'С', 'c'},
+                                                 {U'Е', 'e'},
+                                                 {U'О', 'o'},
+                                                 {U'А', 'a'},
+                                                 {U'Р', 'p'}}};
+
+constexpr std::array<std::string_view, 4> FunctionNames{"sin", "cos", "tg", "ln"};
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsFunctionName(std::string_view name) {
+    return std::ranges::find(FunctionNames, name) != FunctionNames.end();
+}
+
+std::string Quoted(std::string_view text) {
+    return "«" + std::string(text) + "»";
+}
+
+enum class TTokenKind { Number, Name, Operator, Open, Close };
+
+struct TToken {
+    TTokenKind Kind;
+    std::string Text;
+    std::vector<std::size_t> Origins; // the typed character of each of Text's characters
+    std::size_t End;                  // the typed character after the token
+    std::string Prefix, Suffix;       // what the rewriting puts around it
+    bool IsWord() const { return Kind == TTokenKind::Number || Kind == TTokenKind::Name; }
+    bool Is(char c) const { return Kind == TTokenKind::Operator && Text[0] == c; }
+};
+
+struct TRefusal {
+    std::string Problem;
+    std::size_t Position;
+};
+
+class TReader {
+  public:
+    TReader(std::string_view typed, char separator)
+        : codes_(DecodeUtf8(typed)), separator_(separator) {
+        for (std::size_t i = 0; i < codes_.size(); ++i)
+            characters_.push_back({codes_[i], Ascii(i)});
+    }
+
+    std::vector<TToken> Tokens;
+    std::vector<TFormulaChange> Changes;
+    std::size_t Length() const { return codes_.size(); }
+
+    // The typed text from character `from` to character `to`, as typed.
+    std::string Typed(std::size_t from, std::size_t to) const {
+        std::string text;
+        for (std::size_t i = from; i < to; ++i)
+            AppendUtf8(text, codes_[i]);
+        return text;
+    }
+
+    std::optional<TRefusal> Read() {
+        constexpr std::size_t None = std::string_view::npos;
+        std::size_t blank = None; // the first blank since the last token
+        std::size_t i = 0;
+        while (i < characters_.size()) {
+            const char c = characters_[i].Ascii;
+            if (IsBlank(c)) {
+                if (blank == None) blank = i;
+                ++i;
+                continue;
+            }
+            TToken token{TTokenKind::Operator, {}, {}, i, {}, {}};
+            std::optional<TRefusal> refusal;
+            if (IsDigit(c) || c == '.') {
+                refusal = ReadNumber(i, token);
+            } else if (IsLetter(c)) {
+                token.Kind = TTokenKind::Name;
+                while (i < characters_.size() && IsLetter(characters_[i].Ascii))
+                    Take(i, token);
+            } else if (c != '\0' && std::string_view("+-*/^()").find(c) != std::string_view::npos) {
+                token.Kind = c == '('   ? TTokenKind::Open
+                             : c == ')' ? TTokenKind::Close
+                                        : TTokenKind::Operator;
+                Take(i, token);
+            } else {
+                return Misfit(i);
+            }
+            if (refusal) return refusal;
+            if (blank != None && !Tokens.empty() && Tokens.back().IsWord() && token.IsWord())
+                return BlankBetweenWords(Tokens.back(), token, blank);
+            blank = None;
+            Tokens.push_back(std::move(token));
+        }
+        return std::nullopt;
+    }
+
+  private:
+    char Ascii(std::size_t i) {
+        const char32_t code = codes_[i];
+        if (code < 0x80) return static_cast<char>(code);
+        for (const TLookAlike& letter : LookAlikes)
+            if (letter.Cyrillic == code) {
+                Changes.push_back({TFormulaChangeKind::CyrillicLetter, i,
+                                   "русская буква " + Quoted(Typed(i, i + 1)) +
+                                       " заменена латинской " + letter.Latin});
+                return letter.Latin;
+            }
+        return '\0';
+    }
+
+    void Take(std::size_t& i, TToken& token) {
+        token.Text += characters_[i].Ascii;
+        token.Origins.push_back(i);
+        token.End = ++i;
+    }
+
+    bool DigitAt(std::size_t i) const {
+        return i < characters_.size() && IsDigit(characters_[i].Ascii);
+    }
+
+    // Digits, a fraction after "." (or the locale's comma between digits), and an exponent
+    // only where a digit follows its mark, so "2e" stays the number 2 and the name e.
+    std::optional<TRefusal> ReadNumber(std::size_t& i, TToken& token) {
+        token.Kind = TTokenKind::Number;
+        const std::size_t start = i;
+        std::optional<std::size_t> comma;
+        while (DigitAt(i))
+            Take(i, token);
+        if (i < characters_.size() && characters_[i].Ascii == '.') {
+            Take(i, token);
+        } else if (separator_ == ',' && i > start && i < characters_.size() &&
+                   characters_[i].Ascii == ',' && DigitAt(i + 1)) {
+            comma = i;
+            characters_[i].Ascii = '.';
+            Take(i, token);
+        }
+        while (DigitAt(i))
+            Take(i, token);
+        if (i < characters_.size() &&
+            (characters_[i].Ascii == 'e' || characters_[i].Ascii == 'E')) {
+            const bool sign = i + 1 < characters_.size() &&
+                              (characters_[i + 1].Ascii == '+' || characters_[i + 1].Ascii == '-');
+            if (DigitAt(i + (sign ? 2 : 1))) {
+                Take(i, token);
+                if (sign) Take(i, token);
+                while (DigitAt(i))
+                    Take(i, token);
+            }
+        }
+        if (comma)
+            Changes.push_back({TFormulaChangeKind::DecimalComma, *comma,
+                               "десятичная запятая: " + Quoted(Typed(start, i)) + " понято как " +
+                                   Quoted(token.Text)});
+        // Refused here rather than by the translator, which cannot say which number it was
+        // (nor that it is too large when it is also longer than it reads).
+        try {
+            Translator::ConvertNumber(token.Text);
+        } catch (const Translator::FloatingPointError&) {
+            return TRefusal{"число " + Quoted(Typed(start, i)) +
+                                " слишком велико: больше 10³⁰⁸ компьютер не считает",
+                            start};
+        }
+        return std::nullopt;
+    }
+
+    TRefusal Misfit(std::size_t i) const {
+        const char32_t code = codes_[i];
+        if (code == ',')
+            return {separator_ == ','
+                        ? "запятая не на месте: она отделяет дробную часть и стоит между "
+                          "цифрами, например 2,5"
+                        : "дробную часть отделяют точкой: пишите 2.5, а не 2,5",
+                    i};
+        if (code >= 0x400 && code <= 0x4FF)
+            return {"русская буква " + Quoted(Typed(i, i + 1)) +
+                        ": в формуле пишут латинскими буквами (x, sin, cos, tg, ln)",
+                    i};
+        if (code == Undecodable || code < 0x20 || code == 0x7F)
+            return {"недопустимый невидимый символ", i};
+        return {"недопустимый символ " + Quoted(Typed(i, i + 1)), i};
+    }
+
+    static TRefusal BlankBetweenWords(const TToken& before, const TToken& after,
+                                      std::size_t blank) {
+        if (before.Kind == TTokenKind::Number && after.Kind == TTokenKind::Number)
+            return {"пробел внутри числа", blank};
+        if (before.Kind == TTokenKind::Name && after.Kind == TTokenKind::Name &&
+            IsFunctionName(before.Text + after.Text))
+            return {"пробел внутри имени " + Quoted(before.Text + after.Text), blank};
+        if (IsFunctionName(before.Text))
+            return {"после " + Quoted(before.Text) + " нужна «(»", blank};
+        return {"между " + Quoted(before.Text) + " и " + Quoted(after.Text) +
+                    " пропущен знак операции",
+                blank};
+    }
+
+    std::vector<char32_t> codes_;
+    std::vector<TCharacter> characters_;
+    char separator_;
+};
+
+// Where each unary minus's operand ends: one factor (number, name, call, group, or another
+// unary minus) with the "^" and factors that follow it.
+class TOperands {
+  public:
+    explicit TOperands(const std::vector<TToken>& tokens) : tokens_(tokens) {
+        std::vector<std::size_t> open;
+        closing_.assign(tokens.size(), std::nullopt);
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            if (tokens[i].Kind == TTokenKind::Open) {
+                open.push_back(i);
+            } else if (tokens[i].Kind == TTokenKind::Close && !open.empty()) {
+                closing_[open.back()] = i;
+                open.pop_back();
+            }
+        }
+    }
+
+    // The token after the chain of factors that begins at i; none without a factor there.
+    std::optional<std::size_t> ChainEnd(std::size_t i) const {
+        std::optional<std::size_t> end = FactorEnd(i);
+        while (end && *end < tokens_.size() && tokens_[*end].Is('^')) {
+            const std::optional<std::size_t> next = FactorEnd(*end + 1);
+            if (!next) break;
+            end = next;
+        }
+        return end;
+    }
+
+  private:
+    std::optional<std::size_t> FactorEnd(std::size_t i) const {
+        if (i >= tokens_.size()) return std::nullopt;
+        const TToken& token = tokens_[i];
+        switch (token.Kind) {
+        case TTokenKind::Number:
+            return i + 1;
+        case TTokenKind::Name:
+            if (i + 1 < tokens_.size() && tokens_[i + 1].Kind == TTokenKind::Open)
+                return GroupEnd(i + 1);
+            return i + 1;
+        case TTokenKind::Open:
+            return GroupEnd(i);
+        case TTokenKind::Operator:
+            if (token.Is('-')) return ChainEnd(i + 1);
+            return std::nullopt;
+        case TTokenKind::Close:
+            break;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::size_t> GroupEnd(std::size_t open) const {
+        if (!closing_[open]) return std::nullopt;
+        return *closing_[open] + 1;
+    }
+
+    const std::vector<TToken>& tokens_;
+    std::vector<std::optional<std::size_t>> closing_;
+};
+
+// The translator splits a number at its exponent's sign as at an operator, unless the
+// number is all there is between two parentheses or in the whole text.
+bool NeedsBrackets(const std::vector<TToken>& tokens, std::size_t i) {
+    const std::string& text = tokens[i].Text;
+    if (tokens[i].Kind != TTokenKind::Number || text.find_first_of("+-") == std::string::npos)
+        return false;
+    if (tokens.size() == 1) return false;
+    return !(i > 0 && tokens[i - 1].Kind == TTokenKind::Open && i + 1 < tokens.size() &&
+             tokens[i + 1].Kind == TTokenKind::Close);
+}
+
+struct TUnaryMinus {
+    std::size_t Minus, Last;  // its token and its operand's last token
+    std::size_t SuffixLength; // of the last token's suffix, up to its own ")"
+    std::size_t ChangeIndex;
+};
+
+} // namespace
+
+std::size_t TPreparedFormula::TypedPosition(std::size_t translatorPosition) const {
+    if (Origins.empty()) return 0;
+    const std::size_t index = translatorPosition > 0 ? translatorPosition - 1 : 0;
+    return index < Origins.size() ? Origins[index] : Origins.back();
+}
+
+TPreparedFormula PrepareFormula(std::string_view typed, char decimalSeparator) {
+    TPreparedFormula prepared;
+    TReader reader(typed, decimalSeparator);
+    if (const std::optional<TRefusal> refusal = reader.Read()) {
+        prepared.Refusal = refusal->Problem;
+        prepared.Position = refusal->Position;
+        return prepared;
+    }
+    std::vector<TToken>& tokens = reader.Tokens;
+    prepared.Changes = std::move(reader.Changes);
+
+    for (std::size_t i = 0; i < tokens.size(); ++i)
+        if (NeedsBrackets(tokens, i)) {
+            tokens[i].Prefix = "(";
+            tokens[i].Suffix = ")";
+        }
+
+    // From the right, so that an inner minus closes its bracket before an outer one does.
+    const TOperands operands(tokens);
+    std::vector<TUnaryMinus> minuses;
+    for (std::size_t i = tokens.size(); i-- > 0;) {
+        if (!tokens[i].Is('-')) continue;
+        const bool leading = i == 0 || tokens[i - 1].Kind == TTokenKind::Open;
+        const bool afterOperator = i > 0 && tokens[i - 1].Kind == TTokenKind::Operator;
+        if (!leading && !afterOperator) continue;
+        // Without an operand it stays, for the translator to say what is missing.
+        const std::optional<std::size_t> end = operands.ChainEnd(i + 1);
+        if (!end) continue;
+        TToken& last = tokens[*end - 1];
+        if (leading) {
+            tokens[i].Prefix = "0";
+        } else {
+            tokens[i].Prefix = "(0";
+            last.Suffix += ")";
+        }
+        minuses.push_back({i, *end - 1, last.Suffix.size(), prepared.Changes.size()});
+        prepared.Changes.push_back({TFormulaChangeKind::UnaryMinus, tokens[i].Origins[0], {}});
+    }
+
+    std::vector<std::size_t> starts(tokens.size()), ends(tokens.size());
+    std::string& text = prepared.Text;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const TToken& token = tokens[i];
+        starts[i] = text.size();
+        text += token.Prefix;
+        prepared.Origins.insert(prepared.Origins.end(), token.Prefix.size(), token.Origins[0]);
+        text += token.Text;
+        prepared.Origins.insert(prepared.Origins.end(), token.Origins.begin(), token.Origins.end());
+        ends[i] = text.size();
+        text += token.Suffix;
+        prepared.Origins.insert(prepared.Origins.end(), token.Suffix.size(), token.End);
+    }
+    prepared.Origins.push_back(reader.Length());
+
+    for (const TUnaryMinus& minus : minuses) {
+        const std::size_t from = starts[minus.Minus], to = ends[minus.Last] + minus.SuffixLength;
+        prepared.Changes[minus.ChangeIndex].Description =
+            "минус: " +
+            Quoted(reader.Typed(tokens[minus.Minus].Origins[0], tokens[minus.Last].End)) +
+            " понято как " + Quoted(text.substr(from, to - from));
+    }
+    std::ranges::sort(prepared.Changes, {}, &TFormulaChange::Position);
+    prepared.Accepted = true;
+    return prepared;
+}
+
+} // namespace Fourier
