@@ -37,4 +37,11 @@ TAnalysis AnalyseSamples(std::span<const double, SampleCount> samples) {
     return result;
 }
 
+bool IsMeasurable(const TAnalysis& analysis) {
+    const auto withinBound = [](double v) { return std::fabs(v) <= LargestMeasuredValue; };
+    const auto finite = [](double v) { return std::isfinite(v); };
+    return std::ranges::all_of(analysis.Samples, withinBound) &&
+           std::ranges::all_of(analysis.Re, finite) && std::ranges::all_of(analysis.Im, finite);
+}
+
 } // namespace Fourier

@@ -48,4 +48,12 @@ TAnalysis AnalyseSamples(std::span<const double, SampleCount> samples);
 // x_j of the grid.
 double GridX(int j);
 
+// The largest |sample| the lab measures: 512 squares of it still sum to a double, so its
+// energies and RMS errors stay finite.
+inline constexpr double LargestMeasuredValue = 1e150;
+
+// Whether the lab can measure and draw the analysis: every sample finite and within
+// LargestMeasuredValue, every line of the spectrum finite.
+bool IsMeasurable(const TAnalysis& analysis);
+
 } // namespace Fourier

@@ -47,7 +47,7 @@ double FormulaGridX(int j);
 // written with it.
 TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator = '.');
 
-// The largest |f(x_j)| analysed: 512 squares of it still sum to a double.
-inline constexpr double LargestOwnValue = 1e150;
+// The largest |f(x_j)| analysed: what the lab can measure.
+inline constexpr double LargestOwnValue = LargestMeasuredValue;
 
 } // namespace Fourier

@@ -12,6 +12,7 @@
 #include <qcustomplot.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace Fourier;
@@ -99,6 +100,36 @@ TEST_F(LabNumbersTest, TicksReadPowersOfTenAndPlainNumbers) {
         }
     }
     EXPECT_TRUE(plot->yAxis->tickVectorLabels().front().startsWith("−"));
+}
+
+// A run the lab cannot measure (a sample of 10¹⁶⁰, whose square passes the largest double,
+// or an infinite one) is drawn by no view: each hides its picture and says why, and shows
+// the next measurable run again.
+template <class View> class UnmeasurableRun : public LabNumbersTest {};
+using Views = ::testing::Types<ConvergenceView, ResidualView, CoefficientView, SpectrumView>;
+TYPED_TEST_SUITE(UnmeasurableRun, Views);
+
+TYPED_TEST(UnmeasurableRun, HidesThePictureInsteadOfKeepingAStaleOne) {
+    const auto view = this->template Shown<TypeParam>();
+    auto* plot = view->template findChild<QCustomPlot*>();
+    auto* notice = view->template findChild<QWidget*>(QStringLiteral("UnmeasurableSignal"));
+    ASSERT_TRUE(plot && notice);
+    ASSERT_TRUE(plot->isVisible() && !notice->isVisible());
+    for (const double huge : {1e160, std::numeric_limits<double>::infinity()}) {
+        TRun run;
+        for (int j = 0; j < SampleCount; ++j)
+            run.Analysis.Samples[j] = j == 300 ? huge : std::sin(GridX(j));
+        run.Analysis.Re[3] = huge; // as the transform would give it
+        view->ShowRun(run);
+        EXPECT_FALSE(plot->isVisible()) << huge;
+        EXPECT_TRUE(notice->isVisible()) << huge;
+    }
+    TRun fine;
+    fine.Analysis = AnalyseSamples(std::array<double, SampleCount>{});
+    fine.Analysis.Samples[0] = 1e150; // the bound itself is measured
+    view->ShowRun(fine);
+    EXPECT_TRUE(plot->isVisible());
+    EXPECT_FALSE(notice->isVisible());
 }
 
 } // namespace

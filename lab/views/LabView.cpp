@@ -1,12 +1,22 @@
 #include "LabView.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace Fourier {
 
 LabView::LabView(QWidget* parent) : QWidget(parent) {
-    new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
+    unmeasurable_ =
+        new QLabel(tr("Значения сигнала слишком велики (больше 10¹⁵⁰ по модулю) или не конечны: их "
+                      "энергию и ошибку приближения не сосчитать, и здесь ничего не показано."),
+                   this);
+    unmeasurable_->setObjectName(QStringLiteral("UnmeasurableSignal"));
+    unmeasurable_->setWordWrap(true);
+    unmeasurable_->setAlignment(Qt::AlignCenter);
+    unmeasurable_->hide();
+    layout->addWidget(unmeasurable_);
 }
 
 void LabView::ShowRun(const TRun& run) {
@@ -27,7 +37,28 @@ void LabView::DrawPending() {
         built_ = true;
     }
     pending_ = false;
-    Draw(run_);
+    const bool measurable = IsMeasurable(run_.Analysis);
+    ShowContent(measurable);
+    if (measurable) Draw(run_);
+}
+
+// Only what was shown is hidden, and brought back later: a view may keep parts hidden of
+// its own accord.
+void LabView::ShowContent(bool shown) {
+    if (shown == unmeasurable_->isHidden()) return;
+    unmeasurable_->setVisible(!shown);
+    if (!shown) {
+        hiddenContent_.clear();
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child == unmeasurable_ || child->isHidden()) continue;
+            hiddenContent_.push_back(child);
+            child->hide();
+        }
+        return;
+    }
+    for (const QPointer<QWidget>& child : hiddenContent_)
+        if (child) child->show();
+    hiddenContent_.clear();
 }
 
 int LabHarmonic(const TRun& run) {

@@ -5,10 +5,15 @@
 // latest run and draws it when it is shown again.
 // A view builds its widgets on its first drawing: setting up and laying out a plot costs
 // milliseconds, and most views of an opened lab are not looked at straight away.
+// A run the lab cannot measure (values beyond what its sums hold) is drawn by no view: each
+// hides its content and says why, rather than keep the picture of an earlier run.
 #include "Run.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 
+class QLabel;
 class QVBoxLayout;
 
 namespace Fourier {
@@ -25,7 +30,10 @@ class LabView : public QWidget {
 
   private:
     void DrawPending();
+    void ShowContent(bool shown);
 
+    QLabel* unmeasurable_;
+    std::vector<QPointer<QWidget>> hiddenContent_;
     TRun run_;
     bool pending_ = false; // run_ has not been drawn yet
     bool built_ = false;
