@@ -135,6 +135,24 @@ TEST_F(LabGeometry, IsRememberedAcrossSessions) {
     EXPECT_EQ(lab->geometry(), left);
 }
 
+// A place remembered on a screen that is gone (a projector unplugged) is not restored off
+// every screen.
+TEST_F(LabGeometry, ComesBackOntoAScreenThatExists) {
+    QMainWindow* lab = OpenLab();
+    ASSERT_NE(lab, nullptr);
+    lab->setGeometry(QRect(QPoint(5000, 3000), QSize(640, 480)));
+    lab->close();
+
+    StartWindow(true);
+    Fourier::InstallLab(*form);
+    ShowAndActivate();
+    lab = OpenLab();
+    ASSERT_NE(lab, nullptr);
+    EXPECT_TRUE(lab->screen()->availableGeometry().intersects(lab->frameGeometry()))
+        << lab->geometry().x() << "," << lab->geometry().y();
+    EXPECT_TRUE(lab->screen()->availableGeometry().contains(lab->geometry().topLeft()));
+}
+
 // On a 1920 px screen the main window, centred, leaves 560 px on each side: with every tab
 // laid out, the lab must fit there inside a window frame.
 TEST_F(LabGeometry, IsNarrowEnoughToStandBesideTheMainWindow) {
