@@ -29,9 +29,18 @@ THarmonics HarmonicsOf(const TSeries& series) {
         harmonics[k] = THarmonic::FromParts(k, series.A[k], series.B[k]);
         largest = std::max(largest, harmonics[k].Amplitude);
     }
-    for (THarmonic& harmonic : harmonics)
-        if (!(harmonic.Amplitude > NoisePhaseShare * largest))
+    // A part within rounding of zero next to the largest amplitude is taken as 0 for the
+    // angle: a cosine's phase is then exactly 0 or pi, not 3e-12 or -pi by the noise's sign.
+    const double noise = PartNoiseShare * largest;
+    for (int k = 0; k <= HighestHarmonic; ++k) {
+        THarmonic& harmonic = harmonics[k];
+        if (!(harmonic.Amplitude > NoisePhaseShare * largest)) {
             harmonic.Phase = std::numeric_limits<double>::quiet_NaN();
+            continue;
+        }
+        const auto clean = [noise](double part) { return std::abs(part) <= noise ? 0.0 : part; };
+        harmonic.Phase = THarmonic::FromParts(k, clean(harmonic.Cos), clean(harmonic.Sin)).Phase;
+    }
     return harmonics;
 }
 

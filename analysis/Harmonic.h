@@ -38,6 +38,9 @@ struct THarmonic {
 // amplitude is not above 1e-9 of the largest is NaN: it is the transform's rounding noise
 // and its angle means nothing.
 inline constexpr double NoisePhaseShare = 1e-9;
+// Where only one part of a harmonic is noise, within this share of the largest amplitude,
+// the phase is that of the other part alone: 0, pi/2, pi or -pi/2.
+inline constexpr double PartNoiseShare = 1e-12;
 using THarmonics = std::array<THarmonic, HighestHarmonic + 1>;
 THarmonics HarmonicsOf(const TSeries& series);
 THarmonics HarmonicsOf(const TAnalysis& analysis);

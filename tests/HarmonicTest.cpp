@@ -122,4 +122,22 @@ TEST(HarmonicsOf, HidesThePhaseOfRoundingNoiseOnly) {
     EXPECT_EQ(harmonics[3].Amplitude, 0.999e-9) << "only the phase is hidden";
 }
 
+// A part within 1e-12 of the largest amplitude (here 4) is noise for the angle: the phase
+// is the other part's alone, whatever the noise's sign; a part just beyond it still counts.
+TEST(HarmonicsOf, TakesAPartWithinRoundingAsZeroForThePhase) {
+    TSeries series;
+    series.B[1] = 4.0;
+    series.A[5] = 0.0178, series.B[5] = 3.9e-12;   // phi_5 would be 2.2e-10
+    series.A[6] = -0.0156, series.B[6] = -3.9e-12; // would be -pi + 2.5e-10
+    series.A[7] = -3.9e-12, series.B[7] = -0.002;  // would be -pi/2 - 2e-9
+    series.A[8] = 0.0178, series.B[8] = 4.1e-12;   // 1.025e-12 of 4: kept
+    const THarmonics harmonics = HarmonicsOf(series);
+    EXPECT_EQ(harmonics[5].Phase, 0.0);
+    EXPECT_EQ(harmonics[6].Phase, Pi);
+    EXPECT_EQ(harmonics[7].Phase, -Pi / 2);
+    EXPECT_NEAR(harmonics[8].Phase, std::atan2(4.1e-12, 0.0178), 1e-24);
+    EXPECT_GT(harmonics[8].Phase, 0.0);
+    EXPECT_EQ(harmonics[6].Sin, -3.9e-12) << "the parts themselves are kept";
+}
+
 } // namespace
