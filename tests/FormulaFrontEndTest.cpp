@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, FrontEndAccepts, ::testing::Values(
                 [](double x) { return 0.001 * x + 20; }, {}},
     AcceptedRow{"SignedExponentAlone", "sin(1e-1)", '.', "sin(1e-1)",
                 [](double) { return std::sin(0.1); }, {}},
+    AcceptedRow{"SignedExponentIsTheWholeText", "1e-5", '.', "1e-5",
+                [](double) { return 1e-5; }, {}},
     AcceptedRow{"DecimalComma", "2,5*x-0,25", ',', "2.5*x-0.25",
                 [](double x) { return 2.5 * x - 0.25; }, {1, 7}},
     AcceptedRow{"PointUnderComma", "2.5*x", ',', "2.5*x", [](double x) { return 2.5 * x; }, {}},
