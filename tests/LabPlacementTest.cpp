@@ -1,7 +1,7 @@
 // Where the lab's window opens: beside the main window when the screen has room, on the
 // screen always, and where the student left it the next time.
 #include "LabPlacement.h"
-#include "FormFixture.h"
+#include "LabFixture.h"
 #include "LabLauncher.h"
 #include "UserInput.h"
 
@@ -96,14 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Opened, moved and resized, closed: a new session opens it where it was left.
-class LabGeometry : public FormFixture {
+class LabGeometry : public LabFixture {
   protected:
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        FormFixture::SetUp();
-        Fourier::InstallLab(*form);
-        ShowAndActivate();
-    }
     QMainWindow* OpenLab() {
         UserInput::PressKey(form->Widget(), Qt::Key_F2);
         QMainWindow* lab = Fourier::OpenedLab(form->Widget());
@@ -112,7 +106,6 @@ class LabGeometry : public FormFixture {
         }
         return lab;
     }
-    QTemporaryDir settings;
 };
 
 TEST_F(LabGeometry, IsRememberedAcrossSessions) {

@@ -3,7 +3,7 @@
 // copies as tab-separated text, and its own signal replaces the main window's until it follows
 // again.
 #include "LabWindow.h"
-#include "FormFixture.h"
+#include "LabFixture.h"
 #include "LabLauncher.h"
 #include "PictureExport.h"
 #include "SeriesOracle.h"
@@ -34,22 +34,14 @@ namespace {
 
 using SeriesOracle::Real;
 
-class LabWindowTest : public FormFixture {
+class LabWindowTest : public LabFixture {
   protected:
-    void SetUp() override {
-        // The own formula's history goes to a scratch folder, never the user's settings.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        FormFixture::SetUp();
-        Fourier::InstallLab(*form);
-        ShowAndActivate();
-    }
     void TearDown() override {
         // The clipboard outlives the test; leave it empty for the next one.
         QApplication::clipboard()->clear();
-        FormFixture::TearDown();
+        LabFixture::TearDown();
     }
 
-    QTemporaryDir settings;
     QWidget* Main() { return form->Widget(); }
     Fourier::LabWindow* Lab() {
         return qobject_cast<Fourier::LabWindow*>(Fourier::OpenedLab(Main()));

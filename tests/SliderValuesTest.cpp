@@ -9,8 +9,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QToolTip>
 
 #include <numbers>
@@ -30,18 +28,6 @@ class SliderValuesTest : public FormFixture {
         FormFixture::TearDown();
         QLocale::setDefault(QLocale::system());
     }
-
-    static QPoint HandleCentre(QSlider* slider) {
-        QStyleOptionSlider option;
-        option.initFrom(slider);
-        option.orientation = Qt::Horizontal;
-        option.minimum = slider->minimum();
-        option.maximum = slider->maximum();
-        option.sliderPosition = slider->sliderPosition();
-        return slider->style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-            .center();
-    }
 };
 
 // «6. Биения»: the amplitude ratio is r/8. Dragged, the bar names it in the locale's
@@ -51,7 +37,7 @@ TEST_F(SliderValuesTest, ADraggedBarShowsItsValueAndLeavesTheWindowAsKeysWould) 
     Choose(5);
     auto* slider = static_cast<QSlider*>(form->TrackBar2->Widget());
     const int from = form->TrackBar2->Position();
-    const QPoint start = HandleCentre(slider);
+    const QPoint start = UserInput::SliderHandle(slider).center();
     QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, start);
     for (int dx = 6; dx <= 60; dx += 6) {
         QTest::mouseMove(slider, start + QPoint(dx, 0));

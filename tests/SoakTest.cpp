@@ -3,12 +3,11 @@
 // clean, the range texts numbers, the bitmap its size, and memory not growing.
 #include "FormFixture.h"
 #include "NumberConversion.h"
+#include "UserInput.h"
 
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <fstream>
 #include <random>
 
@@ -47,15 +46,7 @@ class SoakTest : public FormFixture {
 
     void Drag(Fourier::Toolkit::TTrackBar* bar) {
         auto* slider = static_cast<QSlider*>(bar->Widget());
-        QStyleOptionSlider option;
-        option.initFrom(slider);
-        option.orientation = Qt::Horizontal;
-        option.minimum = slider->minimum();
-        option.maximum = slider->maximum();
-        option.sliderPosition = slider->sliderPosition();
-        option.sliderValue = slider->value();
-        const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                             QStyle::SC_SliderHandle, slider);
+        const QRect handle = UserInput::SliderHandle(slider);
         QPoint at = handle.center();
         QTest::mousePress(slider, Qt::LeftButton, {}, at);
         for (int step = 0, steps = 1 + Pick(4); step < steps; ++step) {

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -42,22 +40,7 @@ struct TrackWindow {
         bar->SetFocus();
     }
     QSlider* slider() const { return static_cast<QSlider*>(bar->Widget()); }
-    QRect Handle() const {
-        QStyleOptionSlider option;
-        option.initFrom(slider());
-        option.orientation = Qt::Horizontal;
-        option.minimum = slider()->minimum();
-        option.maximum = slider()->maximum();
-        option.sliderPosition = slider()->sliderPosition();
-        option.sliderValue = slider()->value();
-        option.pageStep = slider()->pageStep();
-        option.singleStep = slider()->singleStep();
-        option.tickPosition = slider()->tickPosition();
-        option.tickInterval = slider()->tickInterval();
-        option.subControls = QStyle::SC_All;
-        return slider()->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                 QStyle::SC_SliderHandle, slider());
-    }
+    QRect Handle() const { return UserInput::SliderHandle(slider()); }
 };
 
 using Seen = std::vector<int>;

@@ -2,6 +2,9 @@
 
 #include "Events.h"
 
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 namespace UserInput {
@@ -53,6 +56,23 @@ void TypeText(QWidget* window, const QString& text) {
 void PressAlt(QWidget* window, QChar letter) {
     QTest::sendKeyEvent(QTest::Click, KeyTarget(window), Qt::Key(letter.toUpper().unicode()),
                         QString(letter.toLower()), Qt::AltModifier);
+}
+
+QRect SliderHandle(const QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = Qt::Horizontal;
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.pageStep = slider->pageStep();
+    option.singleStep = slider->singleStep();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_All;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                           slider);
 }
 
 bool ShowAndActivate(QWidget* window) {

@@ -2,10 +2,13 @@
 // Driving widgets as a user does, for the window and toolkit suites: find, click,
 // press keys (Cyrillic included), Alt accelerators; capture error boxes and beeps.
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <string>
 #include <vector>
+
+class QSlider;
 
 namespace UserInput {
 
@@ -26,6 +29,9 @@ QWidget* KeyTarget(QWidget* window);
 void PressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void TypeText(QWidget* window, const QString& text);
 void PressAlt(QWidget* window, QChar letter); // Alt + the letter's key (upper-case code)
+
+// Where a horizontal slider's handle is drawn now, in the slider's coordinates.
+QRect SliderHandle(const QSlider* slider);
 
 // show(), activateWindow(), then waits until the window is active; false on timeout.
 bool ShowAndActivate(QWidget* window);
