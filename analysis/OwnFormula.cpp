@@ -99,15 +99,13 @@ TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator) {
         }
     }
 
-    // The lab squares and sums the samples (energy, RMS error): beyond this bound that
-    // would pass the largest double, and the views would show infinities.
-    for (const double value : samples) {
-        if (std::fabs(value) > LargestOwnValue)
-            throw TOwnFormulaError(TOwnFormulaError::oeSpectrum,
-                                   "Значения f слишком велики: больше 10¹⁵⁰ по модулю программа не "
-                                   "может сосчитать энергию и ошибку приближения");
-    }
+    // The lab squares and sums the samples (energy, RMS error): beyond LargestMeasuredValue
+    // that would pass the largest double, and the views would show infinities.
     TAnalysis analysis = AnalyseSamples(samples);
+    if (!IsMeasurable(analysis))
+        throw TOwnFormulaError(TOwnFormulaError::oeSpectrum,
+                               "Значения f слишком велики: больше 10¹⁵⁰ по модулю программа не "
+                               "может сосчитать энергию и ошибку приближения");
     return analysis;
 }
 

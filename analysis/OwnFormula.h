@@ -42,12 +42,9 @@ double FormulaGridX(int j);
 
 // Throws TOwnFormulaError: a text refused by the front end or the translator (with its
 // position in the typed text), a point x_j where the formula is undefined or too large, or
-// a value beyond LargestOwnValue (oeSpectrum: too large to analyse). decimalSeparator is the
+// a value beyond LargestMeasuredValue (oeSpectrum: too large to analyse). decimalSeparator is the
 // locale's ('.' or ','): the front end takes a decimal comma under it, and an x in a message is
 // written with it.
 TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator = '.');
-
-// The largest |f(x_j)| analysed: what the lab can measure.
-inline constexpr double LargestOwnValue = LargestMeasuredValue;
 
 } // namespace Fourier
