@@ -17,6 +17,7 @@ struct TRun {
     bool SumShown = true;     // the partial sum is drawn
     TLastHarmonic LastHarmonic = TLastHarmonic::Sine;
     bool Synthesised = false; // the last run was a synthesis (else an analysis)
+    bool OwnSignal = false;   // the lab shows a signal of its own, not the main window's
 };
 
 // Implemented by whoever follows the main window; called after every analysis and

@@ -9,7 +9,9 @@
 #include "SeriesOracle.h"
 #include "UserInput.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -69,7 +72,7 @@ class LabWindowTest : public LabFixture {
         Lab()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Lab()));
         UserInput::PressKey(Lab(), Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
-        ASSERT_EQ(Lab()->Tabs()->currentIndex(), digit - 1);
+        ASSERT_EQ(Lab()->Tabs()->currentIndex(), digit == 0 ? 9 : digit - 1); // 0 is the tenth
     }
 
     template <class T> T* LabChild(const char* name) {
@@ -150,8 +153,9 @@ TEST_F(LabWindowTest, F2OpensTheLabOnTheMainWindowsRunAndLeavesTheMainWindowAlon
     EXPECT_EQ(form->SpinEdit1->Text(), harmonic); // the key went to the lab, not to the field
     EXPECT_EQ(form->ComboBox1->ItemIndex(), 1);
     EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("2. Прямоугольник"));
-    const QStringList tabs = {"Сходимость",   "Остаток",    "Коэффициент",  "Спектр",   "Звук",
-                              "Своя функция", "Нарисовать", "Коэффициенты", "Гармоники"};
+    const QStringList tabs = {"Сходимость", "Остаток",      "Коэффициент", "Спектр",
+                              "Звук",       "Своя функция", "Нарисовать",  "Коэффициенты",
+                              "Гармоники",  "Операции",     "Круги",       "Дискретизация"};
     ASSERT_EQ(Lab()->Tabs()->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
         EXPECT_EQ(Lab()->Tabs()->tabText(i), tabs[i]);
@@ -227,6 +231,41 @@ TEST_F(LabWindowTest, ASliderStepReachesTheOpenLabOnceWithTheNewSignal) {
     // Samples of 0 and 1: the mean square is the mean, so harmonic 0 carries mean^2 / mean.
     const double mean = (4.0 * (p1 + 1) + 1) / 512;
     EXPECT_NEAR(share0, 100 * mean, 1e-9);
+}
+
+// The tabs behind the panes, reached by keys alone (Ctrl+0, then Ctrl+Tab onwards), draw the
+// main window's signal and follow its slider as the first views do.
+TEST_F(LabWindowTest, OperationsCirclesAndSamplingFollowTheMainWindowsSlider) {
+    Choose(7); // "8. Прямоугольный импульс"
+    RedrawOnEveryChange();
+    PressF2();
+    ShowTab(0);
+    EXPECT_EQ(Lab()->Tabs()->tabText(Lab()->Tabs()->currentIndex()), "Операции");
+    for (const QString name : {"Круги", "Дискретизация"}) {
+        SCOPED_TRACE(name.toStdString());
+        UserInput::PressKey(Lab(), Qt::Key_Tab, Qt::ControlModifier);
+        ASSERT_EQ(Lab()->Tabs()->tabText(Lab()->Tabs()->currentIndex()), name);
+        QWidget* view = Lab()->Tabs()->currentWidget();
+        // The circles turn while shown: held still, their picture changes only with the signal.
+        if (auto* play = view->findChild<QAbstractButton*>("CirclesPlay")) UserInput::Click(play);
+        QApplication::processEvents();
+        const QImage before = view->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < before.height(); y += 2)
+            for (int x = 0; x < before.width(); x += 2)
+                colours.insert(before.pixel(x, y));
+        EXPECT_GT(colours.size(), 8); // curves, not a blank tab
+
+        const int p1 = form->TrackBar1->Position(); // the pulse: 4 * P1 + 1 samples of 1
+        ASSERT_EQ(Lab()->ShownRun().Analysis.Samples[256 + 2 * (p1 + 1)], 0.0);
+        StepTrackBar1(Qt::Key_Right);
+        ASSERT_TRUE(WaitUntil(
+            [&] { return Lab()->ShownRun().Analysis.Samples[256 + 2 * (p1 + 1)] == 1.0; }));
+        QApplication::processEvents();
+        EXPECT_NE(view->grab().toImage(), before);
+        Lab()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Lab()));
+    }
 }
 
 TEST_F(LabWindowTest, ASynthesisSetsTheLabsHarmonicAndPartialSum) {

@@ -23,36 +23,40 @@ namespace {
 constexpr double SmallestHalfRange = 1.5;
 constexpr double Headroom = 1.1; // the drawing's half range over the largest sample
 
-QString Caption() {
+QString DrawnCaption() {
     return QStringLiteral("Нарисованный сигнал");
 }
 
 } // namespace
 
-// One change of the samples. A stroke is already drawn when it is pushed, so its first
-// redo has nothing to do.
+// One change of the samples, which then are the drawn signal. Undone, the samples go back
+// with the caption they had (the result of an operation keeps its name). A stroke is already
+// drawn when it is pushed, so its first redo has nothing to do.
 class TSamplesStep : public QUndoCommand {
   public:
-    TSamplesStep(DrawPane& pane, const TSamples& before, const TSamples& after, const QString& name,
-                 bool alreadyDone)
-        : QUndoCommand(name), pane_(pane), before_(before), after_(after), skip_(alreadyDone) {}
+    TSamplesStep(DrawPane& pane, const TSamples& before, const QString& beforeCaption,
+                 const TSamples& after, const QString& name, bool alreadyDone)
+        : QUndoCommand(name), pane_(pane), before_(before), beforeCaption_(beforeCaption),
+          after_(after), skip_(alreadyDone) {}
 
-    void undo() override { pane_.Apply(before_); }
+    void undo() override { pane_.Show(before_, beforeCaption_); }
     void redo() override {
-        if (!skip_) pane_.Apply(after_);
+        if (!skip_) pane_.Show(after_, DrawnCaption());
         skip_ = false;
     }
 
   private:
     DrawPane& pane_;
     TSamples before_;
+    QString beforeCaption_;
     TSamples after_;
     bool skip_;
 };
 
 DrawPane::DrawPane(QWidget* parent)
-    : QWidget(parent), surface_(new DrawingArea), bars_(new CoefficientBars),
-      stack_(new QUndoStack(this)), report_(Toolkit::MessageBoxReporter(this)) {
+    : QWidget(parent), caption_(DrawnCaption()), surface_(new DrawingArea),
+      bars_(new CoefficientBars), stack_(new QUndoStack(this)),
+      report_(Toolkit::MessageBoxReporter(this)) {
     setObjectName("DrawPane");
     setWindowTitle(QStringLiteral("Нарисовать"));
 
@@ -121,7 +125,15 @@ DrawPane::DrawPane(QWidget* parent)
 }
 
 void DrawPane::ReplaceSamples(const TSamples& samples, const QString& stepName) {
-    stack_->push(new TSamplesStep(*this, current_, samples, stepName, false));
+    stack_->push(new TSamplesStep(*this, current_, caption_, samples, stepName, false));
+    FitRange();
+}
+
+void DrawPane::Hold(const TSamples& samples, const QString& caption) {
+    current_ = samples;
+    caption_ = caption;
+    surface_->SetSamples(current_);
+    bars_->SetCoefficients(CoefficientsOf(AnalyseSamples(current_)));
     FitRange();
 }
 
@@ -163,15 +175,16 @@ void DrawPane::SaveFile(const QString& path) {
     }
 }
 
-void DrawPane::Apply(const TSamples& samples) {
+void DrawPane::Show(const TSamples& samples, const QString& caption) {
     current_ = samples;
+    caption_ = caption;
     const TAnalysis analysis = AnalyseSamples(current_);
     // The range grows to show every sample, so the pen can reach them.
     if (analysis.Peak * Headroom > surface_->HalfRange())
         surface_->SetHalfRange(analysis.Peak * Headroom);
     surface_->SetSamples(current_);
     bars_->SetCoefficients(CoefficientsOf(analysis));
-    emit signalDrawn(analysis, Caption());
+    emit signalDrawn(analysis, caption_);
 }
 
 void DrawPane::FitRange() {
@@ -182,24 +195,28 @@ void DrawPane::FitRange() {
 void DrawPane::PenPressed(TPenPoint point) {
     stroking_ = true;
     beforeStroke_ = current_;
+    captionBeforeStroke_ = caption_;
     lastPen_ = point;
     DrawStroke(current_, point, point);
-    Apply(current_);
+    Show(current_, DrawnCaption());
 }
 
 void DrawPane::PenMoved(TPenPoint point) {
     if (!stroking_) return;
     DrawStroke(current_, lastPen_, point);
     lastPen_ = point;
-    Apply(current_);
+    Show(current_, DrawnCaption());
 }
 
 void DrawPane::PenReleased() {
     if (!stroking_) return;
     stroking_ = false;
-    if (current_ != beforeStroke_)
-        stack_->push(
-            new TSamplesStep(*this, beforeStroke_, current_, QStringLiteral("штрих"), true));
+    if (current_ == beforeStroke_) {
+        Show(current_, captionBeforeStroke_); // nothing drawn: the signal keeps its name
+        return;
+    }
+    stack_->push(new TSamplesStep(*this, beforeStroke_, captionBeforeStroke_, current_,
+                                  QStringLiteral("штрих"), true));
 }
 
 } // namespace Fourier

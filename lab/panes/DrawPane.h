@@ -3,7 +3,9 @@
 // of the 512 samples is analysed as a waveform of the main window is and sent out at once,
 // while the pen moves; its first 32 harmonics are shown under the drawing meanwhile, as
 // the lab's own views lie behind this tab. Strokes, clearing, opening a file and taking the main
-// window's signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z).
+// window's signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z); other panes that change the
+// lab's signal put their steps on the same stack and leave their result here (Hold), so that one
+// Ctrl+Z undoes the last change whichever pane made it, and the pen touches up the result.
 #include "Analysis.h"
 #include "ErrorReport.h"
 #include "Run.h"
@@ -27,6 +29,8 @@ class DrawPane : public QWidget {
     explicit DrawPane(QWidget* parent = nullptr);
 
     const TSamples& Samples() const { return current_; }
+    // The caption the samples are sent with: «Нарисованный сигнал» once the pen has touched them.
+    const QString& Caption() const { return caption_; }
     DrawingArea* Area() const { return surface_; }
     // a_k and b_k of what is drawn, k = 1..32, following the pen.
     CoefficientBars* Spectrum() const { return bars_; }
@@ -37,6 +41,9 @@ class DrawPane : public QWidget {
 
     // The samples as one undoable step, the drawing's range fitted to them.
     void ReplaceSamples(const TSamples& samples, const QString& stepName);
+    // Shows the samples with their caption, the range fitted to them, as neither a step nor a
+    // change sent out: the step of another pane that made them does both.
+    void Hold(const TSamples& samples, const QString& caption);
 
   signals:
     void signalDrawn(const Fourier::TAnalysis& analysis, const QString& caption);
@@ -53,14 +60,16 @@ class DrawPane : public QWidget {
 
   private:
     friend class TSamplesStep;
-    void Apply(const TSamples& samples);
+    void Show(const TSamples& samples, const QString& caption); // and sends them out
     void FitRange();
     void PenPressed(TPenPoint point);
     void PenMoved(TPenPoint point);
     void PenReleased();
 
     TSamples current_{};
+    QString caption_;
     TSamples beforeStroke_{};
+    QString captionBeforeStroke_;
     TSamples mainSignal_{};
     bool haveMainSignal_ = false;
     bool stroking_ = false;

@@ -43,14 +43,17 @@ void LabView::DrawPending() {
 }
 
 // Only what was shown is hidden, and brought back later: a view may keep parts hidden of
-// its own accord.
+// its own accord. Parts just built are not shown yet (their layout shows them a turn later)
+// but count as shown: only a part hidden on purpose stays hidden.
 void LabView::ShowContent(bool shown) {
     if (shown == unmeasurable_->isHidden()) return;
     unmeasurable_->setVisible(!shown);
     if (!shown) {
         hiddenContent_.clear();
         for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child == unmeasurable_ || child->isHidden()) continue;
+            const bool hiddenOnPurpose =
+                child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
+            if (child == unmeasurable_ || hiddenOnPurpose) continue;
             hiddenContent_.push_back(child);
             child->hide();
         }

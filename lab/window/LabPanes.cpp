@@ -1,11 +1,14 @@
 #include "LabPanes.h"
 
 #include "BuildUpPane.h"
+#include "CirclesView.h"
 #include "CoefficientPane.h"
 #include "DrawPane.h"
 #include "FormulaPane.h"
 #include "HarmonicMaskPane.h"
 #include "LabWindow.h"
+#include "OperationsPane.h"
+#include "SamplingView.h"
 #include "SoundPane.h"
 
 #include <QAction>
@@ -77,6 +80,19 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
         lab.ShowHarmonic(k);
         if (lab.FollowsMainWindow() && harmonicToMain) harmonicToMain(k);
     });
+
+    // Operations on whatever is shown, undone on the drawing's stack.
+    auto* operations = new OperationsPane(*draw);
+    lab.AddPane(operations, QStringLiteral("Операции"));
+    QObject::connect(&lab, &LabWindow::runChanged, operations, &OperationsPane::ShowRun);
+    QObject::connect(operations, &OperationsPane::ownSignalReady, &lab, &LabWindow::ShowOwnSignal);
+    QObject::connect(operations, &OperationsPane::followMainWindow, &lab,
+                     &LabWindow::FollowMainWindow);
+
+    // Views for the lessons after the series, behind the panes, so that the tabs before them
+    // keep their keys.
+    lab.AddPane(new CirclesView, QStringLiteral("Круги"));
+    lab.AddPane(new SamplingView, QStringLiteral("Дискретизация"));
 
     new StopOnHide(lab, sound, buildUp);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The lab's panes beyond its four views: sound, the user's own function, drawing,
-// coefficients, muting and soloing, and the build-up, joined to the lab window.
+// coefficients, muting and soloing, the build-up and operations on the signal, joined to the
+// lab window; and behind them the views of rotating circles and of sampling.
 #include <functional>
 
 namespace Fourier {

@@ -88,7 +88,9 @@ int LabWindow::AddPane(QWidget* pane, const QString& title) {
         tabs_->setCurrentWidget(pane);
         pane->setFocus(Qt::ShortcutFocusReason); // a pane with a field takes the typing
     });
-    if (index < 9) show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)));
+    // Ctrl+1..9, and Ctrl+0 for the tenth as on a keyboard's row of digits.
+    if (index < 10)
+        show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(index < 9 ? Qt::Key_1 + index : Qt::Key_0)));
     return index;
 }
 
@@ -127,6 +129,7 @@ void LabWindow::Compose() {
     } else {
         shown_ = main_;
     }
+    shown_.OwnSignal = own_.has_value();
     if (harmonic_) shown_.Harmonic = *harmonic_;
     ApplyMask(mask_, shown_.Analysis.Re, shown_.Analysis.Im);
     ++revision_;

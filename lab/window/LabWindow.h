@@ -51,7 +51,8 @@ class LabWindow : public QMainWindow, public TLab {
     void ShowHarmonic(int k);
 
     QTabWidget* Tabs() const { return tabs_; }
-    // Adds a pane as a tab, with a Ctrl+digit shortcut in the «Вид» menu; returns its index.
+    // Adds a pane as a tab, with an entry in the «Вид» menu (Ctrl+1..9 and Ctrl+0 for the first
+    // ten); returns its index.
     // A LabView is joined to runChanged here; other panes connect the slots they need.
     int AddPane(QWidget* pane, const QString& title);
 
