@@ -105,9 +105,9 @@ Fourier::LabWindow* OpenLab(TForm1& form) {
 // 1000 arrow-key steps of the first slider with "Перерисовывать" on; each step is timed
 // until both windows are repainted: the loop's posted events (the lab's update and the
 // paints of what changed), then the main window's two pictures repainted. How often the
-// lab's current plot was painted is counted, to show that each step did paint it. range(0): the
-// lab's view (0..3), or -1 for no lab. range(1): the waveform (7 the pulse, with jumps; 6 the
-// modulation, a formula).
+// lab's current plot was painted is counted, to show that each step did paint it. range(0):
+// the lab's tab (the views 0..3, «Операции» 9, «Круги» 10, «Дискретизация» 11), or -1 for no
+// lab. range(1): the waveform (7 the pulse, with jumps; 6 the modulation, a formula).
 void SliderStepsWithLab(benchmark::State& state) {
     auto form = MakeForm();
     if (!form) {
@@ -161,13 +161,12 @@ void SliderStepsWithLab(benchmark::State& state) {
     Percentiles(state, "wall", wall);
     Percentiles(state, "cpu", cpu);
     state.counters["lab_paints_per_step"] = paints.count / 1000.0;
-    static const char* const views[] = {"Сходимость", "Остаток", "Коэффициент", "Спектр"};
-    state.SetLabel(std::string(view >= 0 ? views[view] : "no lab") + ", " +
-                   form->ComboBox1->Text());
+    state.SetLabel((lab ? lab->Tabs()->tabText(view).toStdString() : std::string("no lab")) +
+                   ", " + form->ComboBox1->Text());
     if (lab) lab->close();
 }
 BENCHMARK(SliderStepsWithLab)
-    ->ArgsProduct({{-1, 0, 1, 2, 3}, {7, 6}})
+    ->ArgsProduct({{-1, 0, 1, 2, 3, 9, 10, 11}, {7, 6}})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

@@ -122,16 +122,19 @@ void SamplingView::BuildControls(QVBoxLayout& layout) {
     decibels_ = new QCheckBox(QStringLiteral("Спектр отсчётов в дБ"));
     decibels_->setObjectName(QStringLiteral("ExcerptDecibelBox"));
 
-    auto* row = new QHBoxLayout;
-    Labelled(*row, QStringLiteral("Отсчётов на период N:"), perPeriod_);
-    row->addWidget(perPeriodSlider_, 1);
-    row->addSpacing(8);
-    Labelled(*row, QStringLiteral("Периодов в окне P:"), periods_);
-    row->addSpacing(8);
-    Labelled(*row, QStringLiteral("Окно:"), window_);
-    row->addSpacing(8);
-    row->addWidget(decibels_);
-    layout.addLayout(row);
+    // Two rows, so that the lab still fits beside the main window.
+    auto* sampling = new QHBoxLayout;
+    Labelled(*sampling, QStringLiteral("Отсчётов на период N:"), perPeriod_);
+    sampling->addWidget(perPeriodSlider_, 1);
+    sampling->addSpacing(8);
+    Labelled(*sampling, QStringLiteral("Периодов в окне P:"), periods_);
+    layout.addLayout(sampling);
+    auto* windowing = new QHBoxLayout;
+    Labelled(*windowing, QStringLiteral("Окно:"), window_);
+    windowing->addSpacing(8);
+    windowing->addWidget(decibels_);
+    windowing->addStretch(1);
+    layout.addLayout(windowing);
 
     // The field is the one place N is read; the slider only moves it.
     connect(perPeriodSlider_, &QSlider::valueChanged, perPeriod_, &QSpinBox::setValue);
@@ -346,7 +349,7 @@ void SamplingView::DrawExcerpt(std::span<const double> excerpt, int perPeriod) {
     }
     const std::vector<double> window = WindowShape(choice.Kind, length);
     excerptNumbers_->setText(
-        QStringLiteral("окно %1 из M = %2 отсчётов; бины через N/M = %3 (в номерах гармоник)")
+        QStringLiteral("окно %1 из M = %2 отсчётов;\nбины через N/M = %3 (в номерах гармоник)")
             .arg(QString::fromUtf8(choice.Name))
             .arg(length)
             .arg(Plotting::Number(double(perPeriod) / length, 4)));
