@@ -99,6 +99,34 @@ changed=$("$convert" "$work/before.png" "$work/after.png" -crop "${lab_w}x${lab_
     -compose difference -composite -threshold 0 -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || true)
 [ "${changed:-0}" -gt 1000 ] || fail "the lab did not follow the synthesis ($changed pixels changed)"
 
+# The tabs behind the panes, by keys alone. «Операции» (Ctrl+0): time reversal, chosen with
+# Tab and Enter, makes the shown signal the lab's own (the heading says so), and Ctrl+Z
+# follows the main window again (the heading as it was).
+heading() { # the heading's strip of shot $1
+    "$convert" "$work/$1.png" -crop "${lab_w}x22+${lab_x}+$((lab_y + 26))" +repage "$work/$1-heading.png"
+}
+differing() { # pixels that differ between two pictures
+    "$convert" "$work/$1" "$work/$2" -compose difference -composite -threshold 0 \
+        -format '%[fx:round(mean*w*h)]' info: 2>/dev/null || echo 0
+}
+xdotool windowfocus --sync "$lab"
+xdotool key ctrl+0 && shot operations
+xdotool key Tab Return && shot reversed
+xdotool key ctrl+z && shot reversal-undone
+heading operations && heading reversed && heading reversal-undone
+[ "$(differing operations-heading.png reversed-heading.png)" -gt 50 ] ||
+    fail "time reversal left the lab's heading as it was"
+[ "$(differing operations-heading.png reversal-undone-heading.png)" -eq 0 ] ||
+    fail "Ctrl+Z did not bring the main window's signal back to the lab"
+# «Круги»: the circles of S_6 and the tip's trace beside the signal.
+xdotool key ctrl+Tab && shot circles
+expect_colour circles 'rgb(110,150,220)' 150 "circles"
+expect_colour circles 'rgb(220,0,0)' 150 "the tip's trace"
+# «Дискретизация»: the square wave at 16 samples a period, its harmonics above 8 folded back.
+xdotool key ctrl+Tab && shot sampling
+expect_colour sampling "$blue" 300 "samples and the harmonics kept"
+expect_colour sampling "$dark_red" 150 "the rebuilt signal and the folded harmonics"
+
 # The panes beyond the views: each comes up with its shortcut.
 xdotool windowfocus --sync "$lab"
 for pane in 5:sound 6:formula 7:draw 8:coefficients 9:harmonics; do
