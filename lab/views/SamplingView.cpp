@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -90,12 +91,23 @@ void SamplingView::Build(QVBoxLayout& layout) {
     BuildSignalPlot();
     BuildSpectrumPlot();
     BuildExcerptPlots();
-    layout.addWidget(signalPlot_, 2);
-    layout.addWidget(spectrumPlot_, 2);
+    // Three plots need more height than the lab may have: below that they scroll, and the
+    // lab keeps a height any screen holds.
+    auto* plots = new QWidget;
+    auto* column = new QVBoxLayout(plots);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(signalPlot_, 2);
+    column->addWidget(spectrumPlot_, 2);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(excerptPlot_, 3);
+    bottom->addWidget(excerptPlot_, 2);
     bottom->addWidget(windowPlot_, 1);
-    layout.addLayout(bottom, 2);
+    column->addLayout(bottom, 2);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("SamplingPlots"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(plots);
+    layout.addWidget(scroll, 1);
 }
 
 void SamplingView::BuildControls(QVBoxLayout& layout) {
@@ -154,7 +166,7 @@ void SamplingView::BuildSignalPlot() {
     QCPAxis* time = signalPlot_->xAxis;
     QCPAxis* value = signalPlot_->yAxis;
     time->setLabel(QStringLiteral("t, рад"));
-    value->setLabel(QStringLiteral("значение, в единицах сигнала"));
+    value->setLabel(QStringLiteral("f(t)"));
     Plotting::UseRadianTicks(time);
     signal_ = Plotting::AddCurve(time, value, {}, Qt::black, QStringLiteral("сигнал f(t)"));
     rebuilt_ = Plotting::AddCurve(time, value, {}, LandedColour,
@@ -172,7 +184,7 @@ void SamplingView::BuildSpectrumPlot() {
     QCPAxis* harmonic = spectrumPlot_->xAxis;
     QCPAxis* amplitude = spectrumPlot_->yAxis;
     harmonic->setLabel(QStringLiteral("k (номер гармоники)"));
-    amplitude->setLabel(QStringLiteral("Aₖ, в единицах сигнала"));
+    amplitude->setLabel(QStringLiteral("Aₖ"));
     kept_ = NamedStems(harmonic, amplitude, KeptColour, QStringLiteral("до N/2"));
     lost_ = NamedStems(harmonic, amplitude, LostColour, QStringLiteral("выше N/2"));
     landed_ = NamedStems(harmonic, amplitude, LandedColour, QStringLiteral("куда они попадают"));
@@ -197,7 +209,7 @@ void SamplingView::BuildSpectrumPlot() {
 void SamplingView::BuildExcerptPlots() {
     excerptPlot_ = new LivePlot(QStringLiteral("SamplingExcerptPlot"));
     excerptNumbers_ = excerptPlot_->AddNumbersLine(QStringLiteral("SamplingExcerptNumbers"));
-    excerptPlot_->xAxis->setLabel(QStringLiteral("частота, гармоник (циклов за период)"));
+    excerptPlot_->xAxis->setLabel(QStringLiteral("частота, в номерах гармоник"));
     excerptSpectrum_ =
         Plotting::AddCurve(excerptPlot_->xAxis, excerptPlot_->yAxis, {}, KeptColour, {});
     Plotting::UseReadableTicks(excerptPlot_);
@@ -320,8 +332,8 @@ void SamplingView::DrawSpectrum(int perPeriod) {
     spectrumNumbers_->setText(
         aliased.empty()
             ? QStringLiteral("N/2 = %1: выше нет заметных гармоник — наложения нет").arg(halfRate)
-            : QStringLiteral("N/2 = %1; заметных гармоник выше N/2 (больше %2 % наибольшей): %3 — "
-                             "их отсчёты неотличимы от гармоник 0…%4")
+            : QStringLiteral("N/2 = %1; заметных гармоник выше N/2 (больше %2 %\nнаибольшей): "
+                             "%3 — их отсчёты неотличимы от гармоник 0…%4")
                   .arg(halfRate, Plotting::Number(100 * NegligibleAliasShare))
                   .arg(aliased.size())
                   .arg(half));
@@ -369,10 +381,10 @@ void SamplingView::DrawExcerpt(std::span<const double> excerpt, int perPeriod) {
         sideLobe_->point2->setCoords(1, *leakage.HighestSideLobe);
     }
     windowNumbers_->setText(leakage.HighestSideLobe
-                                ? QStringLiteral("боковой лепесток: %1 дБ; усиление %2")
+                                ? QStringLiteral("боковой лепесток: %1 дБ;\nусиление %2")
                                       .arg(Plotting::Number(*leakage.HighestSideLobe, 3),
                                            Plotting::Number(CoherentGain(window), 3))
-                                : QStringLiteral("боковых лепестков нет; усиление %1")
+                                : QStringLiteral("боковых лепестков нет;\nусиление %1")
                                       .arg(Plotting::Number(CoherentGain(window), 3)));
 }
 
