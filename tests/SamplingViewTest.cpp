@@ -4,6 +4,9 @@
 #include "SamplingView.h"
 #include "UserInput.h"
 
+#include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSlider>
@@ -186,3 +189,16 @@ TEST_F(SamplingViewTest, KeysChooseTheWindowAndTheDecibelScale) {
 }
 
 } // namespace
+// In a small lab the plots scroll rather than shrink below what their texts and axes need.
+TEST_F(SamplingViewTest, SmallViewScrollsItsPlotsInsteadOfSqueezingThem) {
+    Open(Square());
+    view->resize(540, 480);
+    QApplication::processEvents();
+    for (const char* name : {"SamplingSignalPlot", "SamplingSpectrumPlot", "SamplingExcerptPlot"}) {
+        QWidget* plot = Plot(name);
+        EXPECT_GE(plot->height(), plot->minimumSizeHint().height()) << name;
+    }
+    auto* plots = view->findChild<QScrollArea*>("SamplingPlots");
+    ASSERT_NE(plots, nullptr);
+    EXPECT_TRUE(plots->verticalScrollBar()->isVisible());
+}

@@ -258,8 +258,12 @@ void SamplingView::Redraw() {
     DrawSignal(excerpt, perPeriod, periods);
     DrawSpectrum(perPeriod);
     DrawExcerpt(excerpt, perPeriod);
-    for (LivePlot* plot : {signalPlot_, spectrumPlot_, excerptPlot_, windowPlot_})
+    // A plot's least size follows its texts, which the plot does not tell its layout: the
+    // scroll area would squeeze it below that size.
+    for (LivePlot* plot : {signalPlot_, spectrumPlot_, excerptPlot_, windowPlot_}) {
+        plot->updateGeometry();
         plot->Refresh();
+    }
 }
 
 void SamplingView::DrawSignal(std::span<const double> excerpt, int perPeriod, double periods) {
