@@ -161,8 +161,8 @@ void SliderStepsWithLab(benchmark::State& state) {
     Percentiles(state, "wall", wall);
     Percentiles(state, "cpu", cpu);
     state.counters["lab_paints_per_step"] = paints.count / 1000.0;
-    state.SetLabel((lab ? lab->Tabs()->tabText(view).toStdString() : std::string("no lab")) +
-                   ", " + form->ComboBox1->Text());
+    state.SetLabel((lab ? lab->Tabs()->tabText(view).toStdString() : std::string("no lab")) + ", " +
+                   form->ComboBox1->Text());
     if (lab) lab->close();
 }
 BENCHMARK(SliderStepsWithLab)

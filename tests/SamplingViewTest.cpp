@@ -5,10 +5,10 @@
 #include "UserInput.h"
 
 #include <QApplication>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>

@@ -57,7 +57,6 @@ class CirclesPicture {
     void PaintChain(QPainter& painter, double t);
     void FitHeights();
 
-
     TRotatingCircles chain_;
     TSamples signal_{};
     TAxisRange range_{-1.0, 1.0};

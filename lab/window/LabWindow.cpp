@@ -90,7 +90,8 @@ int LabWindow::AddPane(QWidget* pane, const QString& title) {
     });
     // Ctrl+1..9, and Ctrl+0 for the tenth as on a keyboard's row of digits.
     if (index < 10)
-        show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(index < 9 ? Qt::Key_1 + index : Qt::Key_0)));
+        show->setShortcut(
+            QKeySequence(Qt::CTRL | Qt::Key(index < 9 ? Qt::Key_1 + index : Qt::Key_0)));
     return index;
 }
 
