@@ -124,6 +124,12 @@ DrawPane::DrawPane(QWidget* parent)
     surface_->SetHalfRange(SmallestHalfRange);
 }
 
+// The stack empties itself when it is deleted, after this pane's own part is gone: those
+// who follow its steps (the operations) must not hear of that.
+DrawPane::~DrawPane() {
+    stack_->disconnect();
+}
+
 void DrawPane::ReplaceSamples(const TSamples& samples, const QString& stepName) {
     stack_->push(new TSamplesStep(*this, current_, caption_, samples, stepName, false));
     FitRange();

@@ -27,6 +27,7 @@ class DrawPane : public QWidget {
 
   public:
     explicit DrawPane(QWidget* parent = nullptr);
+    ~DrawPane() override;
 
     const TSamples& Samples() const { return current_; }
     // The caption the samples are sent with: «Нарисованный сигнал» once the pen has touched them.
