@@ -16,6 +16,8 @@ inline constexpr int EditableHarmonics = HarmonicLimit;
 struct TCoefficients {
     std::array<double, EditableHarmonics + 1> Cos{};
     std::array<double, EditableHarmonics + 1> Sin{};
+
+    bool operator==(const TCoefficients&) const = default;
 };
 
 // a_k and b_k of harmonics 0..32 of an analysed signal (a_0 is twice the mean).

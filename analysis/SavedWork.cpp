@@ -1,9 +1,10 @@
 #include "SavedWork.h"
 
+#include "FileNumbers.h"
 #include "FileSaving.h"
+#include "Lesson.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -11,6 +12,12 @@
 
 namespace Fourier {
 namespace {
+
+using FileText::AppendNumber;
+using FileText::AtLine;
+using FileText::BeyondTheBound;
+using FileText::Fields;
+using FileText::Quoted;
 
 constexpr std::string_view Signature = "fourier";
 constexpr std::string_view SamplesKind = "samples";
@@ -20,21 +27,6 @@ constexpr int CoefficientLines = EditableHarmonics + 1;
 
 [[noreturn]] void Fail(const std::string& message) {
     throw TSavedWorkError(message);
-}
-
-std::string AtLine(int number) {
-    return "Строка " + std::to_string(number) + ": ";
-}
-
-// A piece of the file quoted in a message: short, and only printable ASCII, so that a
-// binary file cannot spoil the message.
-std::string Quoted(std::string_view piece) {
-    constexpr std::size_t Longest = 24;
-    std::string quoted = "«";
-    for (const char c : piece.substr(0, Longest))
-        quoted += c >= 0x20 && c < 0x7f ? c : '?';
-    if (piece.size() > Longest) quoted += "…";
-    return quoted + "»";
 }
 
 struct TLine {
@@ -74,21 +66,6 @@ class TLineReader {
     int count_ = 0;
 };
 
-std::vector<std::string_view> Fields(std::string_view text) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t space = text.find(' ', start);
-        fields.push_back(text.substr(start, space - start));
-        if (space == std::string_view::npos) return fields;
-        start = space + 1;
-    }
-}
-
-std::string BeyondTheBound() {
-    return "больше миллиона по модулю: с такими значениями программа не может сосчитать "
-           "энергию и среднеквадратичную ошибку";
-}
-
 // The first value of the work beyond the bound, if any.
 std::optional<double> ValueBeyondTheBound(const TSavedWork& work) {
     const auto beyond = [](double v) { return !(std::fabs(v) <= LargestSavedValue); };
@@ -106,18 +83,7 @@ std::optional<double> ValueBeyondTheBound(const TSavedWork& work) {
 }
 
 double ReadNumber(std::string_view field, int lineNumber) {
-    if (field.empty()) Fail(AtLine(lineNumber) + "пусто там, где должно быть число");
-    double value = 0.0;
-    const char* const end = field.data() + field.size();
-    const auto [stop, error] = std::from_chars(field.data(), end, value);
-    if (error == std::errc::result_out_of_range)
-        Fail(AtLine(lineNumber) + "число " + Quoted(field) + " не помещается в double");
-    if (error != std::errc{} || stop != end)
-        Fail(AtLine(lineNumber) + Quoted(field) + " — не число");
-    if (!std::isfinite(value)) Fail(AtLine(lineNumber) + Quoted(field) + " — не конечное число");
-    if (std::fabs(value) > LargestSavedValue)
-        Fail(AtLine(lineNumber) + "число " + Quoted(field) + " " + BeyondTheBound());
-    return value;
+    return FileText::ReadNumber<TSavedWorkError>(field, AtLine(lineNumber));
 }
 
 const std::string& HeaderHint() {
@@ -177,12 +143,6 @@ TCoefficients ReadCoefficients(TLineReader& reader) {
     return coefficients;
 }
 
-void AppendNumber(std::string& text, double value) {
-    char buffer[32];
-    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text.append(buffer, written.ptr);
-}
-
 std::string HeaderLine(std::string_view kind) {
     std::string line(Signature);
     line.append(" ").append(kind).append(" ").append(Version).append("\n");
@@ -230,6 +190,7 @@ void SaveSavedWork(const std::string& path, const TSavedWork& work) {
 }
 
 TSavedWork ParseSavedWork(std::string_view text) {
+    if (IsLessonText(text)) Fail("Это урок, а не сигнал: откройте его через «Открыть урок…»");
     TLineReader reader(text);
     if (ReadHeader(reader) == SamplesKind) return ReadSamples(reader);
     return ReadCoefficients(reader);

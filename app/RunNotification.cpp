@@ -29,6 +29,7 @@ TRun TForm1::CurrentRun(bool synthesised) const {
 }
 
 void TForm1::NotifyRunListener(bool synthesised) {
+    synthesisShown_ = synthesised;
     if (runListener_) runListener_->RunFinished(CurrentRun(synthesised));
 }
 

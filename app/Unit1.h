@@ -108,6 +108,8 @@ class TForm1 : public Fourier::Toolkit::TForm {
     void SetRunListener(Fourier::TRunListener* listener);
     // The last run as the listener sees it.
     Fourier::TRun CurrentRun(bool synthesised) const;
+    // Whether the graph shows a synthesis (the last run was one) rather than an analysis.
+    bool SynthesisShown() const { return synthesisShown_; }
 
   private:
     // The samples of the formula waveforms evaluated last. Every slider step runs the
@@ -117,6 +119,7 @@ class TForm1 : public Fourier::Toolkit::TForm {
     Fourier::TRunMemo lastRun_;
 
     Fourier::TRunListener* runListener_ = nullptr;
+    bool synthesisShown_ = false;
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
     void NotifyRunListener(bool synthesised);
     // LRadioGroup's item: which part of harmonic k the synthesis draws alone.

@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace Fourier {
 namespace {
@@ -79,7 +80,9 @@ class LabLauncher : public QObject {
 
     QMainWindow* Lab() const { return window_.get(); }
 
-    void Open() {
+    TLab* LabIfLoaded() const { return lab_; }
+
+    TLab& Load() {
         if (!lab_) {
             lab_ = LoadLab(
                 [this](int k) { Toolkit::Dispatch([this, k] { form_.SpinEdit1->SetValue(k); }); });
@@ -87,7 +90,19 @@ class LabLauncher : public QObject {
             window_->installEventFilter(this);
             AddLabMenus();
             Place();
+            for (const auto& handler : whenLoaded_)
+                handler(*lab_, *window_);
         }
+        return *lab_;
+    }
+
+    void WhenLoaded(std::function<void(TLab&, QMainWindow&)> handler) {
+        if (lab_) handler(*lab_, *window_);
+        whenLoaded_.push_back(std::move(handler));
+    }
+
+    void Open() {
+        Load();
         window_->show();
         window_->raise();
         window_->activateWindow();
@@ -160,6 +175,7 @@ class LabLauncher : public QObject {
             [lab]() -> std::optional<TAnalysis> { return lab->ShownAnalysis(); });
         keeping->SavePictureAction()->setShortcut(QKeySequence::Save);
         QMenu* file = window->menuBar()->addMenu(QStringLiteral("&Файл"));
+        file->setObjectName(QStringLiteral("LabFileMenu"));
         file->addActions(keeping->Actions());
         window->menuBar()->insertMenu(window->menuBar()->actions().constFirst(), file);
         QAction* help = window->menuBar()->addAction(QStringLiteral("Справка"));
@@ -176,6 +192,7 @@ class LabLauncher : public QObject {
 
     TForm1& form_;
     QAction* open_;
+    std::vector<std::function<void(TLab&, QMainWindow&)>> whenLoaded_;
     TLab* lab_ = nullptr;                 // lives as long as its window
     std::unique_ptr<QMainWindow> window_; // the lab's window, owning the lab
 };
@@ -191,10 +208,41 @@ void AddPictureAction(QWidget* picture, QAction* action) {
     picture->addAction(action);
 }
 
-QMainWindow* OpenedLab(QWidget* mainWindow) {
-    auto* launcher = dynamic_cast<LabLauncher*>(
+namespace {
+
+LabLauncher* LauncherOf(QWidget* mainWindow) {
+    return dynamic_cast<LabLauncher*>(
         mainWindow->findChild<QObject*>(QStringLiteral("LabLauncher"), Qt::FindDirectChildrenOnly));
+}
+
+LabLauncher& InstalledLauncher(QWidget* mainWindow) {
+    LabLauncher* launcher = LauncherOf(mainWindow);
+    if (!launcher) throw std::logic_error("the main window has no lab launcher");
+    return *launcher;
+}
+
+} // namespace
+
+QMainWindow* OpenedLab(QWidget* mainWindow) {
+    LabLauncher* launcher = LauncherOf(mainWindow);
     return launcher ? launcher->Lab() : nullptr;
+}
+
+TLab& LoadedLab(QWidget* mainWindow) {
+    return InstalledLauncher(mainWindow).Load();
+}
+
+TLab* LabIfLoaded(QWidget* mainWindow) {
+    LabLauncher* launcher = LauncherOf(mainWindow);
+    return launcher ? launcher->LabIfLoaded() : nullptr;
+}
+
+void ShowLab(QWidget* mainWindow) {
+    InstalledLauncher(mainWindow).Open();
+}
+
+void WhenLabLoaded(QWidget* mainWindow, std::function<void(TLab&, QMainWindow&)> handler) {
+    InstalledLauncher(mainWindow).WhenLoaded(std::move(handler));
 }
 
 } // namespace Fourier

@@ -8,7 +8,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libbenchmar
           clang libclang-rt-14-dev clang-format
           qt6-charts-dev libqt6opengl6-dev libqcustomplot-dev qt6-multimedia-dev libsndfile1-dev
           fonts-wine fonts-liberation2 fonts-dejavu-extra fonts-paratype openbox
-          lintian appstream desktop-file-utils dpkg-dev fakeroot ccache python3
+          lintian appstream desktop-file-utils shared-mime-info dpkg-dev fakeroot ccache python3
           qt6-translations-l10n x11-xkb-utils)
 
 missing=()

@@ -153,9 +153,10 @@ TEST_F(LabWindowTest, F2OpensTheLabOnTheMainWindowsRunAndLeavesTheMainWindowAlon
     EXPECT_EQ(form->SpinEdit1->Text(), harmonic); // the key went to the lab, not to the field
     EXPECT_EQ(form->ComboBox1->ItemIndex(), 1);
     EXPECT_TRUE(LabChild<QLabel>("LabHeading")->text().contains("2. Прямоугольник"));
-    const QStringList tabs = {"Сходимость", "Остаток",      "Коэффициент", "Спектр",
-                              "Звук",       "Своя функция", "Нарисовать",  "Коэффициенты",
-                              "Гармоники",  "Операции",     "Круги",       "Дискретизация"};
+    const QStringList tabs = {"Сходимость",   "Остаток",      "Коэффициент", "Спектр",
+                              "Звук",         "Своя функция", "Нарисовать",  "Коэффициенты",
+                              "Гармоники",    "Операции",     "Круги",       "Дискретизация",
+                              "Угадай сигнал"};
     ASSERT_EQ(Lab()->Tabs()->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
         EXPECT_EQ(Lab()->Tabs()->tabText(i), tabs[i]);

@@ -39,8 +39,13 @@ void TControl::SetVisible(bool v) {
             widget_->setVisible(v);
         return;
     }
-    widget_->setVisible(v);
+    widget_->setVisible(v && !withheld_);
     parent_->Realign();
+}
+
+void TControl::SetWithheld(bool withheld) {
+    withheld_ = withheld;
+    if (parent_ && widget_) widget_->setVisible(visible_ && !withheld_);
 }
 
 void TControl::SetEnabled(bool e) {

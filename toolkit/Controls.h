@@ -34,6 +34,11 @@ class TControl : public TObject {
     // Visible is the control's own flag: a visible child of a hidden parent stays Visible.
     void SetVisible(bool v);
     bool Visible() const { return visible_; }
+    // A withheld control's widget stays hidden whatever SetVisible says, so that a control a
+    // lesson hides is not brought back by the window's own logic; Visible() and the layout go
+    // on as if it were there.
+    void SetWithheld(bool withheld);
+    bool Withheld() const { return withheld_; }
     void SetEnabled(bool e);
     bool Enabled() const { return enabled_; }
 
@@ -86,6 +91,7 @@ class TControl : public TObject {
     TAlign align_ = TAlign::alNone;
     bool visible_ = true;
     bool enabled_ = true;
+    bool withheld_ = false;
 };
 
 class TPanel : public TControl {

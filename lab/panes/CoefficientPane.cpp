@@ -89,6 +89,7 @@ CoefficientPane::CoefficientPane(QWidget* parent)
 }
 
 void CoefficientPane::StartFrom(const TCoefficients& coefficients) {
+    touched_ = true; // the main window's runs no longer replace what is edited here
     bars_->SetCoefficients(coefficients);
     Rebuild(bars_->Coefficients());
 }

@@ -28,7 +28,8 @@ class CoefficientPane : public QWidget {
     const TCoefficients& Coefficients() const { return bars_->Coefficients(); }
     void SetErrorReporter(Toolkit::TErrorReporter reporter) { report_ = std::move(reporter); }
 
-    // Starts the editing from these coefficients and sends the signal they make.
+    // Starts the editing from these coefficients (they stay until the student takes others)
+    // and sends the signal they make.
     void StartFrom(const TCoefficients& coefficients);
 
   signals:

@@ -5,6 +5,7 @@
 #include "CoefficientPane.h"
 #include "DrawPane.h"
 #include "FormulaPane.h"
+#include "GamePane.h"
 #include "HarmonicMaskPane.h"
 #include "LabWindow.h"
 #include "OperationsPane.h"
@@ -67,6 +68,7 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
 
     // Muting and the build-up act on whatever the other tabs show, so they share one tab.
     auto* controls = new QWidget;
+    controls->setObjectName(QStringLiteral("HarmonicsPane"));
     auto* layout = new QVBoxLayout(controls);
     auto* mask = new HarmonicMaskPane;
     auto* buildUp = new BuildUpPane;
@@ -91,8 +93,13 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
 
     // Views for the lessons after the series, behind the panes, so that the tabs before them
     // keep their keys.
-    lab.AddPane(new CirclesView, QStringLiteral("Круги"));
-    lab.AddPane(new SamplingView, QStringLiteral("Дискретизация"));
+    auto* circles = new CirclesView;
+    circles->setObjectName(QStringLiteral("CirclesView"));
+    lab.AddPane(circles, QStringLiteral("Круги"));
+    auto* sampling = new SamplingView;
+    sampling->setObjectName(QStringLiteral("SamplingView"));
+    lab.AddPane(sampling, QStringLiteral("Дискретизация"));
+    lab.AddPane(new GamePane, QStringLiteral("Угадай сигнал"));
 
     new StopOnHide(lab, sound, buildUp);
 }

@@ -54,10 +54,16 @@ LabWindow::LabWindow(QWidget* parent) : QMainWindow(parent) {
     close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
     viewMenu_ = menuBar()->addMenu(QStringLiteral("&Вид"));
 
-    AddPane(new ConvergenceView, QStringLiteral("Сходимость"));
-    AddPane(new ResidualView, QStringLiteral("Остаток"));
-    AddPane(new CoefficientView, QStringLiteral("Коэффициент"));
+    // Pages are named so that a lesson can put one on top or hide it.
+    const auto named = [](QWidget* page, const char* name) {
+        page->setObjectName(QLatin1String(name));
+        return page;
+    };
+    AddPane(named(new ConvergenceView, "ConvergenceView"), QStringLiteral("Сходимость"));
+    AddPane(named(new ResidualView, "ResidualView"), QStringLiteral("Остаток"));
+    AddPane(named(new CoefficientView, "CoefficientView"), QStringLiteral("Коэффициент"));
     spectrum_ = new SpectrumView;
+    spectrum_->setObjectName(QStringLiteral("SpectrumView"));
     AddPane(spectrum_, QStringLiteral("Спектр"));
     QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Правка"));
     editMenu->addAction(spectrum_->CopyAction());
@@ -88,6 +94,7 @@ int LabWindow::AddPane(QWidget* pane, const QString& title) {
         tabs_->setCurrentWidget(pane);
         pane->setFocus(Qt::ShortcutFocusReason); // a pane with a field takes the typing
     });
+    viewActions_.append(show);
     // Ctrl+1..9, and Ctrl+0 for the tenth as on a keyboard's row of digits.
     if (index < 10)
         show->setShortcut(
@@ -108,6 +115,7 @@ void LabWindow::ShowOwnSignal(const TAnalysis& analysis, const QString& caption)
     own.WaveformName = caption.toStdString();
     own.HasJump = FindTwoLevels(analysis.Samples).has_value();
     own_ = own;
+    ownSource_ = sender();
     followAction_->setEnabled(true);
     Compose();
     ScheduleUpdate();

@@ -11,6 +11,7 @@
 #include "Run.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <optional>
 
@@ -42,6 +43,9 @@ class LabWindow : public QMainWindow, public TLab {
     const TRun& ShownRun() const { return shown_; }
 
     QMainWindow* Window() override { return this; }
+    void CaptureLesson(TLesson& lesson) const override;
+    void ApplyLesson(const TLesson& lesson) override;
+    void SetGameSeed(std::uint64_t seed) override;
     TAnalysis ShownAnalysis() const override { return shown_.Analysis; }
     QImage CurrentPicture() const override;
 
@@ -51,6 +55,8 @@ class LabWindow : public QMainWindow, public TLab {
     void ShowHarmonic(int k);
 
     QTabWidget* Tabs() const { return tabs_; }
+    // The tab whose page has this object name, or -1.
+    int TabNamed(const QString& name) const;
     // Adds a pane as a tab, with an entry in the «Вид» menu (Ctrl+1..9 and Ctrl+0 for the first
     // ten); returns its index.
     // A LabView is joined to runChanged here; other panes connect the slots they need.
@@ -73,6 +79,8 @@ class LabWindow : public QMainWindow, public TLab {
     class QMenu* viewMenu_;
     class QAction* followAction_;
     SpectrumView* spectrum_;
+    QList<QAction*> viewActions_; // the «Вид» menu's entry of each tab
+    QPointer<QObject> ownSource_; // the pane whose signal own_ is
     QTimer updateTimer_;
 
     TRun main_;               // the main window's last run

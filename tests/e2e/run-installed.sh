@@ -42,8 +42,9 @@ grep -qx "Icon=$id" "$entry" || fail "icon name"
 
 workdir=$(sed -n 's/^Path=//p' "$entry")
 [ "$workdir" = "$prefix/share/fourier" ] || fail "working folder $workdir"
-command=$(sed -n 's/^Exec=//p' "$entry")
-[ "$command" = "$prefix/bin/fourier" ] || fail "command $command"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+[ "$exec_line" = "$prefix/bin/fourier %f" ] || fail "command $exec_line"
+command=${exec_line% %f} # started from the menu, with no file
 
 window_size() { xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'; }
 

@@ -69,7 +69,19 @@ for f in usr/bin/fourier usr/share/fourier/velmora.cfg "usr/share/applications/$
 done
 for size in 16 22 24 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}px icon"
+    [ -f "$root/usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-fourier.png" ] ||
+        fail "no ${size}px file icon"
 done
+# The file type: the desktop's own tool builds a database from it that knows the suffix and
+# the first line, and the menu entry opens such files.
+mime="$work/mime"
+mkdir -p "$mime/packages"
+cp "$root/usr/share/mime/packages/$id.xml" "$mime/packages/" || fail "no MIME type installed"
+update-mime-database "$mime" || fail "update-mime-database"
+[ -f "$mime/application/x-fourier.xml" ] || fail "the MIME type is not in the database"
+grep -qx '50:application/x-fourier:\*\.fourier' "$mime/globs2" || fail "suffix not registered"
+grep -qx 'MimeType=application/x-fourier;' "${entries[0]}" || fail "menu entry lacks MimeType"
+grep -q '^Exec=.*/fourier %f$' "${entries[0]}" || fail "menu entry does not pass the file"
 dpkg --root="$root" --force-not-root --log=/dev/null --purge fourier >>"$work/dpkg.log" 2>&1 ||
     { cat "$work/dpkg.log"; fail "dpkg --purge"; }
 left=$(cd "$root" && find . -path ./var -prune -o ! -name . -print)
