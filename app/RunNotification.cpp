@@ -30,7 +30,9 @@ TRun TForm1::CurrentRun(bool synthesised) const {
 
 void TForm1::NotifyRunListener(bool synthesised) {
     synthesisShown_ = synthesised;
-    if (runListener_) runListener_->RunFinished(CurrentRun(synthesised));
+    const TRun run = CurrentRun(synthesised);
+    UpdateSpokenSummaries(run);
+    if (runListener_) runListener_->RunFinished(run);
 }
 
 TLastHarmonic TForm1::LastHarmonicChoice() const {

@@ -41,6 +41,7 @@ TForm1::TForm1() : TForm("Form1") {
     WireEvents();
     Fourier::AddDesktopKeys(*this);
     Dispatch([this] { FormCreate(this); });
+    SetUpAccessibility();
 }
 
 TForm1::~TForm1() = default;

@@ -122,6 +122,10 @@ class TForm1 : public Fourier::Toolkit::TForm {
     bool synthesisShown_ = false;
     Fourier::TSamples lastSamples_{}; // the last analysis run's samples, in grid order
     void NotifyRunListener(bool synthesised);
+    // Names and descriptions for assistive technology (Accessibility.cpp), set once, and the
+    // summaries of the graph, the spectrum and the status after each run.
+    void SetUpAccessibility();
+    void UpdateSpokenSummaries(const Fourier::TRun& run);
     // LRadioGroup's item: which part of harmonic k the synthesis draws alone.
     Fourier::TLastHarmonic LastHarmonicChoice() const;
 

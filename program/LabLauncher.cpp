@@ -144,19 +144,36 @@ class LabLauncher : public QObject {
     }
 
     // The pictures' context menu also saves and copies the picture, saves the data behind
-    // it and opens the help.
+    // it and opens the help. The pictures take no focus, so every entry has a key of the
+    // window: F5 and Shift+F5 save and copy the graph, F6 and Shift+F6 the spectrum, F7 saves
+    // the data, which is the same behind both (one action in both menus).
     void AddPictureKeeping() {
+        QAction* saveData = nullptr;
         for (Toolkit::TImage* image : {form_.Image1, form_.Image2}) {
             QWidget* picture = image->Widget();
-            auto* keeping = new PictureExport(
-                picture, [image] { return image->Picture(); },
-                [this]() -> std::optional<TAnalysis> {
+            const bool graph = image == form_.Image1;
+            PictureExport::TDataSource data;
+            if (!saveData)
+                data = [this]() -> std::optional<TAnalysis> {
                     const TRun run = form_.CurrentRun(false);
                     if (run.WaveformIndex < 0) return std::nullopt;
                     return run.Analysis;
-                });
-            for (QAction* action : keeping->Actions())
+                };
+            auto* keeping = new PictureExport(
+                picture, [image] { return image->Picture(); }, std::move(data));
+            const Qt::Key key = graph ? Qt::Key_F5 : Qt::Key_F6;
+            keeping->SavePictureAction()->setShortcut(QKeySequence(key));
+            keeping->CopyPictureAction()->setShortcut(QKeySequence(Qt::SHIFT | key));
+            if (keeping->SaveDataAction()) {
+                saveData = keeping->SaveDataAction();
+                saveData->setShortcut(QKeySequence(Qt::Key_F7));
+            }
+            QList<QAction*> actions{keeping->SavePictureAction(), keeping->CopyPictureAction(),
+                                    saveData};
+            for (QAction* action : actions) {
+                action->setShortcutVisibleInContextMenu(true);
                 AddPictureAction(picture, action);
+            }
             auto* help = new QAction(QStringLiteral("Справка"), picture);
             help->setShortcut(QKeySequence(Qt::Key_F1));
             help->setShortcutContext(Qt::WidgetShortcut); // F1 itself is the window's

@@ -251,6 +251,7 @@ TEST_F(DrawPaneTest, RangeLeavesRoomBeyondTheLargestSample) {
 // labels are short and long ("-1e+04" is as wide as round ticks written with four
 // significant digits get), with no less room to the edge than to the plot.
 TEST_F(DrawPaneTest, ValueLabelsFitLeftOfThePlot) {
+    Area()->clearFocus(); // the focus frame and the keyboard's cursor are no labels
     for (const double peak : {1.0, 40.0, 9000.0, 1e4, 3e5}) {
         TSamples samples{};
         samples[300] = peak;

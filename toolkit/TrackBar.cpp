@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 namespace Fourier::Toolkit {
 namespace {
@@ -22,7 +23,15 @@ class TrackBarWidget : public QSlider {
         setTickInterval(1);
         setRange(0, 10);
         setPageStep(2);
-        connect(this, &QAbstractSlider::actionTriggered, this, [this] { Notify(); });
+        connect(this, &QAbstractSlider::actionTriggered, this, [this] {
+            stepped_ = true;
+            Notify();
+        });
+        // A value set neither by a step nor by the toolkit (which blocks the signals) comes
+        // from assistive technology, for which it is the user's move.
+        connect(this, &QAbstractSlider::valueChanged, this, [this] {
+            if (!std::exchange(stepped_, false)) Notify();
+        });
         connect(this, &QAbstractSlider::sliderReleased, this, [this] { Notify(); });
         connect(this, &QAbstractSlider::sliderMoved, this, &TrackBarWidget::ShowHint);
         connect(this, &QAbstractSlider::sliderPressed, this,
@@ -33,6 +42,7 @@ class TrackBarWidget : public QSlider {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         QSlider::keyPressEvent(event);
+        stepped_ = false; // a step at the end of the range changes no value
         if (event->isAccepted() && IsStepKey(event->key())) Notify();
     }
     void mousePressEvent(QMouseEvent* event) override {
@@ -41,12 +51,14 @@ class TrackBarWidget : public QSlider {
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         QSlider::mouseReleaseEvent(event);
+        stepped_ = false;
         if (!grooveClick_) return;
         grooveClick_ = false;
         Notify();
     }
     void wheelEvent(QWheelEvent* event) override {
         QSlider::wheelEvent(event);
+        stepped_ = false;
         if (event->isAccepted()) Notify();
     }
 
@@ -86,6 +98,7 @@ class TrackBarWidget : public QSlider {
 
     TTrackBar* owner_;
     bool grooveClick_ = false;
+    bool stepped_ = false; // a step was reported, the value follows it
 };
 
 QSlider* SliderOf(const TControl* c) {

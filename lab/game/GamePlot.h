@@ -25,6 +25,8 @@ class GamePlot : public QWidget {
     void SetTarget(const std::optional<TSamples>& target);
     void SetMine(const TSamples& mine);
     bool ShowsTarget() const { return target_.has_value(); }
+    const std::optional<TSamples>& Target() const { return target_; }
+    const TSamples& Mine() const { return mine_; }
 
     // Values from -HalfRange() to +HalfRange(): room for both curves, never less than ±1.
     double HalfRange() const;

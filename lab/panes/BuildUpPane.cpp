@@ -1,5 +1,6 @@
 #include "BuildUpPane.h"
 
+#include <QAction>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,6 +68,17 @@ BuildUpPane::BuildUpPane(QWidget* parent)
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &BuildUpPane::Tick);
+    // Space plays the sound on every tab, so the buttons have keys of their own (actions:
+    // a button's own shortcut goes with each setText).
+    for (const auto& [button, keys] :
+         {std::pair{playPause_, QKeySequence(Qt::CTRL | Qt::Key_P)},
+          std::pair{back_, QKeySequence(Qt::ALT | Qt::Key_Left)},
+          std::pair{forward_, QKeySequence(Qt::ALT | Qt::Key_Right)}}) {
+        auto* press = new QAction(button->toolTip(), this);
+        press->setShortcut(keys);
+        connect(press, &QAction::triggered, button, &QToolButton::click);
+        addAction(press);
+    }
     connect(playPause_, &QToolButton::clicked, this, &BuildUpPane::TogglePlay);
     connect(back_, &QToolButton::clicked, this, &BuildUpPane::StepBack);
     connect(forward_, &QToolButton::clicked, this, &BuildUpPane::StepForward);

@@ -224,6 +224,7 @@ void CoefficientBars::paintEvent(QPaintEvent*) {
                                  bottom.Area.bottom() + metrics.ascent() + 3),
                          label);
     }
+    if (hasFocus()) DrawFocusFrame(painter, *this);
 }
 
 void CoefficientBars::mousePressEvent(QMouseEvent* event) {

@@ -40,7 +40,9 @@ CoefficientPane::CoefficientPane(QWidget* parent)
                                         "aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ)"));
     takeMain_ = new QAction(QStringLiteral("Из главного окна"), this);
     takeMain_->setEnabled(false);
+    takeMain_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M)); // as in «Нарисовать»
     auto* zero = new QAction(QStringLiteral("С нуля"), this);
+    zero->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
     QAction* save = SaveAction(this, QStringLiteral("коэффициенты.fourier"),
                                [this](const QString& path) { SaveFile(path); });

@@ -3,11 +3,13 @@
 #include "CoefficientBars.h"
 #include "DrawingArea.h"
 #include "InverseTransform.h"
+#include "NumberText.h"
 #include "PaneParts.h"
 #include "SavedWorkFile.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLocale>
 #include <QSplitter>
 #include <QToolBar>
 #include <QUndoStack>
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace Fourier {
 
@@ -22,6 +25,7 @@ namespace {
 
 constexpr double SmallestHalfRange = 1.5;
 constexpr double Headroom = 1.1; // the drawing's half range over the largest sample
+constexpr double Pi = std::numbers::pi;
 
 QString DrawnCaption() {
     return QStringLiteral("Нарисованный сигнал");
@@ -79,7 +83,9 @@ DrawPane::DrawPane(QWidget* parent)
         redo->setToolTip(QStringLiteral("Повторить ") + text);
     });
     auto* clear = new QAction(QStringLiteral("Очистить"), this);
+    clear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     takeMain_ = new QAction(QStringLiteral("Взять из главного окна"), this);
+    takeMain_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     takeMain_->setEnabled(false);
     QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
     QAction* save = SaveAction(this, QStringLiteral("сигнал.fourier"),
@@ -99,14 +105,27 @@ DrawPane::DrawPane(QWidget* parent)
 
     auto* hint = new QLabel(
         QStringLiteral("Рисуйте левой кнопкой мыши: штрих заменяет отсчёты, над которыми проходит. "
-                       "Правая кнопка — очистить; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить."));
+                       "Правая кнопка — очистить; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить.") +
+        QLatin1Char(' ') +
+        tr("С клавиатуры: ←, → — курсор на отсчёт (с Ctrl, PageUp, PageDown — на 16), Home, End — "
+           "к краям; ↑, ↓ — значение; Пробел — начало отрезка, следующий Пробел рисует отрезок "
+           "до курсора; Enter — закончить. Ctrl+Delete — очистить, Ctrl+M — взять из главного "
+           "окна."));
     hint->setWordWrap(true);
+    cursorLine_ = new QLabel;
+    cursorLine_->setObjectName("DrawCursorLine");
 
     bars_->setObjectName("DrawnSpectrum");
     bars_->SetReadOnly(true);
     bars_->setMinimumHeight(110);
+    // The cursor's line belongs to the drawing: it stays under it as the splitter moves.
+    auto* drawing = new QWidget;
+    auto* drawingLayout = new QVBoxLayout(drawing);
+    drawingLayout->setContentsMargins(0, 0, 0, 0);
+    drawingLayout->addWidget(surface_, 1);
+    drawingLayout->addWidget(cursorLine_);
     auto* split = new QSplitter(Qt::Vertical);
-    split->addWidget(surface_);
+    split->addWidget(drawing);
     split->addWidget(bars_);
     split->setChildrenCollapsible(false);
     split->setStretchFactor(0, 3);
@@ -121,7 +140,11 @@ DrawPane::DrawPane(QWidget* parent)
     connect(surface_, &DrawingArea::penMoved, this, &DrawPane::PenMoved);
     connect(surface_, &DrawingArea::penReleased, this, &DrawPane::PenReleased);
     connect(surface_, &DrawingArea::clearRequested, this, &DrawPane::Clear);
+    connect(surface_, &DrawingArea::segmentRequested, this, &DrawPane::DrawSegment);
+    connect(surface_, &DrawingArea::cursorChanged, this, &DrawPane::ShowCursor);
     surface_->SetHalfRange(SmallestHalfRange);
+    setFocusProxy(surface_); // the tab opens with the keys on the drawing
+    ShowCursor();
 }
 
 // The stack empties itself when it is deleted, after this pane's own part is gone: those
@@ -223,6 +246,35 @@ void DrawPane::PenReleased() {
     }
     stack_->push(new TSamplesStep(*this, beforeStroke_, captionBeforeStroke_, current_,
                                   QStringLiteral("штрих"), true));
+}
+
+void DrawPane::DrawSegment(TPenPoint from, TPenPoint to) {
+    if (stroking_) return; // the mouse's stroke is a step of its own
+    TSamples after = current_;
+    DrawStroke(after, from, to);
+    if (after == current_) return;
+    stack_->push(new TSamplesStep(*this, current_, caption_, after, tr("отрезок"), false));
+}
+
+void DrawPane::ShowCursor() {
+    if (!surface_->hasFocus()) {
+        cursorLine_->setText(tr("Курсор клавиатуры появится, когда рисунок получит фокус."));
+        return;
+    }
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const auto number = [&separator](double value, double scale) {
+        return QString::fromStdString(ReadableNumber(value, 4, separator, scale));
+    };
+    const double half = surface_->HalfRange();
+    const TPenPoint at = surface_->CursorPoint();
+    QString text =
+        tr("Курсор: отсчёт %1, x = %2, значение %3 (шаг ↑↓ %4)")
+            .arg(surface_->CursorIndex())
+            .arg(number(at.X, Pi), number(at.Y, half), number(surface_->CursorStep(), half));
+    if (const std::optional<TPenPoint> anchor = surface_->Anchor())
+        text += tr("; отрезок от x = %1, значение %2")
+                    .arg(number(anchor->X, Pi), number(anchor->Y, half));
+    cursorLine_->setText(text);
 }
 
 } // namespace Fourier

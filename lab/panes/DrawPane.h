@@ -6,6 +6,7 @@
 // window's signal are steps of an undo stack (Ctrl+Z, Ctrl+Shift+Z); other panes that change the
 // lab's signal put their steps on the same stack and leave their result here (Hold), so that one
 // Ctrl+Z undoes the last change whichever pane made it, and the pen touches up the result.
+// The keyboard draws straight segments (see DrawingArea), each a step like a stroke.
 #include "Analysis.h"
 #include "ErrorReport.h"
 #include "Run.h"
@@ -16,6 +17,7 @@
 
 class QUndoStack;
 class QAction;
+class QLabel;
 
 namespace Fourier {
 
@@ -35,6 +37,8 @@ class DrawPane : public QWidget {
     DrawingArea* Area() const { return surface_; }
     // a_k and b_k of what is drawn, k = 1..32, following the pen.
     CoefficientBars* Spectrum() const { return bars_; }
+    // Where the keyboard's cursor stands, under the drawing.
+    QLabel* CursorLine() const { return cursorLine_; }
     QUndoStack* UndoStack() const { return stack_; }
     QAction* UndoAction() const { return undo_; }
     QAction* RedoAction() const { return redo_; }
@@ -66,6 +70,8 @@ class DrawPane : public QWidget {
     void PenPressed(TPenPoint point);
     void PenMoved(TPenPoint point);
     void PenReleased();
+    void DrawSegment(TPenPoint from, TPenPoint to); // one undo step
+    void ShowCursor();
 
     TSamples current_{};
     QString caption_;
@@ -78,6 +84,7 @@ class DrawPane : public QWidget {
 
     DrawingArea* surface_ = nullptr;
     CoefficientBars* bars_ = nullptr;
+    QLabel* cursorLine_ = nullptr;
     QUndoStack* stack_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

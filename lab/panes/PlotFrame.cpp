@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPalette>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +51,19 @@ void DrawValueGrid(QPainter& painter, const TPlotFrame& frame, const std::vector
         painter.drawLine(QPointF(frame.Area.left(), frame.PixelY(0)),
                          QPointF(frame.Area.right(), frame.PixelY(0)));
     painter.drawRect(frame.Area);
+}
+
+void DrawFocusFrame(QPainter& painter, const QWidget& widget) {
+    constexpr int Width = 2;
+    const QRect edge = widget.rect();
+    const QColor color = widget.palette().color(QPalette::Highlight);
+    painter.save();
+    painter.setClipping(false);
+    painter.fillRect(QRect(edge.left(), edge.top(), edge.width(), Width), color);
+    painter.fillRect(QRect(edge.left(), edge.bottom() - Width + 1, edge.width(), Width), color);
+    painter.fillRect(QRect(edge.left(), edge.top(), Width, edge.height()), color);
+    painter.fillRect(QRect(edge.right() - Width + 1, edge.top(), Width, edge.height()), color);
+    painter.restore();
 }
 
 } // namespace Fourier

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QPainter;
+class QWidget;
 
 namespace Fourier {
 
@@ -47,5 +48,9 @@ std::vector<TTick> PiTicks();
 // The white plot area, a light line across it at every tick of y with its label at the
 // left, a darker line at y = 0 and a frame.
 void DrawValueGrid(QPainter& painter, const TPlotFrame& frame, const std::vector<TTick>& yTicks);
+
+// The frame a custom-painted widget draws round itself while it has the keyboard's focus:
+// two pixels of the palette's highlight along its edges.
+void DrawFocusFrame(QPainter& painter, const QWidget& widget);
 
 } // namespace Fourier

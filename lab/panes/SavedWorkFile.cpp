@@ -57,6 +57,7 @@ void WriteSavedWorkFile(const QString& path, const TSavedWork& work) {
 
 QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open) {
     auto* action = new QAction(QStringLiteral("Открыть…"), pane);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O));
     QObject::connect(action, &QAction::triggered, pane, [pane, open = std::move(open)] {
         const QString path = QFileDialog::getOpenFileName(pane, QStringLiteral("Открыть сигнал"),
                                                           QString(), SavedWorkFilter());
@@ -68,6 +69,7 @@ QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open
 QAction* SaveAction(QWidget* pane, const QString& suggestedName,
                     std::function<void(const QString& path)> save) {
     auto* action = new QAction(QStringLiteral("Сохранить…"), pane);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     QObject::connect(
         action, &QAction::triggered, pane, [pane, suggestedName, save = std::move(save)] {
             QString path = QFileDialog::getSaveFileName(pane, QStringLiteral("Сохранить сигнал"),

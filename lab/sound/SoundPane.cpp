@@ -109,6 +109,8 @@ SoundPane::SoundPane(QWidget* parent)
     length_->setSuffix(tr(" с"));
     saveAction_ = new QAction(tr("Сохранить звук…"), this);
     saveAction_->setObjectName("SoundSave");
+    // As the panes' «Сохранить…»: the tool button takes no Space, which plays.
+    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     auto* saveButton = new QToolButton(this);
     saveButton->setDefaultAction(saveAction_);
 

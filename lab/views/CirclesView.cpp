@@ -4,6 +4,7 @@
 #include "Plotting.h"
 #include "Subscript.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -333,6 +334,10 @@ void CirclesView::Build(QVBoxLayout& layout) {
     numbers_->setObjectName(QStringLiteral("CirclesNumbers"));
     layout.addWidget(numbers_);
 
+    auto* playKey = new QAction(this); // as the build-up's ▶; the button's text changes
+    playKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(playKey, &QAction::triggered, play_, &QToolButton::click);
+    addAction(playKey);
     connect(play_, &QToolButton::clicked, this, [this] { playing_ ? Pause() : Play(); });
     // Only the user moves the slider with signals on: the clock moves it under a blocker.
     connect(slider_, &QSlider::valueChanged, this, [this](int position) {

@@ -1,5 +1,6 @@
 #include "LabPlugin.h"
 
+#include "LabAccessibility.h"
 #include "LabPanes.h"
 #include "LabWindow.h"
 
@@ -8,6 +9,7 @@ namespace Fourier {
 TLab* LabPlugin::CreateLab(std::function<void(int)> harmonicToMain) {
     auto* lab = new LabWindow;
     AddLabPanes(*lab, std::move(harmonicToMain));
+    MakeLabAccessible(*lab);
     return lab;
 }
 

@@ -84,9 +84,10 @@ quit
 setxkbmap ru
 start LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 open_lab
-shot() { # shot <name>: the lab's tab area (the heading above it names the formula)
+shot() { # shot <name>: the lab's tab area (the heading above it and the status bar below
+    # it name the formula as typed)
     sleep "${E2E_SETTLE:-0.5}"
-    import -window root -crop "${lab_width}x$((lab_height - 120))+${lab_x}+$((lab_y + 120))" "$work/$1.png"
+    import -window root -crop "${lab_width}x$((lab_height - 160))+${lab_x}+$((lab_y + 120))" "$work/$1.png"
 }
 build() { # build <text>: typed into «Своя функция», then the spectrum view
     xdotool windowfocus --sync "$lab" key ctrl+6

@@ -17,6 +17,8 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$wo
 # It never resets: by default Xvfb resets when its last client leaves, and a client that
 # connects meanwhile (the window manager right after a program ends) is turned away.
 start_xserver() {
+    # A second server must not be taken for the first, whose number is still in the file.
+    rm -f "$work/display"
     Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     pids+=($!)
     for _ in $(seq $((${wait_for:-20} * 20))); do [ -s "$work/display" ] && break; sleep 0.05; done
