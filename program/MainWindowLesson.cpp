@@ -51,14 +51,15 @@ void ApplyToMainWindow(TForm1& form, const TLesson& lesson) {
         form.ComboBox1->SetText(waveform->Name);
         form.ComboBox1Change(form.ComboBox1);
         // The waveform's own track bars, moved as by the student (which remembers them).
-        Toolkit::TTrackBar* const bars[] = {form.TrackBar1, form.TrackBar2, form.TrackBar3};
-        void (TForm1::*const moved[])(Toolkit::TObject*) = {
-            &TForm1::TrackBar1Change, &TForm1::TrackBar2Change, &TForm1::TrackBar3Change};
-        for (int i = 0; i < 3; ++i) {
-            if (!bars[i]->Visible() || bars[i]->Position() == lesson.Sliders[i]) continue;
-            bars[i]->SetPosition(lesson.Sliders[i]);
-            (form.*moved[i])(bars[i]);
-        }
+        const auto move = [&form](Toolkit::TTrackBar* bar, int position,
+                                  void (TForm1::*changed)(Toolkit::TObject*)) {
+            if (!bar->Visible() || bar->Position() == position) return;
+            bar->SetPosition(position);
+            (form.*changed)(bar);
+        };
+        move(form.TrackBar1, lesson.Sliders[0], &TForm1::TrackBar1Change);
+        move(form.TrackBar2, lesson.Sliders[1], &TForm1::TrackBar2Change);
+        move(form.TrackBar3, lesson.Sliders[2], &TForm1::TrackBar3Change);
         form.Button1->Click();
     }
     form.SCheckBox->SetChecked(lesson.Sum);
