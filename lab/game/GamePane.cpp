@@ -199,7 +199,12 @@ GamePane::GamePane(QWidget* parent)
     SetSeed(1 + random() % (RandomSeedLimit - 1));
 }
 
-GamePane::~GamePane() = default;
+GamePane::~GamePane() {
+    // The seed field finishes its editing when the closing window takes its focus, after this
+    // part of the pane is gone: nothing may reach it then.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void GamePane::SetSeed(std::uint64_t seed) {
     seed_ = seed;

@@ -151,6 +151,9 @@ DrawPane::DrawPane(QWidget* parent)
 // who follow its steps (the operations) must not hear of that.
 DrawPane::~DrawPane() {
     stack_->disconnect();
+    // The drawing area loses the focus while the widget below this class takes it apart, and
+    // says so: this part is gone by then.
+    surface_->disconnect(this);
 }
 
 void DrawPane::ReplaceSamples(const TSamples& samples, const QString& stepName) {
