@@ -9,7 +9,7 @@ packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libbenchmar
           qt6-charts-dev libqt6opengl6-dev libqcustomplot-dev qt6-multimedia-dev libsndfile1-dev
           fonts-wine fonts-liberation2 fonts-dejavu-extra fonts-paratype openbox
           lintian appstream desktop-file-utils shared-mime-info dpkg-dev fakeroot ccache python3
-          qt6-translations-l10n x11-xkb-utils python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus)
+          qt6-translations-l10n qt6-tools-dev qt6-l10n-tools x11-xkb-utils python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus)
 
 missing=()
 for p in "${packages[@]}"; do

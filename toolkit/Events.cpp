@@ -1,5 +1,7 @@
 #include "Events.h"
 
+#include "Wording.h"
+
 #include <QApplication>
 #include <exception>
 
@@ -22,10 +24,10 @@ void Dispatch(const std::function<void()>& f) {
     try {
         f();
     } catch (const std::exception& e) {
-        ReportError(e.what());
+        ReportError(ShownMessage(e));
     } catch (...) {
         // Nothing may unwind into Qt's event delivery, whatever was thrown.
-        ReportError("Неизвестная ошибка");
+        ReportError(QCoreApplication::translate("Toolkit", "Неизвестная ошибка").toStdString());
     }
 }
 

@@ -18,6 +18,9 @@ class TForm::KeyPreview : public QObject {
   protected:
     bool eventFilter(QObject* target, QEvent* event) override {
         if (event->type() == QEvent::Close && target == form_->Widget()) form_->visible_ = false;
+        if (event->type() == QEvent::LanguageChange && target == form_->Widget() &&
+            form_->OnLanguageChange)
+            Dispatch([this] { form_->OnLanguageChange(form_); });
         if (event->type() != QEvent::KeyPress || !target->isWidgetType()) return false;
         return form_->PreviewKey(static_cast<QWidget*>(target), static_cast<QKeyEvent*>(event));
     }

@@ -34,6 +34,8 @@ class TForm : public TControl {
     // (0 discards it). Neither is reached for the key of an Alt accelerator.
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
+    // The program's language changed: the window writes its texts again.
+    TNotifyEvent OnLanguageChange;
 
     // Creates a control owned by this window; parent must belong to it.
     template <class T> T* Add(TControl* parent, std::string name) {

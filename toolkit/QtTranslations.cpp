@@ -6,22 +6,23 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace Fourier::Toolkit::Application {
 
 bool UseQtTranslations(const QLocale& language) {
-    static QTranslator* installed = nullptr;
-    if (installed) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-        installed = nullptr;
-    }
+    // Found by name on the application object: the program and the lab's plugin both link
+    // this library, and either may switch.
+    constexpr auto name = "qtTranslator";
+    QCoreApplication* application = QCoreApplication::instance();
+    delete application->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
     // qtbase holds the widgets' texts; Debian's qt_<lang>.qm is only a stub naming it.
-    auto translator = std::make_unique<QTranslator>();
+    auto translator = std::make_unique<QTranslator>(application);
+    translator->setObjectName(name);
     if (!translator->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false; // English texts then, Qt's own
-    installed = translator.release();
-    QCoreApplication::installTranslator(installed);
+    QCoreApplication::installTranslator(translator.release());
     return true;
 }
 
