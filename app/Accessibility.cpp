@@ -122,8 +122,7 @@ QWidget* StatusWidget(const TForm1& form) {
 
 } // namespace
 
-void TForm1::SetUpAccessibility() {
-    Accessibility::Install();
+void TForm1::NameControls() {
     QWidget* window = Widget();
     for (const TSpokenControl& control : SpokenControls) {
         QWidget* widget = window->objectName() == QLatin1String(control.Name)
@@ -143,22 +142,32 @@ void TForm1::SetUpAccessibility() {
                                Translated(QT_TRANSLATE_NOOP("TForm1", "График")));
     Accessibility::MarkPicture(Image2->Widget(), QAccessible::Chart,
                                Translated(QT_TRANSLATE_NOOP("TForm1", "Спектр")));
+    QWidget* status = StatusWidget(*this);
+    if (status)
+        Accessibility::MarkPicture(status, QAccessible::StatusBar,
+                                   Translated(QT_TRANSLATE_NOOP("TForm1", "Состояние")));
+    // After a run the summaries are the run's own (UpdateSpokenSummaries).
+    if (runShown_) return;
     Accessibility::SetSummary(Image1->Widget(),
                               Translated(QT_TRANSLATE_NOOP(
                                   "TForm1", "График пуст: выберите функцию и нажмите «Анализ»")));
     Accessibility::SetSummary(Image2->Widget(), Translated(QT_TRANSLATE_NOOP(
                                                     "TForm1", "Спектр пуст: анализа ещё не было")));
+    if (status)
+        Accessibility::SetSummary(status,
+                                  Translated(QT_TRANSLATE_NOOP("TForm1", "Ничего не построено")));
+}
 
+void TForm1::SetUpAccessibility() {
+    Accessibility::Install();
+    QWidget* window = Widget();
     // No size, no paint, no focus: it only carries the status for assistive technology.
     auto* status = new QWidget(window);
     status->setObjectName(QStringLiteral("RunStatus"));
     status->setGeometry(0, 0, 0, 0);
     status->setFocusPolicy(Qt::NoFocus);
     status->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Accessibility::MarkPicture(status, QAccessible::StatusBar,
-                               Translated(QT_TRANSLATE_NOOP("TForm1", "Состояние")));
-    Accessibility::SetSummary(status,
-                              Translated(QT_TRANSLATE_NOOP("TForm1", "Ничего не построено")));
+    NameControls();
 }
 
 void TForm1::UpdateSpokenSummaries(const TRun& run) {

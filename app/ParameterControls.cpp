@@ -2,6 +2,9 @@
 // the user's moves of a track bar are remembered per waveform.
 #include "Unit1.h"
 #include "Waveforms.h"
+#include "Wording.h"
+
+#include <QCoreApplication>
 
 using namespace Fourier::Toolkit;
 
@@ -37,7 +40,9 @@ void TForm1::ComboBox1Change(TObject*) {
     if (!ComboBox1->Text().empty())
         Button1->Click();
     else
-        ComboBox1->SetText("Функции"); // a drop-down list takes no free text: the box stays empty
+        ComboBox1->SetText(
+            QCoreApplication::translate("TForm1", "Функции")
+                .toStdString()); // a drop-down list takes no free text: the box stays empty
 }
 
 void TForm1::ApplySetup(const Fourier::TWaveform& waveform,
@@ -66,7 +71,7 @@ void TForm1::ApplySetup(const Fourier::TWaveform& waveform,
             bar->SetVisible(true);
             break;
         case TSetupStep::skCaption:
-            label->SetCaption(step.Text);
+            label->SetCaption(Fourier::Wording("Waveforms", step.Text));
             break;
         case TSetupStep::skShowLabel:
             label->SetVisible(true);

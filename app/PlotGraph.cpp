@@ -12,11 +12,15 @@ void TForm1::ClearDrawings() {
     graph.SetBrushColor(clBlack);
     graph.FloodFill(0, 0, clAqua);
     graph.SetPenColor(clGray);
+    ClearSpectrum();
+}
 
+void TForm1::ClearSpectrum() {
     TCanvas& spectrum = Image2->Canvas();
     spectrum.SetBrushColor(clWhite);
     spectrum.FloodFill(0, 0, clAqua);
     spectrum.SetPenColor(clGray);
+    spectrumDrawn_ = false;
 }
 
 void TForm1::PlotGraph(std::span<const double, SampleCount> Data, TPlotMode Mode, double XMax,

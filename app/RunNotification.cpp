@@ -30,6 +30,7 @@ TRun TForm1::CurrentRun(bool synthesised) const {
 
 void TForm1::NotifyRunListener(bool synthesised) {
     synthesisShown_ = synthesised;
+    runShown_ = true;
     const TRun run = CurrentRun(synthesised);
     UpdateSpokenSummaries(run);
     if (runListener_) runListener_->RunFinished(run);

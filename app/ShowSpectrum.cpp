@@ -8,6 +8,7 @@
 #include "Unit1.h"
 #include "Waveforms.h"
 
+#include <QCoreApplication>
 #include <string>
 
 using namespace Fourier::Toolkit;
@@ -59,10 +60,12 @@ void TForm1::ShowSpectrum() {
         canvas.TextOut(x0 + 8 * j * step - 5, b + step, std::to_string(8 * j));
     }
 
-    canvas.TextOut(50, 5, "Гармоники спектра: ");
+    canvas.TextOut(50, 5,
+                   QCoreApplication::translate("TForm1", "Гармоники спектра: ").toStdString());
     canvas.SetFontColor(clBlue);
     canvas.TextOut(canvas.PenPos().X, canvas.PenPos().Y, "cos, ");
     canvas.SetFontColor(clGreen);
     canvas.TextOut(canvas.PenPos().X, canvas.PenPos().Y, "sin.");
     canvas.SetFontColor(clBlack);
+    spectrumDrawn_ = true;
 }

@@ -8,11 +8,15 @@
 #include "RunMemo.h"
 #include "Waveforms.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <span>
 #include <string>
 
 class TForm1 : public Fourier::Toolkit::TForm {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
   public:
     using TObject = Fourier::Toolkit::TObject;
     using TColor = Fourier::Toolkit::TColor;
@@ -128,6 +132,15 @@ class TForm1 : public Fourier::Toolkit::TForm {
     void UpdateSpokenSummaries(const Fourier::TRun& run);
     // LRadioGroup's item: which part of harmonic k the synthesis draws alone.
     Fourier::TLastHarmonic LastHarmonicChoice() const;
+
+    // The window's texts in the program's language (WindowTexts.cpp): written once after the
+    // controls are made, and with the pictures' words again whenever the language changes.
+    void WriteTexts();
+    void LanguageChanged();
+    void NameControls();
+    bool runShown_ = false;      // a run has drawn the pictures
+    bool spectrumDrawn_ = false; // Image2 shows ShowSpectrum's drawing
+    void ClearSpectrum();
 
     void ApplySetup(const Fourier::TWaveform& waveform, const Fourier::TParamEntry& remembered);
     void CreateControls();

@@ -1,5 +1,6 @@
 // The window's controls: every control under its parent, in creation order,
-// with its first geometry, texts and initial state; then the event wiring.
+// with its first geometry and initial state, then its texts (WindowTexts.cpp); then the
+// event wiring.
 #include "Unit1.h"
 
 #include "DesktopLocale.h"
@@ -22,7 +23,6 @@ template <class T> T* Hidden(T* control) {
 } // namespace
 
 void TForm1::CreateControls() {
-    SetCaption("Анализ  и синтез Фурье");
     SetClientSize(631, 453);
     SetColor(clBtnFace);
 
@@ -38,7 +38,6 @@ void TForm1::CreateControls() {
     Image1->SetAlign(TAlign::alClient);
 
     WLabel = Hidden(Place(Add<TLabel>(Panel1, "WLabel"), 132, 60, 91, 13));
-    WLabel->SetCaption("Ширина импульса");
     FEdit = Hidden(Place(Add<TEdit>(Panel1, "FEdit"), 40, 160, 241, 21));
     LoEdit = Hidden(Place(Add<TEdit>(Panel1, "LoEdit"), 40, 160, 73, 21));
     LoEdit->SetText("-6.28");
@@ -70,11 +69,7 @@ void TForm1::CreateControls() {
     Label1 = Hidden(Place(Add<TLabel>(Panel3, "Label1"), 56, 30, 20, 13));
     Label1->SetCaption("f(x)=");
     ComboBox1 = Place(Add<TComboBox>(Panel3, "ComboBox1"), 10, 5, 200, 19);
-    ComboBox1->SetHint("Выберите функцию");
-    std::vector<std::string> names;
-    for (const Fourier::TWaveform& waveform : Fourier::Waveforms())
-        names.emplace_back(waveform.Name);
-    ComboBox1->SetItems(names);
+    ComboBox1->SetItems(std::vector<std::string>(Fourier::WaveformCount));
     auto trackBar = [this](const char* name, int left, int top, int width, int max) {
         auto* bar = Hidden(Place(Add<TTrackBar>(Panel3, name), left, top, width, 35));
         bar->SetMax(max);
@@ -89,59 +84,42 @@ void TForm1::CreateControls() {
     Panel4 = Hidden(Place(Add<TPanel>(Panel3, "Panel4"), 88, 144, 25, 30));
     Panel4->SetBevelOuter(TBevel::bvNone);
     CheckBox1 = Hidden(Place(Add<TCheckBox>(Panel3, "CheckBox1"), 56, 128, 161, 17));
-    CheckBox1->SetCaption("Строить автоматически");
     Panel7 = Place(Add<TPanel>(Panel3, "Panel7"), 217, 1, 140, 185);
     Panel7->SetAlign(TAlign::alRight);
     Panel7->SetBevelOuter(TBevel::bvNone);
     Button2 = Hidden(Place(Add<TButton>(Panel3, "Button2"), 120, 142, 17, 27));
-    Button2->SetCaption("Выход");
     Button2->SetFontColor(clRed);
     Button2->SetTabStop(false);
 
     Button1 = Hidden(Place(Add<TButton>(Panel4, "Button1"), 8, 0, 16, 25));
-    Button1->SetCaption("Построить");
     Button1->SetDefault(true);
     Button1->SetTabStop(false);
 
     GroupBox1 = Place(Add<TGroupBox>(Panel7, "GroupBox1"), 0, 0, 140, 185);
     GroupBox1->SetAlign(TAlign::alClient);
-    GroupBox1->SetCaption("Синтез");
 
     Label4 = Place(Add<TLabel>(GroupBox1, "Label4"), 8, 16, 92, 13);
-    Label4->SetCaption("Номер гармоники");
     SpeedButton2 = Place(Add<TSpeedButton>(GroupBox1, "SpeedButton2"), 5, 152, 57, 25);
-    SpeedButton2->SetCaption("&Сброс");
     SpinEdit1 = Place(Add<TSpinEdit>(GroupBox1, "SpinEdit1"), 8, 32, 121, 22);
-    SpinEdit1->SetHint("Номер гармоники");
     SpinEdit1->SetMinValue(0);
     SpinEdit1->SetMaxValue(Fourier::HarmonicLimit);
     SpinEdit1->SetText("0");
     SCheckBox = Place(Add<TCheckBox>(GroupBox1, "SCheckBox"), 8, 60, 121, 17);
-    SCheckBox->SetCaption("Сумма гармоник");
     SCheckBox->SetChecked(true);
     CheckBox2 = Hidden(Place(Add<TCheckBox>(GroupBox1, "CheckBox2"), 8, 128, 129, 17));
-    CheckBox2->SetCaption("Рисовать без спросу");
     LRadioGroup = Place(Add<TRadioGroup>(GroupBox1, "LRadioGroup"), 8, 80, 105, 65);
-    LRadioGroup->SetCaption("Последняя:");
-    LRadioGroup->SetItems({"sin", "cos", "Не рисовать"});
+    LRadioGroup->SetItems({"sin", "cos", ""});
     LRadioGroup->SetItemIndex(0);
 
     ASpeedButton = Place(Add<TSpeedButton>(Panel5, "ASpeedButton"), 184, 3, 65, 25);
-    ASpeedButton->SetCaption("&Анализ");
-    ASpeedButton->SetHint("построить график и спектр");
     ASpeedButton->SetEnabled(false);
     SSpeedButton = Place(Add<TSpeedButton>(Panel5, "SSpeedButton"), 248, 3, 73, 25);
-    SSpeedButton->SetCaption("&Синтез");
-    SSpeedButton->SetHint("Синтез он и в африке синтез");
     SSpeedButton->SetEnabled(false);
     Label5 = Place(Add<TLabel>(Panel5, "Label5"), 392, 8, 229, 13);
-    Label5->SetCaption("Учебная программа «Фурье», 2026");
     SpeedButton3 = Place(Add<TSpeedButton>(Panel5, "SpeedButton3"), 320, 3, 49, 25);
-    SpeedButton3->SetCaption("Выход");
-    SpeedButton3->SetHint("Свободу студентам!");
     CheckBox3 = Place(Add<TCheckBox>(Panel5, "CheckBox3"), 8, 8, 169, 17);
-    CheckBox3->SetCaption("Перерисовывать");
     CheckBox3->SetEnabled(false);
+    WriteTexts();
 }
 
 void TForm1::WireEvents() {
@@ -152,6 +130,7 @@ void TForm1::WireEvents() {
         FormKeyDown(s, key, shift);
     };
     OnKeyPress = [this](TObject* s, char16_t& key) { FormKeyPress(s, key); };
+    OnLanguageChange = [this](TObject*) { LanguageChanged(); };
     ComboBox1->OnChange = notify(&TForm1::ComboBox1Change);
     TrackBar1->OnChange = notify(&TForm1::TrackBar1Change);
     TrackBar2->OnChange = notify(&TForm1::TrackBar2Change);

@@ -35,7 +35,8 @@ inline std::string Wording(const char* context, const char* source) {
 
 // pattern with %1 … %9 replaced by the arguments in order, as QString::arg does, so that a
 // translation may put them in another order. A % before anything else stays as it is.
-inline std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
+inline std::string Filled(std::string_view pattern,
+                          std::initializer_list<std::string_view> arguments) {
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

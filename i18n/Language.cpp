@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTranslator>
 #include <QVariant>
+#include <QWidget>
 
 #include <memory>
 
@@ -46,7 +47,29 @@ void InstallProgramTranslator(TLanguage language) {
     QCoreApplication::installTranslator(translator.release());
 }
 
+class TextWriter : public QObject {
+  public:
+    TextWriter(QWidget* widget, std::function<void()> writeTexts)
+        : QObject(widget), writeTexts_(std::move(writeTexts)) {
+        widget->installEventFilter(this);
+        writeTexts_();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange && watched == parent()) writeTexts_();
+        return false;
+    }
+
+  private:
+    std::function<void()> writeTexts_;
+};
+
 } // namespace
+
+void KeepTranslated(QWidget* widget, std::function<void()> writeTexts) {
+    new TextWriter(widget, std::move(writeTexts));
+}
 
 QString LanguageCode(TLanguage language) {
     return language == TLanguage::English ? QStringLiteral("en") : QStringLiteral("ru");
@@ -89,8 +112,8 @@ QMenu* MakeLanguageMenu(QWidget* parent) {
     auto* menu = new QMenu(QStringLiteral("Язык / Language"), parent);
     menu->setObjectName("LanguageMenu");
     auto* group = new QActionGroup(menu);
-    for (const auto& [language, name] : {std::pair{TLanguage::Russian, "Русский"},
-                                         std::pair{TLanguage::English, "English"}}) {
+    for (const auto& [language, name] :
+         {std::pair{TLanguage::Russian, "Русский"}, std::pair{TLanguage::English, "English"}}) {
         QAction* entry = menu->addAction(QString::fromUtf8(name));
         entry->setObjectName(QStringLiteral("Language_") + LanguageCode(language));
         entry->setCheckable(true);

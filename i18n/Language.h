@@ -8,6 +8,7 @@
 // so the language and the installed translators live on the application object.
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QMenu;
@@ -34,6 +35,11 @@ void ConnectCoreWording();
 // The language chosen in the menu, kept in the program's settings between runs.
 std::optional<TLanguage> RememberedLanguage();
 void RememberLanguage(TLanguage language);
+
+// Runs writeTexts now and again whenever widget hears of a change of language: for the
+// texts of objects that are not widgets themselves (actions, menus of a window). Lives as
+// long as widget.
+void KeepTranslated(QWidget* widget, std::function<void()> writeTexts);
 
 // «Язык / Language»: each language named in itself, so that a student finds the way back
 // from a language they cannot read. Choosing one uses and remembers it.

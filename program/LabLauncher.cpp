@@ -3,6 +3,7 @@
 #include "HelpWindow.h"
 #include "LabInterface.h"
 #include "LabPlacement.h"
+#include "Language.h"
 #include "PictureExport.h"
 #include "Unit1.h"
 
@@ -33,11 +34,17 @@ TLab* LoadLab(std::function<void(int)> harmonicToMain) {
                                          QStringLiteral("/" FOURIER_LAB_LIBRARY));
     // Qt's own message for a missing file names paths it merely tried.
     if (!QFileInfo::exists(path))
-        throw std::runtime_error("Лаборатория не загружена: нет файла " + path.toStdString() + ".");
+        throw std::runtime_error(
+            QCoreApplication::translate("LabLauncher", "Лаборатория не загружена: нет файла %1.")
+                .arg(path)
+                .toStdString());
     QPluginLoader loader(path);
     auto* factory = qobject_cast<TLabFactory*>(loader.instance());
     if (!factory)
-        throw std::runtime_error("Лаборатория не загружена: " + loader.errorString().toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("LabLauncher", "Лаборатория не загружена: %1")
+                .arg(loader.errorString())
+                .toStdString());
     return factory->CreateLab(std::move(harmonicToMain));
 }
 
@@ -53,11 +60,13 @@ constexpr QSize SmallestLab(520, 400);
 // Owned by the main window's widget, so it goes with the window; it never calls the form
 // from its destructor, as the form is already gone by then.
 class LabLauncher : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(LabLauncher)
+
   public:
     explicit LabLauncher(TForm1& form) : QObject(form.Widget()), form_(form) {
         setObjectName(QStringLiteral("LabLauncher"));
         QWidget* window = form.Widget();
-        open_ = new QAction(QStringLiteral("Лаборатория…"), this);
+        open_ = new QAction(this);
         open_->setShortcut(QKeySequence(Qt::Key_F2));
         open_->setShortcutContext(Qt::WindowShortcut);
         open_->setShortcutVisibleInContextMenu(true);
@@ -69,6 +78,11 @@ class LabLauncher : public QObject {
             if (auto* picture = window->findChild<QWidget*>(QLatin1String(name)))
                 AddPictureAction(picture, open_);
         AddPictureKeeping();
+        KeepTranslated(window, [this] {
+            open_->setText(tr("Лаборатория…"));
+            for (QAction* help : helps_)
+                help->setText(tr("Справка"));
+        });
         window->installEventFilter(this);
     }
 
@@ -174,7 +188,8 @@ class LabLauncher : public QObject {
                 action->setShortcutVisibleInContextMenu(true);
                 AddPictureAction(picture, action);
             }
-            auto* help = new QAction(QStringLiteral("Справка"), picture);
+            auto* help = new QAction(picture);
+            helps_.push_back(help);
             help->setShortcut(QKeySequence(Qt::Key_F1));
             help->setShortcutContext(Qt::WidgetShortcut); // F1 itself is the window's
             help->setShortcutVisibleInContextMenu(true);
@@ -191,11 +206,15 @@ class LabLauncher : public QObject {
             window, [lab] { return lab->CurrentPicture(); },
             [lab]() -> std::optional<TAnalysis> { return lab->ShownAnalysis(); });
         keeping->SavePictureAction()->setShortcut(QKeySequence::Save);
-        QMenu* file = window->menuBar()->addMenu(QStringLiteral("&Файл"));
+        QMenu* file = window->menuBar()->addMenu(QString());
         file->setObjectName(QStringLiteral("LabFileMenu"));
         file->addActions(keeping->Actions());
         window->menuBar()->insertMenu(window->menuBar()->actions().constFirst(), file);
-        QAction* help = window->menuBar()->addAction(QStringLiteral("Справка"));
+        QAction* help = window->menuBar()->addAction(QString());
+        KeepTranslated(window, [file, help] {
+            file->setTitle(tr("&Файл"));
+            help->setText(tr("Справка"));
+        });
         help->setShortcut(QKeySequence(Qt::Key_F1));
         connect(help, &QAction::triggered, window,
                 [window] { ShowHelp(window, QStringLiteral("lab")); });
@@ -209,6 +228,7 @@ class LabLauncher : public QObject {
 
     TForm1& form_;
     QAction* open_;
+    std::vector<QAction*> helps_; // «Справка» of each picture
     std::vector<std::function<void(TLab&, QMainWindow&)>> whenLoaded_;
     TLab* lab_ = nullptr;                 // lives as long as its window
     std::unique_ptr<QMainWindow> window_; // the lab's window, owning the lab

@@ -14,43 +14,43 @@ namespace Fourier {
 
 QString LessonDialog::ControlDescription(std::string_view name) {
     static const std::pair<std::string_view, const char*> descriptions[] = {
-        {"ComboBox1", "Выбор функции"},
-        {"TrackBar1", "Первый движок"},
-        {"TrackBar2", "Второй движок (слева)"},
-        {"TrackBar3", "Третий движок (справа)"},
-        {"SpinEdit1", "Номер гармоники"},
-        {"SCheckBox", "«Сумма гармоник»"},
-        {"LRadioGroup", "«Последняя: sin, cos»"},
-        {"SpeedButton2", "Кнопка «Сброс»"},
-        {"ASpeedButton", "Кнопка «Анализ»"},
-        {"SSpeedButton", "Кнопка «Синтез»"},
-        {"CheckBox3", "«Перерисовывать»"},
-        {"GroupBox1", "Вся группа «Синтез»"},
-        {"Image1", "График"},
-        {"Image2", "Спектр"},
-        {"ConvergenceView", "Лаборатория: Сходимость"},
-        {"ResidualView", "Лаборатория: Остаток"},
-        {"CoefficientView", "Лаборатория: Коэффициент"},
-        {"SpectrumView", "Лаборатория: Спектр"},
-        {"SoundPane", "Лаборатория: Звук"},
-        {"FormulaPane", "Лаборатория: Своя функция"},
-        {"DrawPane", "Лаборатория: Нарисовать"},
-        {"CoefficientPane", "Лаборатория: Коэффициенты"},
-        {"HarmonicsPane", "Лаборатория: Гармоники"},
-        {"OperationsPane", "Лаборатория: Операции"},
-        {"CirclesView", "Лаборатория: Круги"},
-        {"SamplingView", "Лаборатория: Дискретизация"},
-        {"GamePane", "Лаборатория: Угадай сигнал"},
+        {"ComboBox1", QT_TRANSLATE_NOOP("LessonDialog", "Выбор функции")},
+        {"TrackBar1", QT_TRANSLATE_NOOP("LessonDialog", "Первый движок")},
+        {"TrackBar2", QT_TRANSLATE_NOOP("LessonDialog", "Второй движок (слева)")},
+        {"TrackBar3", QT_TRANSLATE_NOOP("LessonDialog", "Третий движок (справа)")},
+        {"SpinEdit1", QT_TRANSLATE_NOOP("LessonDialog", "Номер гармоники")},
+        {"SCheckBox", QT_TRANSLATE_NOOP("LessonDialog", "«Сумма гармоник»")},
+        {"LRadioGroup", QT_TRANSLATE_NOOP("LessonDialog", "«Последняя: sin, cos»")},
+        {"SpeedButton2", QT_TRANSLATE_NOOP("LessonDialog", "Кнопка «Сброс»")},
+        {"ASpeedButton", QT_TRANSLATE_NOOP("LessonDialog", "Кнопка «Анализ»")},
+        {"SSpeedButton", QT_TRANSLATE_NOOP("LessonDialog", "Кнопка «Синтез»")},
+        {"CheckBox3", QT_TRANSLATE_NOOP("LessonDialog", "«Перерисовывать»")},
+        {"GroupBox1", QT_TRANSLATE_NOOP("LessonDialog", "Вся группа «Синтез»")},
+        {"Image1", QT_TRANSLATE_NOOP("LessonDialog", "График")},
+        {"Image2", QT_TRANSLATE_NOOP("LessonDialog", "Спектр")},
+        {"ConvergenceView", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Сходимость")},
+        {"ResidualView", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Остаток")},
+        {"CoefficientView", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Коэффициент")},
+        {"SpectrumView", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Спектр")},
+        {"SoundPane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Звук")},
+        {"FormulaPane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Своя функция")},
+        {"DrawPane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Нарисовать")},
+        {"CoefficientPane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Коэффициенты")},
+        {"HarmonicsPane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Гармоники")},
+        {"OperationsPane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Операции")},
+        {"CirclesView", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Круги")},
+        {"SamplingView", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Дискретизация")},
+        {"GamePane", QT_TRANSLATE_NOOP("LessonDialog", "Лаборатория: Угадай сигнал")},
     };
     for (const auto& [control, description] : descriptions)
-        if (control == name) return QString::fromUtf8(description);
+        if (control == name) return tr(description);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 LessonDialog::LessonDialog(const TLesson& lesson, QWidget* parent)
     : QDialog(parent), title_(new QLineEdit), task_(new QPlainTextEdit), hidden_(new QListWidget) {
     setObjectName(QStringLiteral("LessonDialog"));
-    setWindowTitle(QStringLiteral("Сохранить урок"));
+    setWindowTitle(tr("Сохранить урок"));
     title_->setObjectName(QStringLiteral("LessonTitle"));
     title_->setMaxLength(static_cast<int>(LessonTitleLength));
     title_->setText(QString::fromStdString(lesson.Title));
@@ -70,11 +70,11 @@ LessonDialog::LessonDialog(const TLesson& lesson, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Название:"), title_);
-    form->addRow(QStringLiteral("&Задание:"), task_);
-    form->addRow(QStringLiteral("&Скрыть у учеников:"), hidden_);
-    auto* note = new QLabel(QStringLiteral(
-        "Скрытое — подсказка для урока, а не защита: файл урока можно открыть и изменить."));
+    form->addRow(tr("&Название:"), title_);
+    form->addRow(tr("&Задание:"), task_);
+    form->addRow(tr("&Скрыть у учеников:"), hidden_);
+    auto* note = new QLabel(
+        tr("Скрытое — подсказка для урока, а не защита: файл урока можно открыть и изменить."));
     note->setWordWrap(true);
     form->addRow(note);
     form->addRow(buttons);
@@ -98,7 +98,7 @@ void LessonDialog::accept() {
     const qsizetype length = task_->toPlainText().toUcs4().size();
     if (length > qsizetype(LessonTaskLength)) {
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Задание длиннее %1 знаков (сейчас %2): сократите его.")
+                             tr("Задание длиннее %1 знаков (сейчас %2): сократите его.")
                                  .arg(LessonTaskLength)
                                  .arg(length));
         return;

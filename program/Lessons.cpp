@@ -3,6 +3,7 @@
 #include "FileSaving.h"
 #include "LabInterface.h"
 #include "LabLauncher.h"
+#include "Language.h"
 #include "LessonDialog.h"
 #include "MainWindowLesson.h"
 #include "SavedWork.h"
@@ -22,13 +23,15 @@ namespace Fourier {
 namespace {
 
 QString LessonFilter() {
-    return QStringLiteral("Урок или сигнал «Фурье» (*%1)")
+    return LessonKeeper::tr("Урок или сигнал «Фурье» (*%1)")
         .arg(QString::fromUtf8(SavedWorkSuffix.data(), qsizetype(SavedWorkSuffix.size())));
 }
 
 [[noreturn]] void FailWith(const QString& path, const std::string& reason) {
-    throw std::runtime_error("Файл «" + QDir::toNativeSeparators(path).toStdString() +
-                             "» не открыт: " + reason);
+    throw std::runtime_error(
+        LessonKeeper::tr("Файл «%1» не открыт: %2")
+            .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason))
+            .toStdString());
 }
 
 // The whole file, refused unread when it is far larger than any lesson.
@@ -36,7 +39,9 @@ std::string ReadWhole(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) FailWith(path, file.errorString().toStdString());
     if (file.size() > qint64(LargestLessonFile))
-        FailWith(path, "он больше 1 МБ, а урок и сигнал занимают несколько килобайт");
+        FailWith(path,
+                 LessonKeeper::tr("он больше 1 МБ, а урок и сигнал занимают несколько килобайт")
+                     .toStdString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) FailWith(path, file.errorString().toStdString());
     return bytes.toStdString();
@@ -58,7 +63,7 @@ QString FileNameFor(const std::string& title) {
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
     for (QChar& c : name)
         if (forbidden.contains(c)) c = QLatin1Char('_');
-    if (name.isEmpty()) name = QStringLiteral("урок");
+    if (name.isEmpty()) name = LessonKeeper::tr("урок");
     return name.left(60) +
            QString::fromUtf8(SavedWorkSuffix.data(), qsizetype(SavedWorkSuffix.size()));
 }
@@ -70,11 +75,10 @@ LessonKeeper::LessonKeeper(TForm1& form)
     setObjectName(QStringLiteral("LessonKeeper"));
     QWidget* window = form.Widget();
     ChooseLessonToOpen = [](QWidget* parent) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть урок"), QString(),
-                                            LessonFilter());
+        return QFileDialog::getOpenFileName(parent, tr("Открыть урок"), QString(), LessonFilter());
     };
     ChooseLessonToSave = [](QWidget* parent, const QString& name) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить урок"),
+        return QFileDialog::getSaveFileName(parent, tr("Сохранить урок"),
                                             QDir::home().filePath(name), LessonFilter());
     };
     AskNotes = [](QWidget* parent, const TLesson& notes) -> std::optional<TLesson> {
@@ -84,11 +88,11 @@ LessonKeeper::LessonKeeper(TForm1& form)
     };
     ReportError = Toolkit::MessageBoxReporter(window);
 
-    open_ = new QAction(QStringLiteral("Открыть урок…"), this);
+    open_ = new QAction(this);
     open_->setShortcut(QKeySequence::Open);
-    save_ = new QAction(QStringLiteral("Сохранить урок…"), this);
+    save_ = new QAction(this);
     save_->setShortcut(QKeySequence::Save);
-    showTask_ = new QAction(QStringLiteral("Задание"), this);
+    showTask_ = new QAction(this);
     showTask_->setShortcut(QKeySequence(Qt::Key_F3));
     showTask_->setEnabled(false);
     for (QAction* action : {open_, save_, showTask_}) {
@@ -99,6 +103,11 @@ LessonKeeper::LessonKeeper(TForm1& form)
             if (auto* picture = window->findChild<QWidget*>(QLatin1String(name)))
                 AddPictureAction(picture, action);
     }
+    KeepTranslated(window, [this] {
+        open_->setText(tr("Открыть урок…"));
+        save_->setText(tr("Сохранить урок…"));
+        showTask_->setText(tr("Задание"));
+    });
     connect(open_, &QAction::triggered, this, [this] { AskAndOpen(form_.Widget()); });
     connect(save_, &QAction::triggered, this, [this] { AskAndSave(form_.Widget()); });
     connect(showTask_, &QAction::triggered, this, [this] { task_->ShowBeside(true); });
@@ -106,10 +115,14 @@ LessonKeeper::LessonKeeper(TForm1& form)
 }
 
 void LessonKeeper::AddToLab(QMainWindow& lab) {
-    auto* open = new QAction(open_->text(), &lab);
+    auto* open = new QAction(&lab);
     open->setShortcut(QKeySequence::Open);
-    auto* save = new QAction(save_->text(), &lab);
+    auto* save = new QAction(&lab);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    KeepTranslated(&lab, [this, open, save] {
+        open->setText(tr("Открыть урок…"));
+        save->setText(tr("Сохранить урок…"));
+    });
     connect(open, &QAction::triggered, this, [this, &lab] { AskAndOpen(&lab); });
     connect(save, &QAction::triggered, this, [this, &lab] { AskAndSave(&lab); });
     if (auto* file = lab.findChild<QMenu*>(QStringLiteral("LabFileMenu"))) {

@@ -2,6 +2,7 @@
 
 #include "AnalysisCsv.h"
 #include "FileSaving.h"
+#include "Language.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -24,9 +25,9 @@ std::string LocalPath(const QString& path) {
 
 PictureExport::PictureExport(QWidget* owner, TPictureSource picture, TDataSource data)
     : QObject(owner), owner_(owner), picture_(std::move(picture)), data_(std::move(data)) {
-    savePicture_ = new QAction(tr("Сохранить рисунок…"), owner);
+    savePicture_ = new QAction(owner);
     savePicture_->setObjectName("SavePicture");
-    copyPicture_ = new QAction(tr("Копировать рисунок"), owner);
+    copyPicture_ = new QAction(owner);
     copyPicture_->setObjectName("CopyPicture");
     connect(savePicture_, &QAction::triggered, this, [this] {
         Save(tr("Сохранить рисунок"), tr("рисунок.png"), tr("Рисунок PNG (*.png)"), ".png",
@@ -35,7 +36,7 @@ PictureExport::PictureExport(QWidget* owner, TPictureSource picture, TDataSource
     connect(copyPicture_, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(picture_()); });
     if (data_) {
-        saveData_ = new QAction(tr("Сохранить данные…"), owner);
+        saveData_ = new QAction(owner);
         saveData_->setObjectName("SaveData");
         connect(saveData_, &QAction::triggered, this, [this] {
             Save(tr("Сохранить данные"), tr("данные.csv"), tr("Таблица CSV (*.csv)"), ".csv",
@@ -47,6 +48,11 @@ PictureExport::PictureExport(QWidget* owner, TPictureSource picture, TDataSource
         return QFileDialog::getSaveFileName(owner_, title, QDir::home().filePath(name), filter);
     };
     ReportError = Toolkit::MessageBoxReporter(owner_);
+    KeepTranslated(owner, [this] {
+        savePicture_->setText(tr("Сохранить рисунок…"));
+        copyPicture_->setText(tr("Копировать рисунок"));
+        if (saveData_) saveData_->setText(tr("Сохранить данные…"));
+    });
 }
 
 QList<QAction*> PictureExport::Actions() const {
@@ -69,14 +75,16 @@ void PictureExport::SavePictureTo(const QString& path) const {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture_().save(&buffer, "PNG"))
-        throw TFileSaveError(LocalPath(path), "рисунок не удалось закодировать в PNG");
+        throw TFileSaveError(LocalPath(path),
+                             tr("рисунок не удалось закодировать в PNG").toStdString());
     SaveFileWhole(LocalPath(path),
                   std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 void PictureExport::SaveDataTo(const QString& path) const {
     const std::optional<TAnalysis> analysis = data_ ? data_() : std::nullopt;
-    if (!analysis) throw TFileSaveError(LocalPath(path), "данных для сохранения пока нет");
+    if (!analysis)
+        throw TFileSaveError(LocalPath(path), tr("данных для сохранения пока нет").toStdString());
     SaveFileWhole(LocalPath(path), AnalysisCsv(*analysis));
 }
 

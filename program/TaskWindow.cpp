@@ -1,5 +1,6 @@
 #include "TaskWindow.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +16,6 @@ TaskWindow::TaskWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool), mainWindow_(mainWindow), title_(new QLabel),
       task_(new QLabel) {
     setObjectName(QStringLiteral("TaskWindow"));
-    setWindowTitle(QStringLiteral("Задание"));
     setAttribute(Qt::WA_QuitOnClose, false);
     title_->setObjectName(QStringLiteral("TaskTitle"));
     title_->setWordWrap(true);
@@ -39,7 +39,8 @@ TaskWindow::TaskWindow(QWidget* mainWindow)
     scroll->setWidget(task_);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    auto* close = new QPushButton(QStringLiteral("Закрыть"));
+    auto* close = new QPushButton;
+    close_ = close;
     close->setObjectName(QStringLiteral("TaskClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -50,6 +51,17 @@ TaskWindow::TaskWindow(QWidget* mainWindow)
     layout->addWidget(scroll, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(380, 260);
+    Retranslate();
+}
+
+void TaskWindow::Retranslate() {
+    setWindowTitle(tr("Задание"));
+    close_->setText(tr("Закрыть"));
+}
+
+void TaskWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TaskWindow::SetTask(const QString& title, const QString& task) {

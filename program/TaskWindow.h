@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace Fourier {
 
@@ -21,8 +22,13 @@ class TaskWindow : public QWidget {
     // activated (taking the keyboard) only when asked for.
     void ShowBeside(bool activate);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
     QWidget* mainWindow_;
+    QPushButton* close_ = nullptr;
     QLabel* title_;
     QLabel* task_;
     bool placed_ = false;

@@ -49,15 +49,17 @@ inline void AddModel(TTexts& texts, const QAbstractItemView* view) {
     const QAbstractItemModel* model = view->model();
     if (!model) return;
     for (int c = 0; c < model->columnCount(); ++c)
-        AddText(texts, view, "column", model->headerData(c, Qt::Horizontal).toString() +
-                                           QLatin1Char('@') + QString::number(c));
+        AddText(texts, view, "column",
+                model->headerData(c, Qt::Horizontal).toString() + QLatin1Char('@') +
+                    QString::number(c));
     for (int r = 0; r < model->rowCount(); ++r)
         for (int c = 0; c < model->columnCount(); ++c)
-            for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)})
+            for (int role :
+                 {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)})
                 if (const QString cell = model->data(model->index(r, c), role).toString();
                     !cell.isEmpty())
-                    texts[PlaceOf(view) + QStringLiteral(":cell %1,%2,%3").arg(r).arg(c).arg(role)] =
-                        cell;
+                    texts[PlaceOf(view) +
+                          QStringLiteral(":cell %1,%2,%3").arg(r).arg(c).arg(role)] = cell;
 }
 
 inline void AddWidget(TTexts& texts, QWidget* w) {
@@ -72,9 +74,11 @@ inline void AddWidget(TTexts& texts, QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) AddText(texts, w, "text", label->text());
     if (auto* button = qobject_cast<QAbstractButton*>(w)) AddText(texts, w, "text", button->text());
     if (auto* box = qobject_cast<QGroupBox*>(w)) AddText(texts, w, "text", box->title());
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) AddText(texts, w, "placeholder", edit->placeholderText());
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        AddText(texts, w, "placeholder", edit->placeholderText());
     if (auto* menu = qobject_cast<QMenu*>(w)) AddText(texts, w, "text", menu->title());
-    if (auto* browser = qobject_cast<QTextBrowser*>(w)) AddText(texts, w, "text", browser->toPlainText());
+    if (auto* browser = qobject_cast<QTextBrowser*>(w))
+        AddText(texts, w, "text", browser->toPlainText());
     if (auto* list = qobject_cast<QComboBox*>(w))
         for (int i = 0; i < list->count(); ++i)
             AddText(texts, w, qPrintable(QStringLiteral("item %1").arg(i)), list->itemText(i));
@@ -96,9 +100,10 @@ inline TTexts TextsOf(QWidget* root) {
     for (QAction* action : root->findChildren<QAction*>()) {
         if (InLanguageMenu(action)) continue;
         AddText(texts, action, "text", action->text());
-        AddText(texts, action, "tooltip", action->toolTip() == QString(action->text()).remove(QLatin1Char('&'))
-                                              ? QString()
-                                              : action->toolTip());
+        AddText(texts, action, "tooltip",
+                action->toolTip() == QString(action->text()).remove(QLatin1Char('&'))
+                    ? QString()
+                    : action->toolTip());
         AddText(texts, action, "status tip", action->statusTip());
     }
     return texts;
@@ -109,7 +114,8 @@ inline QString WithCyrillic(const TTexts& texts) {
     static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
     QString found;
     for (const auto& [where, text] : texts)
-        if (text.contains(cyrillic)) found += where + QStringLiteral(" = «") + text + QStringLiteral("»\n");
+        if (text.contains(cyrillic))
+            found += where + QStringLiteral(" = «") + text + QStringLiteral("»\n");
     return found;
 }
 
@@ -118,13 +124,15 @@ inline QString Differences(const TTexts& before, const TTexts& after) {
     QString found;
     for (const auto& [where, text] : before) {
         const auto other = after.find(where);
-        if (other == after.end()) found += where + QStringLiteral(" is gone\n");
+        if (other == after.end())
+            found += where + QStringLiteral(" is gone\n");
         else if (other->second != text)
-            found += where + QStringLiteral(": «") + text + QStringLiteral("» → «") + other->second +
-                     QStringLiteral("»\n");
+            found += where + QStringLiteral(": «") + text + QStringLiteral("» → «") +
+                     other->second + QStringLiteral("»\n");
     }
     for (const auto& [where, text] : after)
-        if (!before.count(where)) found += where + QStringLiteral(" is new: «") + text + QStringLiteral("»\n");
+        if (!before.count(where))
+            found += where + QStringLiteral(" is new: «") + text + QStringLiteral("»\n");
     return found;
 }
 

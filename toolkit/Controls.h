@@ -191,6 +191,8 @@ class TRadioGroup : public TControl {
     TRadioGroup(TControl* parent, std::string name);
     void SetCaption(const std::string& caption);
     void SetItems(const std::vector<std::string>& items);
+    // Item i's caption in place, the choice and the buttons kept (a change of language).
+    void SetItemCaption(int i, const std::string& caption);
     int ItemIndex() const;
     void SetItemIndex(int i); // clamped to -1 .. count-1; no handler of its own
 
@@ -205,6 +207,8 @@ class TComboBox : public TControl {
   public:
     TComboBox(TControl* parent, std::string name); // drop-down list, no free text
     void SetItems(const std::vector<std::string>& items);
+    // Item i's text in place, the selection kept and no handler run (a change of language).
+    void SetItemText(int i, const std::string& text);
     int ItemIndex() const;
     std::string Text() const;              // selected item's text, empty while nothing is selected
     void SetText(const std::string& text); // selects a matching item; other texts do nothing

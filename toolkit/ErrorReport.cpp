@@ -18,7 +18,8 @@ void ShowErrorBox(QWidget* parent, const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());
     std::fflush(stderr);
     QMessageBox::critical(parent ? parent : QApplication::activeWindow(),
-                          QString::fromUtf8(ProgramTitle), QString::fromStdString(message));
+                          QCoreApplication::translate("Toolkit", ProgramTitle),
+                          QString::fromStdString(message));
 }
 
 TErrorReporter MessageBoxReporter(QWidget* parent) {

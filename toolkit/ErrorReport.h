@@ -3,6 +3,8 @@
 // and pane, and the message box every reporter shows by default. Nothing here keeps state:
 // the toolkit is linked into the program and into the lab's plugin alike, so each window or
 // pane holds its own reporter, and a test puts a function of its own in its place.
+#include <QtGlobal>
+
 #include <functional>
 #include <string>
 
@@ -10,8 +12,8 @@ class QWidget;
 
 namespace Fourier::Toolkit {
 
-// The program's title: the caption of every message box.
-inline constexpr const char* ProgramTitle = "Фурье";
+// The program's title: the caption of every message box (in the program's language there).
+inline constexpr const char* ProgramTitle = QT_TRANSLATE_NOOP("Toolkit", "Фурье");
 
 // The message as the user reads it: a full stop is appended when the last character sorts
 // after "." in character-code order ("Файл не найден" gains one, "Ошибка." and "Стоп!" do not).

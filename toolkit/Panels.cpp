@@ -166,6 +166,12 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     SetItemIndex(std::min(kept, static_cast<int>(items.size()) - 1));
 }
 
+void TRadioGroup::SetItemCaption(int i, const std::string& caption) {
+    RadioGroupWidget* box = RadioBox(this);
+    if (i >= 0 && i < static_cast<int>(box->Buttons.size()))
+        box->Buttons[static_cast<std::size_t>(i)]->setText(Bridge::Q(caption));
+}
+
 int TRadioGroup::ItemIndex() const {
     return RadioBox(this)->Group.checkedId();
 }

@@ -104,6 +104,11 @@ void TComboBox::SetItems(const std::vector<std::string>& items) {
     ComboOf(this)->setCurrentIndex(-1);
 }
 
+void TComboBox::SetItemText(int i, const std::string& text) {
+    const QSignalBlocker blocker(ComboOf(this));
+    ComboOf(this)->setItemText(i, Bridge::Q(text));
+}
+
 int TComboBox::ItemIndex() const {
     return ComboOf(this)->currentIndex();
 }
