@@ -4,6 +4,7 @@
 // LargestSavedValue, fields split at single spaces, and pieces of a file quoted safely in
 // messages. Used by SavedWork.cpp and Lesson.cpp only.
 #include "SavedWork.h"
+#include "Wording.h"
 
 #include <charconv>
 #include <cmath>
@@ -15,18 +16,18 @@
 namespace Fourier::FileText {
 
 inline std::string AtLine(int number) {
-    return "Строка " + std::to_string(number) + ": ";
+    return Filled(Wording("SavedWork", "Строка %1: "), {std::to_string(number)});
 }
 
 // A piece of the file quoted in a message: short, and only printable ASCII, so that a
 // binary file cannot spoil the message.
 inline std::string Quoted(std::string_view piece) {
     constexpr std::size_t Longest = 24;
-    std::string quoted = "«";
+    std::string quoted;
     for (const char c : piece.substr(0, Longest))
         quoted += c >= 0x20 && c < 0x7f ? c : '?';
     if (piece.size() > Longest) quoted += "…";
-    return quoted + "»";
+    return Filled(Wording("SavedWork", "«%1»"), {quoted});
 }
 
 // The pieces between single spaces; two spaces in a row give an empty piece.
@@ -41,23 +42,29 @@ inline std::vector<std::string_view> Fields(std::string_view text) {
 }
 
 inline std::string BeyondTheBound() {
-    return "больше миллиона по модулю: с такими значениями программа не может сосчитать "
-           "энергию и среднеквадратичную ошибку";
+    return Wording("SavedWork", "больше миллиона по модулю: с такими значениями программа не может "
+                                "сосчитать энергию и среднеквадратичную ошибку");
 }
 
 // The number in field; otherwise throws TError with a message that starts with where
 // (e.g. "Строка 5: ").
 template <class TError> double ReadNumber(std::string_view field, const std::string& where) {
-    if (field.empty()) throw TError(where + "пусто там, где должно быть число");
+    if (field.empty())
+        throw TError(where + Wording("SavedWork", "пусто там, где должно быть число"));
     double value = 0.0;
     const char* const end = field.data() + field.size();
     const auto [stop, error] = std::from_chars(field.data(), end, value);
     if (error == std::errc::result_out_of_range)
-        throw TError(where + "число " + Quoted(field) + " не помещается в double");
-    if (error != std::errc{} || stop != end) throw TError(where + Quoted(field) + " — не число");
-    if (!std::isfinite(value)) throw TError(where + Quoted(field) + " — не конечное число");
+        throw TError(where + Filled(Wording("SavedWork", "число %1 не помещается в double"),
+                                    {Quoted(field)}));
+    if (error != std::errc{} || stop != end)
+        throw TError(where + Filled(Wording("SavedWork", "%1 — не число"), {Quoted(field)}));
+    if (!std::isfinite(value))
+        throw TError(where +
+                     Filled(Wording("SavedWork", "%1 — не конечное число"), {Quoted(field)}));
     if (std::fabs(value) > LargestSavedValue)
-        throw TError(where + "число " + Quoted(field) + " " + BeyondTheBound());
+        throw TError(
+            where + Filled(Wording("SavedWork", "число %1 %2"), {Quoted(field), BeyondTheBound()}));
     return value;
 }
 

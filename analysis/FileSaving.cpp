@@ -1,5 +1,7 @@
 #include "FileSaving.h"
 
+#include "Wording.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -86,31 +88,32 @@ void WriteIntoDevice(const std::string& path, const std::function<void(int descr
 } // namespace
 
 TFileSaveError::TFileSaveError(const std::string& path, const std::string& reason)
-    : std::runtime_error("Не удалось сохранить файл «" + path + "»: " + reason), path_(path),
-      reason_(reason) {}
+    : std::runtime_error(
+          Filled(Wording("FileSaving", "Не удалось сохранить файл «%1»: %2"), {path, reason})),
+      path_(path), reason_(reason) {}
 
 std::string WriteFailureReason(int error) {
     switch (error) {
     case EACCES:
     case EPERM:
-        return "нет прав на запись в папку";
+        return Wording("FileSaving", "нет прав на запись в папку");
     case EROFS:
-        return "папка на диске только для чтения";
+        return Wording("FileSaving", "папка на диске только для чтения");
     case ENOENT:
-        return "такой папки нет";
+        return Wording("FileSaving", "такой папки нет");
     case ENOTDIR:
-        return "в пути к файлу стоит файл, а не папка";
+        return Wording("FileSaving", "в пути к файлу стоит файл, а не папка");
     case EISDIR:
-        return "под этим именем уже есть папка";
+        return Wording("FileSaving", "под этим именем уже есть папка");
     case ENOSPC:
     case EDQUOT:
-        return "на диске нет места";
+        return Wording("FileSaving", "на диске нет места");
     case EFBIG:
-        return "файл превышает разрешённый размер";
+        return Wording("FileSaving", "файл превышает разрешённый размер");
     case ENAMETOOLONG:
-        return "слишком длинное имя";
+        return Wording("FileSaving", "слишком длинное имя");
     case EIO:
-        return "ошибка ввода-вывода на диске";
+        return Wording("FileSaving", "ошибка ввода-вывода на диске");
     default:
         return std::strerror(error);
     }
@@ -131,7 +134,7 @@ void SaveFileWhole(const std::string& path, const std::function<void(int descrip
         return;
     }
     if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))
-        throw TFileSaveError(path, "это не обычный файл");
+        throw TFileSaveError(path, Wording("FileSaving", "это не обычный файл"));
     std::string name;
     const int fd = CreateTemporary(path, name);
     if (fd < 0) throw TFileSaveError(path, WriteFailureReason(errno));

@@ -3,6 +3,7 @@
 #include "NumberConversion.h"
 #include "TranslatorErrors.h"
 #include "Utf8.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <array>
@@ -49,10 +50,6 @@ bool IsBlank(char c) {
 }
 bool IsFunctionName(std::string_view name) {
     return std::ranges::find(FunctionNames, name) != FunctionNames.end();
-}
-
-std::string Quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
 }
 
 enum class TTokenKind { Number, Name, Operator, Open, Close };
@@ -134,9 +131,10 @@ class TReader {
         if (code < 0x80) return static_cast<char>(code);
         for (const TLookAlike& letter : LookAlikes)
             if (letter.Cyrillic == code) {
-                Changes.push_back({TFormulaChangeKind::CyrillicLetter, i,
-                                   "русская буква " + Quoted(Typed(i, i + 1)) +
-                                       " заменена латинской " + letter.Latin});
+                Changes.push_back(
+                    {TFormulaChangeKind::CyrillicLetter, i,
+                     Filled(Wording("FormulaFrontEnd", "русская буква «%1» заменена латинской %2"),
+                            {Typed(i, i + 1), std::string(1, letter.Latin)})});
                 return letter.Latin;
             }
         return '\0';
@@ -182,16 +180,18 @@ class TReader {
             }
         }
         if (comma)
-            Changes.push_back({TFormulaChangeKind::DecimalComma, *comma,
-                               "десятичная запятая: " + Quoted(Typed(start, i)) + " понято как " +
-                                   Quoted(token.Text)});
+            Changes.push_back(
+                {TFormulaChangeKind::DecimalComma, *comma,
+                 Filled(Wording("FormulaFrontEnd", "десятичная запятая: «%1» понято как «%2»"),
+                        {Typed(start, i), token.Text})});
         // Refused here rather than by the translator, which cannot say which number it was
         // (nor that it is too large when it is also longer than it reads).
         try {
             Translator::ConvertNumber(token.Text);
         } catch (const Translator::FloatingPointError&) {
-            return TRefusal{"число " + Quoted(Typed(start, i)) +
-                                " слишком велико: больше 10³⁰⁸ компьютер не считает",
+            return TRefusal{Filled(Wording("FormulaFrontEnd", "число «%1» слишком велико: больше "
+                                                              "10³⁰⁸ компьютер не считает"),
+                                   {Typed(start, i)}),
                             start};
         }
         return std::nullopt;
@@ -201,30 +201,36 @@ class TReader {
         const char32_t code = codes_[i];
         if (code == ',')
             return {separator_ == ','
-                        ? "запятая не на месте: она отделяет дробную часть и стоит между "
-                          "цифрами, например 2,5"
-                        : "дробную часть отделяют точкой: пишите 2.5, а не 2,5",
+                        ? Wording("FormulaFrontEnd", "запятая не на месте: она отделяет дробную "
+                                                     "часть и стоит между цифрами, например 2,5")
+                        : Wording("FormulaFrontEnd",
+                                  "дробную часть отделяют точкой: пишите 2.5, а не 2,5"),
                     i};
         if (code >= 0x400 && code <= 0x4FF)
-            return {"русская буква " + Quoted(Typed(i, i + 1)) +
-                        ": в формуле пишут латинскими буквами (x, sin, cos, tg, ln)",
+            return {Filled(Wording("FormulaFrontEnd", "русская буква «%1»: в формуле пишут "
+                                                      "латинскими буквами (x, sin, cos, tg, ln)"),
+                           {Typed(i, i + 1)}),
                     i};
         if (code == Undecodable || code < 0x20 || code == 0x7F)
-            return {"недопустимый невидимый символ", i};
-        return {"недопустимый символ " + Quoted(Typed(i, i + 1)), i};
+            return {Wording("FormulaFrontEnd", "недопустимый невидимый символ"), i};
+        return {Filled(Wording("FormulaFrontEnd", "недопустимый символ «%1»"), {Typed(i, i + 1)}),
+                i};
     }
 
     static TRefusal BlankBetweenWords(const TToken& before, const TToken& after,
                                       std::size_t blank) {
         if (before.Kind == TTokenKind::Number && after.Kind == TTokenKind::Number)
-            return {"пробел внутри числа", blank};
+            return {Wording("FormulaFrontEnd", "пробел внутри числа"), blank};
         if (before.Kind == TTokenKind::Name && after.Kind == TTokenKind::Name &&
             IsFunctionName(before.Text + after.Text))
-            return {"пробел внутри имени " + Quoted(before.Text + after.Text), blank};
+            return {Filled(Wording("FormulaFrontEnd", "пробел внутри имени «%1»"),
+                           {before.Text + after.Text}),
+                    blank};
         if (IsFunctionName(before.Text))
-            return {"после " + Quoted(before.Text) + " нужна «(»", blank};
-        return {"между " + Quoted(before.Text) + " и " + Quoted(after.Text) +
-                    " пропущен знак операции",
+            return {Filled(Wording("FormulaFrontEnd", "после «%1» нужна «(»"), {before.Text}),
+                    blank};
+        return {Filled(Wording("FormulaFrontEnd", "между «%1» и «%2» пропущен знак операции"),
+                       {before.Text, after.Text}),
                 blank};
     }
 
@@ -374,9 +380,9 @@ TPreparedFormula PrepareFormula(std::string_view typed, char decimalSeparator) {
     for (const TUnaryMinus& minus : minuses) {
         const std::size_t from = starts[minus.Minus], to = ends[minus.Last] + minus.SuffixLength;
         prepared.Changes[minus.ChangeIndex].Description =
-            "минус: " +
-            Quoted(reader.Typed(tokens[minus.Minus].Origins[0], tokens[minus.Last].End)) +
-            " понято как " + Quoted(text.substr(from, to - from));
+            Filled(Wording("FormulaFrontEnd", "минус: «%1» понято как «%2»"),
+                   {reader.Typed(tokens[minus.Minus].Origins[0], tokens[minus.Last].End),
+                    text.substr(from, to - from)});
     }
     std::ranges::sort(prepared.Changes, {}, &TFormulaChange::Position);
     prepared.Accepted = true;

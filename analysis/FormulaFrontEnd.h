@@ -26,7 +26,7 @@ enum class TFormulaChangeKind { UnaryMinus, DecimalComma, CyrillicLetter };
 struct TFormulaChange {
     TFormulaChangeKind Kind;
     std::size_t Position;    // of the "-", the comma or the letter
-    std::string Description; // in Russian, for the student
+    std::string Description; // in the program's language, for the student
 };
 
 struct TPreparedFormula {
@@ -36,7 +36,8 @@ struct TPreparedFormula {
     std::string Text;
     std::vector<std::size_t> Origins;
     std::vector<TFormulaChange> Changes;
-    // Refused: why, in Russian, and the character it is about (the length: at the end).
+    // Refused: why, in the program's language, and the character it is about (the length: at the
+    // end).
     std::string Refusal;
     std::size_t Position = 0;
 

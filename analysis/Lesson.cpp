@@ -6,6 +6,7 @@
 #include "Subscript.h"
 #include "Utf8.h"
 #include "Waveforms.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <array>
@@ -41,7 +42,7 @@ struct TValue {
     int Line = 0;
     std::string_view Key;
     std::string At() const { return AtLine(Line); }
-    std::string QuotedKey() const { return "«" + std::string(Key) + "»"; }
+    std::string QuotedKey() const { return Quoted(Key); }
 };
 
 // The value's pieces between single spaces; an empty value is an empty list.
@@ -49,7 +50,7 @@ std::vector<std::string_view> ListItems(const TValue& value) {
     if (value.Text.empty()) return {};
     std::vector<std::string_view> items = Fields(value.Text);
     if (std::find(items.begin(), items.end(), std::string_view()) != items.end())
-        Fail(value.At() + "значения разделяются ровно одним пробелом");
+        Fail(value.At() + Wording("Lesson", "значения разделяются ровно одним пробелом"));
     return items;
 }
 
@@ -59,12 +60,14 @@ int ReadInteger(std::string_view field, const TValue& value, const std::string& 
     const bool plain = !field.empty() && std::all_of(field.begin(), field.end(), IsDigit) &&
                        (field.size() == 1 || field.front() != '0');
     if (!plain)
-        Fail(value.At() + what + " " + Quoted(field) +
-             " записан неверно: нужны только цифры, без знака и ведущих нулей");
+        Fail(value.At() + Filled(Wording("Lesson", "%1 %2 записан неверно: нужны только цифры, "
+                                                   "без знака и ведущих нулей"),
+                                 {what, Quoted(field)}));
     const std::optional<int32_t> number = ReadDecimalInteger(field);
     if (!number || *number < lowest || *number > highest)
-        Fail(value.At() + what + " " + Quoted(field) + " вне пределов " + std::to_string(lowest) +
-             ".." + std::to_string(highest));
+        Fail(value.At() +
+             Filled(Wording("Lesson", "%1 %2 вне пределов %3..%4"),
+                    {what, Quoted(field), std::to_string(lowest), std::to_string(highest)}));
     return *number;
 }
 
@@ -74,11 +77,15 @@ T ReadChoice(const TValue& value, std::initializer_list<std::pair<std::string_vi
     for (std::size_t i = 0; i < choices.size(); ++i) {
         const auto& [word, meaning] = choices.begin()[i];
         if (value.Text == word) return meaning;
-        if (i > 0) expected += i + 1 == choices.size() ? " или " : ", ";
-        expected += "«" + std::string(word) + "»";
+        if (i == 0)
+            expected = Quoted(word);
+        else if (i + 1 < choices.size())
+            expected += ", " + Quoted(word);
+        else
+            expected = Filled(Wording("Lesson", "%1 или %2"), {expected, Quoted(word)});
     }
-    Fail(value.At() + "у " + value.QuotedKey() + " значение " + Quoted(value.Text) +
-         ", а ожидается " + expected);
+    Fail(value.At() + Filled(Wording("Lesson", "у %1 значение %2, а ожидается %3"),
+                             {value.QuotedKey(), Quoted(value.Text), expected}));
 }
 
 bool ReadYesNo(const TValue& value) {
@@ -108,19 +115,26 @@ struct TTextRule {
     bool LineBreaks;
 };
 
-constexpr TTextRule TitleRule{"заголовок", "в заголовке", LessonTitleLength, false};
-constexpr TTextRule TaskRule{"задание", "в задании", LessonTaskLength, true};
-constexpr TTextRule FormulaRule{"формула", "в формуле", LessonFormulaLength, false};
+constexpr TTextRule TitleRule{WORDING_NOOP("Lesson", "заголовок"),
+                              WORDING_NOOP("Lesson", "в заголовке"), LessonTitleLength, false};
+constexpr TTextRule TaskRule{WORDING_NOOP("Lesson", "задание"), WORDING_NOOP("Lesson", "в задании"),
+                             LessonTaskLength, true};
+constexpr TTextRule FormulaRule{WORDING_NOOP("Lesson", "формула"),
+                                WORDING_NOOP("Lesson", "в формуле"), LessonFormulaLength, false};
 
 std::string ReadText(const TValue& value, const TTextRule& rule) {
-    if (!IsWellFormedUtf8(value.Text)) Fail(value.At() + rule.Name + " не в кодировке UTF-8");
+    const std::string name = Wording("Lesson", rule.Name);
+    const std::string inName = Wording("Lesson", rule.InName);
+    if (!IsWellFormedUtf8(value.Text))
+        Fail(value.At() + Filled(Wording("Lesson", "%1 не в кодировке UTF-8"), {name}));
     std::string text;
     for (std::size_t i = 0; i < value.Text.size(); ++i) {
         const char c = value.Text[i];
         const auto code = static_cast<unsigned char>(c);
         if (code < 0x20 || code == 0x7f)
-            Fail(value.At() + std::string(rule.InName) + " управляющий символ с кодом " +
-                 std::to_string(code) + ": перенос строки пишется как «\\n»");
+            Fail(value.At() + Filled(Wording("Lesson", "%1 управляющий символ с кодом %2: перенос "
+                                                       "строки пишется как «\\n»"),
+                                     {inName, std::to_string(code)}));
         if (c != '\\') {
             text += c;
             continue;
@@ -131,16 +145,18 @@ std::string ReadText(const TValue& value, const TTextRule& rule) {
         } else if (escape == "\\n" && rule.LineBreaks) {
             text += '\n';
         } else if (escape == "\\n") {
-            Fail(value.At() + std::string(rule.InName) + " не может быть переноса строки «\\n»");
+            Fail(value.At() +
+                 Filled(Wording("Lesson", "%1 не может быть переноса строки «\\n»"), {inName}));
         } else {
-            Fail(value.At() + "неизвестная замена " + Quoted(escape) +
-                 ": в тексте пишутся только «\\n» (перенос строки) и «\\\\» (обратная косая "
-                 "черта)");
+            Fail(value.At() + Filled(Wording("Lesson", "неизвестная замена %1: в тексте пишутся "
+                                                       "только «\\n» (перенос строки) и «\\\\» "
+                                                       "(обратная косая черта)"),
+                                     {Quoted(escape)}));
         }
     }
     if (const std::size_t length = CharacterCount(text); length > rule.Longest)
-        Fail(value.At() + rule.Name + " длиннее " + std::to_string(rule.Longest) +
-             " знаков (длина " + std::to_string(length) + ")");
+        Fail(value.At() + Filled(Wording("Lesson", "%1 длиннее %2 знаков (длина %3)"),
+                                 {name, std::to_string(rule.Longest), std::to_string(length)}));
     return text;
 }
 
@@ -160,13 +176,14 @@ std::string Escaped(std::string_view text) {
 std::vector<double> ReadNumbers(const TValue& value, std::size_t count) {
     const std::vector<std::string_view> items = ListItems(value);
     if (items.size() != count)
-        Fail(value.At() + "в " + value.QuotedKey() + " должно быть " + std::to_string(count) +
-             " чисел через пробел, а найдено " + std::to_string(items.size()));
+        Fail(value.At() +
+             Filled(Wording("Lesson", "в %1 должно быть %2 чисел через пробел, а найдено %3"),
+                    {value.QuotedKey(), std::to_string(count), std::to_string(items.size())}));
     std::vector<double> numbers;
     for (const std::string_view item : items)
         numbers.push_back(FileText::ReadNumber<TLessonError>(
-            item, "Строка " + std::to_string(value.Line) + ", число " +
-                      std::to_string(numbers.size() + 1) + ": "));
+            item, Filled(Wording("Lesson", "Строка %1, число %2: "),
+                         {std::to_string(value.Line), std::to_string(numbers.size() + 1)})));
     return numbers;
 }
 
@@ -182,13 +199,16 @@ std::string NumberList(std::span<const double> numbers) {
 std::vector<int> ReadHarmonics(const TValue& value) {
     std::vector<int> harmonics;
     for (const std::string_view item : ListItems(value)) {
-        const int k = ReadInteger(item, value, "номер гармоники", 1, EditableHarmonics);
+        const int k =
+            ReadInteger(item, value, Wording("Lesson", "номер гармоники"), 1, EditableHarmonics);
         if (!harmonics.empty() && k == harmonics.back())
-            Fail(value.At() + "гармоника " + std::to_string(k) + " в " + value.QuotedKey() +
-                 " названа дважды");
+            Fail(value.At() + Filled(Wording("Lesson", "гармоника %1 в %2 названа дважды"),
+                                     {std::to_string(k), value.QuotedKey()}));
         if (!harmonics.empty() && k < harmonics.back())
-            Fail(value.At() + "гармоники в " + value.QuotedKey() + " идут по возрастанию, а " +
-                 std::to_string(k) + " стоит после " + std::to_string(harmonics.back()));
+            Fail(
+                value.At() +
+                Filled(Wording("Lesson", "гармоники в %1 идут по возрастанию, а %2 стоит после %3"),
+                       {value.QuotedKey(), std::to_string(k), std::to_string(harmonics.back())}));
         harmonics.push_back(k);
     }
     return harmonics;
@@ -223,7 +243,8 @@ const std::array<TKey, KeyCount>& Keys() {
          [](TLesson& l, const TValue& v) { l.Task = ReadText(v, TaskRule); }},
         {"waveform", false, [](const TLesson& l) -> TWritten { return std::to_string(l.Waveform); },
          [](TLesson& l, const TValue& v) {
-             l.Waveform = ReadInteger(v.Text, v, "номер формы сигнала", 0, WaveformCount);
+             l.Waveform =
+                 ReadInteger(v.Text, v, Wording("Lesson", "номер формы сигнала"), 0, WaveformCount);
          }},
         {"sliders", false,
          [](const TLesson& l) -> TWritten {
@@ -232,17 +253,20 @@ const std::array<TKey, KeyCount>& Keys() {
          [](TLesson& l, const TValue& v) {
              const std::vector<std::string_view> items = ListItems(v);
              if (items.size() != 3)
-                 Fail(v.At() + "в " + v.QuotedKey() +
-                      " должно быть 3 числа через пробел, а найдено " +
-                      std::to_string(items.size()));
+                 Fail(v.At() +
+                      Filled(
+                          Wording("Lesson", "в %1 должно быть 3 числа через пробел, а найдено %2"),
+                          {v.QuotedKey(), std::to_string(items.size())}));
              for (int i = 0; i < 3; ++i)
-                 l.Sliders[i] =
-                     ReadInteger(items[i], v, "положение ползунка " + std::to_string(i + 1), 1,
-                                 SliderHighest[i]);
+                 l.Sliders[i] = ReadInteger(
+                     items[i], v,
+                     Filled(Wording("Lesson", "положение ползунка %1"), {std::to_string(i + 1)}), 1,
+                     SliderHighest[i]);
          }},
         {"harmonic", false, [](const TLesson& l) -> TWritten { return std::to_string(l.Harmonic); },
          [](TLesson& l, const TValue& v) {
-             l.Harmonic = ReadInteger(v.Text, v, "номер гармоники", 0, EditableHarmonics);
+             l.Harmonic =
+                 ReadInteger(v.Text, v, Wording("Lesson", "номер гармоники"), 0, EditableHarmonics);
          }},
         {"sum", false, [](const TLesson& l) -> TWritten { return YesNo(l.Sum); },
          [](TLesson& l, const TValue& v) { l.Sum = ReadYesNo(v); }},
@@ -272,7 +296,8 @@ const std::array<TKey, KeyCount>& Keys() {
          },
          [](TLesson& l, const TValue& v) {
              if (!Contains(LessonTabs(), v.Text))
-                 Fail(v.At() + Quoted(v.Text) + " — не вкладка лаборатории");
+                 Fail(v.At() +
+                      Filled(Wording("Lesson", "%1 — не вкладка лаборатории"), {Quoted(v.Text)}));
              l.Tab = v.Text;
          }},
         {"formula", false,
@@ -346,9 +371,13 @@ const std::array<TKey, KeyCount>& Keys() {
              l.Hidden.clear();
              for (const std::string_view name : ListItems(v)) {
                  if (!Contains(LessonControls(), name))
-                     Fail(v.At() + Quoted(name) + " — не элемент окна, который урок может скрыть");
+                     Fail(v.At() +
+                          Filled(
+                              Wording("Lesson", "%1 — не элемент окна, который урок может скрыть"),
+                              {Quoted(name)}));
                  if (std::find(l.Hidden.begin(), l.Hidden.end(), name) != l.Hidden.end())
-                     Fail(v.At() + Quoted(name) + " назван в " + v.QuotedKey() + " дважды");
+                     Fail(v.At() + Filled(Wording("Lesson", "%1 назван в %2 дважды"),
+                                          {Quoted(name), v.QuotedKey()}));
                  l.Hidden.emplace_back(name);
              }
          }},
@@ -380,32 +409,39 @@ TLine TakeLine(std::string_view& rest) {
 
 std::string SavedSignalMessage(std::string_view kind) {
     if (kind == "samples")
-        return "Это сохранённый рисунок сигнала, а не урок: откройте его через «Открыть…» на "
-               "вкладке «Нарисовать» лаборатории";
-    return "Это сохранённые коэффициенты сигнала, а не урок: откройте их через «Открыть…» на "
-           "вкладке «Коэффициенты» лаборатории";
+        return Wording("Lesson", "Это сохранённый рисунок сигнала, а не урок: откройте его через "
+                                 "«Открыть…» на вкладке «Нарисовать» лаборатории");
+    return Wording("Lesson", "Это сохранённые коэффициенты сигнала, а не урок: откройте их через "
+                             "«Открыть…» на вкладке «Коэффициенты» лаборатории");
 }
 
 void ReadHeader(std::string_view& rest) {
-    if (rest.empty()) Fail("Файл пуст");
+    if (rest.empty()) Fail(Wording("Lesson", "Файл пуст"));
     const TLine header = TakeLine(rest);
     const std::vector<std::string_view> fields = Fields(header.Text);
-    const std::string hint = "урок начинается строкой «" + std::string(HeaderLine) + "»";
-    if (fields.front() != Signature) Fail("Это не файл урока программы «Фурье»: " + hint);
+    const std::string hint =
+        Filled(Wording("Lesson", "урок начинается строкой «%1»"), {std::string(HeaderLine)});
+    if (fields.front() != Signature)
+        Fail(Filled(Wording("Lesson", "Это не файл урока программы «Фурье»: %1"), {hint}));
     if (fields.size() == 3 && (fields[1] == "samples" || fields[1] == "coefficients"))
         Fail(SavedSignalMessage(fields[1]));
-    if (fields.size() != 3) Fail("Первая строка " + Quoted(header.Text) + " неверна: " + hint);
-    if (fields[1] != LessonKind) Fail("Неизвестный вид данных " + Quoted(fields[1]) + ": " + hint);
+    if (fields.size() != 3)
+        Fail(
+            Filled(Wording("Lesson", "Первая строка %1 неверна: %2"), {Quoted(header.Text), hint}));
+    if (fields[1] != LessonKind)
+        Fail(Filled(Wording("Lesson", "Неизвестный вид данных %1: %2"), {Quoted(fields[1]), hint}));
     if (fields[2] != std::to_string(Version)) {
         const bool newer = !fields[2].empty() && fields[2].front() != '0' &&
                            std::all_of(fields[2].begin(), fields[2].end(), IsDigit);
         if (newer)
-            Fail("Версия урока " + Quoted(fields[2]) + " новее, чем знает программа (" +
-                 std::to_string(Version) + "): обновите программу");
-        Fail("Версия урока " + Quoted(fields[2]) + " не поддерживается: программа читает версию " +
-             std::to_string(Version));
+            Fail(Filled(Wording("Lesson", "Версия урока %1 новее, чем знает программа (%2): "
+                                          "обновите программу"),
+                        {Quoted(fields[2]), std::to_string(Version)}));
+        Fail(Filled(
+            Wording("Lesson", "Версия урока %1 не поддерживается: программа читает версию %2"),
+            {Quoted(fields[2]), std::to_string(Version)}));
     }
-    if (!header.Terminated) Fail("Файл оборван после первой строки");
+    if (!header.Terminated) Fail(Wording("Lesson", "Файл оборван после первой строки"));
 }
 
 // What a lesson's parts need of each other, checked once the whole file is read.
@@ -413,7 +449,8 @@ void CheckWhole(const TLesson& lesson, const std::array<int, KeyCount>& seenAt) 
     const int shownAt = seenAt[KeyIndex("shown")];
     const auto need = [&](bool present, const char* shown, const char* key) {
         if (!present)
-            Fail(AtLine(shownAt) + "«shown " + shown + "», но в уроке нет строки «" + key + "»");
+            Fail(AtLine(shownAt) +
+                 Filled(Wording("Lesson", "«shown %1», но в уроке нет строки «%2»"), {shown, key}));
     };
     if (lesson.Shown == TLessonSource::Formula) need(!lesson.Formula.empty(), "formula", "formula");
     if (lesson.Shown == TLessonSource::Drawing)
@@ -422,9 +459,9 @@ void CheckWhole(const TLesson& lesson, const std::array<int, KeyCount>& seenAt) 
         need(lesson.Coefficients.has_value(), "coefficients", "coefficients");
     if (lesson.Synthesised && lesson.Waveform == 0)
         Fail(AtLine(seenAt[KeyIndex("synthesis")]) +
-             "«synthesis yes», но форма сигнала не выбрана: синтезу нужна строка «waveform» со "
-             "значением от 1 до " +
-             std::to_string(WaveformCount));
+             Filled(Wording("Lesson", "«synthesis yes», но форма сигнала не выбрана: синтезу нужна "
+                                      "строка «waveform» со значением от 1 до %1"),
+                    {std::to_string(WaveformCount)}));
 }
 
 } // namespace
@@ -471,39 +508,46 @@ std::string FormatLesson(const TLesson& lesson) {
 }
 
 TLesson ParseLesson(std::string_view text) {
-    if (text.size() > LargestLessonFile) Fail("Файл больше 1 МБ — это не урок");
+    if (text.size() > LargestLessonFile) Fail(Wording("Lesson", "Файл больше 1 МБ — это не урок"));
     std::string_view rest = text;
     ReadHeader(rest);
     TLesson lesson;
     std::array<int, KeyCount> seenAt{}; // the line of each key read so far, 0 for none
     for (int number = 2;; ++number) {
-        if (rest.empty()) Fail("Файл оборван: нет строки «end»");
+        if (rest.empty()) Fail(Wording("Lesson", "Файл оборван: нет строки «end»"));
         const TLine line = TakeLine(rest);
         if (line.Text == EndLine) {
-            if (!rest.empty()) Fail(AtLine(number + 1) + "лишние данные после строки «end»");
+            if (!rest.empty())
+                Fail(AtLine(number + 1) + Wording("Lesson", "лишние данные после строки «end»"));
             break;
         }
         if (!line.Terminated)
-            Fail("Файл оборван: строка " + std::to_string(number) + " не закончена");
-        if (line.Text.empty()) Fail(AtLine(number) + "пустая строка, а ожидается ключ и значение");
+            Fail(Filled(Wording("Lesson", "Файл оборван: строка %1 не закончена"),
+                        {std::to_string(number)}));
+        if (line.Text.empty())
+            Fail(AtLine(number) + Wording("Lesson", "пустая строка, а ожидается ключ и значение"));
         const std::size_t space = line.Text.find(' ');
         const std::string_view name = line.Text.substr(0, space);
-        if (name.empty()) Fail(AtLine(number) + "строка начинается с пробела, а не с ключа");
+        if (name.empty())
+            Fail(AtLine(number) + Wording("Lesson", "строка начинается с пробела, а не с ключа"));
         const std::size_t index = KeyIndex(name);
-        if (index == Keys().size()) Fail(AtLine(number) + "неизвестный ключ " + Quoted(name));
+        if (index == Keys().size())
+            Fail(AtLine(number) + Filled(Wording("Lesson", "неизвестный ключ %1"), {Quoted(name)}));
         const TKey& key = Keys()[index];
         const bool spaced = space != std::string_view::npos;
         const TValue value{spaced ? line.Text.substr(space + 1) : std::string_view(), number,
                            key.Name};
         if (seenAt[index] != 0)
-            Fail(value.At() + "ключ " + value.QuotedKey() + " уже был в строке " +
-                 std::to_string(seenAt[index]));
+            Fail(value.At() + Filled(Wording("Lesson", "ключ %1 уже был в строке %2"),
+                                     {value.QuotedKey(), std::to_string(seenAt[index])}));
         seenAt[index] = number;
         if (spaced && value.Text.empty())
-            Fail(value.At() + "после ключа " + value.QuotedKey() +
-                 " пробел, но нет значения (пустое значение пишется без пробела)");
+            Fail(value.At() + Filled(Wording("Lesson", "после ключа %1 пробел, но нет значения "
+                                                       "(пустое значение пишется без пробела)"),
+                                     {value.QuotedKey()}));
         if (value.Text.empty() && !key.MayBeEmpty)
-            Fail(value.At() + "у ключа " + value.QuotedKey() + " нет значения");
+            Fail(value.At() +
+                 Filled(Wording("Lesson", "у ключа %1 нет значения"), {value.QuotedKey()}));
         key.Read(lesson, value);
     }
     CheckWhole(lesson, seenAt);
@@ -516,18 +560,21 @@ void SaveLesson(const std::string& path, const TLesson& lesson) {
     try {
         same = ParseLesson(text) == lesson;
     } catch (const TLessonError& error) {
-        throw TFileSaveError(path, std::string("такой урок нельзя было бы открыть (") +
-                                       error.what() + ")");
+        throw TFileSaveError(
+            path,
+            Filled(Wording("Lesson", "такой урок нельзя было бы открыть (%1)"), {error.what()}));
     }
     // What the reader cannot notice: b_0, which the file does not hold, a carriage return at
     // a line's end, which it takes for a part of the line feed, and an empty hidden name.
     if (!same && lesson.Coefficients && lesson.Coefficients->Sin[0] != 0)
-        throw TFileSaveError(path, "у коэффициентов урока b" + Subscript(0) +
-                                       " не ноль, а файл его не хранит");
+        throw TFileSaveError(
+            path,
+            Filled(Wording("Lesson", "у коэффициентов урока b%1 не ноль, а файл его не хранит"),
+                   {Subscript(0)}));
     if (!same)
-        throw TFileSaveError(path, "урок прочитался бы из файла не таким, каким записан (знак "
-                                   "возврата каретки в конце текста или пустое название в "
-                                   "«hidden»)");
+        throw TFileSaveError(path, Wording("Lesson", "урок прочитался бы из файла не таким, каким "
+                                                     "записан (знак возврата каретки в конце "
+                                                     "текста или пустое название в «hidden»)"));
     SaveFileWhole(path, text);
 }
 

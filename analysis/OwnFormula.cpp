@@ -3,14 +3,13 @@
 #include "FormulaFrontEnd.h"
 #include "NumberText.h"
 #include "Translator.h"
+#include "Wording.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace Fourier {
 namespace {
-
-constexpr auto TooLarge = "больше 10³⁰⁸ компьютер не считает";
 
 // x as the program shows numbers: six significant digits, the locale's separator, a true
 // minus sign, and -0 as 0.
@@ -25,16 +24,24 @@ std::string EvaluationProblem(Translator::TFloatError kind, std::string_view ope
     const bool logarithm = operation == "ln";
     switch (kind) {
     case Translator::feInvalidOperation:
-        return "f не определена при x = " + x + ": " +
-               (logarithm ? "логарифм отрицательного числа"
-                          : "дробная степень отрицательного числа");
+        return Filled(
+            logarithm
+                ? Wording("OwnFormula", "f не определена при x = %1: логарифм отрицательного числа")
+                : Wording("OwnFormula", "f не определена при x = %1: дробная степень "
+                                        "отрицательного числа"),
+            {x});
     case Translator::feDivisionByZero:
-        return "f не определена при x = " + x + ": " +
-               (logarithm ? "логарифм нуля" : "деление на ноль (ноль в отрицательной степени)");
+        return Filled(logarithm
+                          ? Wording("OwnFormula", "f не определена при x = %1: логарифм нуля")
+                          : Wording("OwnFormula", "f не определена при x = %1: деление на ноль "
+                                                  "(ноль в отрицательной степени)"),
+                      {x});
     case Translator::feOverflow:
         break;
     }
-    return "Значение f при x = " + x + " слишком велико: " + TooLarge;
+    return Filled(Wording("OwnFormula", "Значение f при x = %1 слишком велико: больше 10³⁰⁸ "
+                                        "компьютер не считает"),
+                  {x});
 }
 
 // Releases the translated formula however the evaluation ends.
@@ -61,20 +68,22 @@ double FormulaGridX(int j) {
 TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator) {
     const TPreparedFormula prepared = PrepareFormula(text, decimalSeparator);
     const auto syntaxError = [](const std::string& problem, std::size_t position) {
-        return TOwnFormulaError(
-            TOwnFormulaError::oeSyntax,
-            "Ошибка в формуле (символ " + std::to_string(position) + "): " + problem, position);
+        return TOwnFormulaError(TOwnFormulaError::oeSyntax,
+                                Filled(Wording("OwnFormula", "Ошибка в формуле (символ %1): %2"),
+                                       {std::to_string(position), problem}),
+                                position);
     };
     if (!prepared.Accepted) throw syntaxError(prepared.Refusal, prepared.Position + 1);
     try {
         Translator::Translate(prepared.Text);
     } catch (const Translator::FormulaSyntaxError& e) {
-        throw syntaxError(e.Problem(), prepared.TypedPosition(e.Position()) + 1);
+        throw syntaxError(e.ShownProblem(), prepared.TypedPosition(e.Position()) + 1);
     } catch (const Translator::FloatingPointError&) {
         // The front end refuses such numbers first; this is for the rare one it reads as
         // just within range and the translator just beyond.
         throw TOwnFormulaError(TOwnFormulaError::oeSyntax,
-                               std::string("Ошибка в формуле: число слишком велико: ") + TooLarge);
+                               Wording("OwnFormula", "Ошибка в формуле: число слишком велико: "
+                                                     "больше 10³⁰⁸ компьютер не считает"));
     }
 
     TSamples samples{};
@@ -92,10 +101,11 @@ TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator) {
                                        0, j);
             }
             if (Translator::ZeroDivisorsMet != 0)
-                throw TOwnFormulaError(TOwnFormulaError::oeEvaluation,
-                                       "f не определена при x = " + ShownX(x, decimalSeparator) +
-                                           ": деление на ноль",
-                                       0, j);
+                throw TOwnFormulaError(
+                    TOwnFormulaError::oeEvaluation,
+                    Filled(Wording("OwnFormula", "f не определена при x = %1: деление на ноль"),
+                           {ShownX(x, decimalSeparator)}),
+                    0, j);
         }
     }
 
@@ -104,8 +114,9 @@ TAnalysis AnalyseOwnFormula(const std::string& text, char decimalSeparator) {
     TAnalysis analysis = AnalyseSamples(samples);
     if (!IsMeasurable(analysis))
         throw TOwnFormulaError(TOwnFormulaError::oeSpectrum,
-                               "Значения f слишком велики: больше 10¹⁵⁰ по модулю программа не "
-                               "может сосчитать энергию и ошибку приближения");
+                               Wording("OwnFormula", "Значения f слишком велики: больше 10¹⁵⁰ по "
+                                                     "модулю программа не может сосчитать энергию "
+                                                     "и ошибку приближения"));
     return analysis;
 }
 

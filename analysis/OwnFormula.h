@@ -17,7 +17,8 @@
 
 namespace Fourier {
 
-// Why a formula gives no analysis. what() is the message for the user, in Russian.
+// Why a formula gives no analysis. what() is the message for the user, in the program's
+// language.
 class TOwnFormulaError : public std::runtime_error {
   public:
     enum TKind { oeSyntax, oeEvaluation, oeSpectrum };

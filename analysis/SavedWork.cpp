@@ -3,6 +3,7 @@
 #include "FileNumbers.h"
 #include "FileSaving.h"
 #include "Lesson.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,13 +53,15 @@ class TLineReader {
     TLine NextComplete() {
         const TLine line = Next();
         if (!line.Terminated)
-            Fail("Файл оборван: строка " + std::to_string(line.Number) + " не закончена");
+            Fail(Filled(Wording("SavedWork", "Файл оборван: строка %1 не закончена"),
+                        {std::to_string(line.Number)}));
         return line;
     }
 
-    void ExpectEnd(const std::string& whatCameBefore) {
+    // problem: what is wrong with more lines, e.g. «лишние данные после 512 отсчётов».
+    void ExpectEnd(const std::string& problem) {
         if (AtEnd()) return;
-        Fail(AtLine(count_ + 1) + "лишние данные после " + whatCameBefore);
+        Fail(AtLine(count_ + 1) + problem);
     }
 
   private:
@@ -86,37 +89,44 @@ double ReadNumber(std::string_view field, int lineNumber) {
     return FileText::ReadNumber<TSavedWorkError>(field, AtLine(lineNumber));
 }
 
-const std::string& HeaderHint() {
-    static const std::string hint = "первая строка должна быть «fourier samples 1» (отсчёты) "
-                                    "или «fourier coefficients 1» (коэффициенты)";
-    return hint;
+std::string HeaderHint() {
+    return Wording("SavedWork", "первая строка должна быть «fourier samples 1» (отсчёты) или "
+                                "«fourier coefficients 1» (коэффициенты)");
 }
 
 // The kind named by the first line.
 std::string_view ReadHeader(TLineReader& reader) {
-    if (reader.AtEnd()) Fail("Файл пуст");
+    if (reader.AtEnd()) Fail(Wording("SavedWork", "Файл пуст"));
     const TLine header = reader.Next();
     const std::vector<std::string_view> fields = Fields(header.Text);
-    if (fields.front() != Signature) Fail("Это не файл сигнала программы «Фурье»: " + HeaderHint());
+    if (fields.front() != Signature)
+        Fail(Filled(Wording("SavedWork", "Это не файл сигнала программы «Фурье»: %1"),
+                    {HeaderHint()}));
     if (fields.size() != 3)
-        Fail("Первая строка " + Quoted(header.Text) + " неполна: " + HeaderHint());
+        Fail(Filled(Wording("SavedWork", "Первая строка %1 неполна: %2"),
+                    {Quoted(header.Text), HeaderHint()}));
     if (fields[1] != SamplesKind && fields[1] != CoefficientsKind)
-        Fail("Неизвестный вид данных " + Quoted(fields[1]) +
-             ": ожидается «samples» (отсчёты) или «coefficients» (коэффициенты)");
+        Fail(Filled(Wording("SavedWork", "Неизвестный вид данных %1: ожидается «samples» (отсчёты) "
+                                         "или «coefficients» (коэффициенты)"),
+                    {Quoted(fields[1])}));
     if (fields[2] != Version)
-        Fail("Версия файла " + Quoted(fields[2]) + " не поддерживается: программа читает версию 1");
-    if (!header.Terminated) Fail("Файл оборван после первой строки");
+        Fail(Filled(
+            Wording("SavedWork", "Версия файла %1 не поддерживается: программа читает версию 1"),
+            {Quoted(fields[2])}));
+    if (!header.Terminated) Fail(Wording("SavedWork", "Файл оборван после первой строки"));
     return fields[1];
 }
 
 TSamples ReadSamples(TLineReader& reader) {
     TSamples samples;
     for (int j = 0; j < SampleCount; ++j) {
-        if (reader.AtEnd()) Fail("В файле отсчётов: " + std::to_string(j) + ", а должно быть 512");
+        if (reader.AtEnd())
+            Fail(Filled(Wording("SavedWork", "В файле отсчётов: %1, а должно быть 512"),
+                        {std::to_string(j)}));
         const TLine line = reader.NextComplete();
         samples[j] = ReadNumber(line.Text, line.Number);
     }
-    reader.ExpectEnd("512 отсчётов");
+    reader.ExpectEnd(Wording("SavedWork", "лишние данные после 512 отсчётов"));
     return samples;
 }
 
@@ -124,22 +134,24 @@ TCoefficients ReadCoefficients(TLineReader& reader) {
     TCoefficients coefficients;
     for (int k = 0; k < CoefficientLines; ++k) {
         if (reader.AtEnd())
-            Fail(k == 0 ? std::string("В файле нет ни одного коэффициента")
-                        : "В файле коэффициенты только гармоник 0.." + std::to_string(k - 1) +
-                              ", а должны быть 0..32");
+            Fail(k == 0 ? Wording("SavedWork", "В файле нет ни одного коэффициента")
+                        : Filled(Wording("SavedWork", "В файле коэффициенты только гармоник "
+                                                      "0..%1, а должны быть 0..32"),
+                                 {std::to_string(k - 1)}));
         const TLine line = reader.NextComplete();
         const std::vector<std::string_view> fields = Fields(line.Text);
         const std::size_t expected = k == 0 ? 2 : 3;
         const std::string number = std::to_string(k);
         if (fields.size() != expected || fields[0] != number)
-            Fail(AtLine(line.Number) + "ожидается " +
-                 (k == 0 ? std::string("«0 a_0»: номер 0 и одно число")
-                         : "«" + number + " a_" + number + " b_" + number + "»: номер " + number +
-                               " и два числа через пробел"));
+            Fail(AtLine(line.Number) +
+                 (k == 0 ? Wording("SavedWork", "ожидается «0 a_0»: номер 0 и одно число")
+                         : Filled(Wording("SavedWork", "ожидается «%1 a_%1 b_%1»: номер %1 и два "
+                                                       "числа через пробел"),
+                                  {number})));
         coefficients.Cos[k] = ReadNumber(fields[1], line.Number);
         if (k > 0) coefficients.Sin[k] = ReadNumber(fields[2], line.Number);
     }
-    reader.ExpectEnd("гармоники 32");
+    reader.ExpectEnd(Wording("SavedWork", "лишние данные после гармоники 32"));
     return coefficients;
 }
 
@@ -183,14 +195,17 @@ void SaveSavedWork(const std::string& path, const TSavedWork& work) {
     if (const std::optional<double> value = ValueBeyondTheBound(work)) {
         std::string text;
         AppendNumber(text, *value);
-        throw TFileSaveError(path, "значение " + text + " " + BeyondTheBound() +
-                                       ", и такой файл нельзя было бы открыть");
+        throw TFileSaveError(
+            path,
+            Filled(Wording("SavedWork", "значение %1 %2, и такой файл нельзя было бы открыть"),
+                   {text, BeyondTheBound()}));
     }
     SaveFileWhole(path, FormatSavedWork(work));
 }
 
 TSavedWork ParseSavedWork(std::string_view text) {
-    if (IsLessonText(text)) Fail("Это урок, а не сигнал: откройте его через «Открыть урок…»");
+    if (IsLessonText(text))
+        Fail(Wording("SavedWork", "Это урок, а не сигнал: откройте его через «Открыть урок…»"));
     TLineReader reader(text);
     if (ReadHeader(reader) == SamplesKind) return ReadSamples(reader);
     return ReadCoefficients(reader);

@@ -1,6 +1,7 @@
 #include "SpectralWindow.h"
 
 #include "Decibels.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,11 +68,13 @@ TWindowTerms WindowTerms(TWindowKind kind) {
     case TWindowKind::Blackman:
         return {0.42, 0.5, 0.08};
     }
-    throw std::invalid_argument("Неизвестное окно");
+    throw std::invalid_argument(Wording("Sampling", "Неизвестное окно"));
 }
 
 std::vector<double> WindowShape(TWindowKind kind, int length) {
-    if (length < 1) throw std::invalid_argument("Окно должно содержать хотя бы один отсчёт");
+    if (length < 1)
+        throw std::invalid_argument(
+            Wording("Sampling", "Окно должно содержать хотя бы один отсчёт"));
     const TWindowTerms terms = WindowTerms(kind);
     std::vector<double> window(static_cast<std::size_t>(length));
     for (int n = 0; n < length; ++n) {
@@ -100,7 +103,7 @@ TFrequencyGrid ExcerptGrid(int samplesPerPeriod, int length) {
 std::vector<double> ExcerptSpectrum(std::span<const double> excerpt, int samplesPerPeriod,
                                     TWindowKind kind, const TFrequencyGrid& grid) {
     if (excerpt.empty() || samplesPerPeriod < 1)
-        throw std::invalid_argument("Нет отсчётов для спектра");
+        throw std::invalid_argument(Wording("Sampling", "Нет отсчётов для спектра"));
     const std::vector<double> window = WindowShape(kind, static_cast<int>(excerpt.size()));
     std::vector<double> weighted(excerpt.size());
     std::transform(excerpt.begin(), excerpt.end(), window.begin(), weighted.begin(),

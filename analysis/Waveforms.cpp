@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "Translator.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <numbers>
@@ -81,52 +82,52 @@ constexpr S LastHarmonic(TLastHarmonic mode) {
 
 const std::array<TWaveform, WaveformCount>& Waveforms() {
     static const std::array<TWaveform, WaveformCount> catalogue{{
-        {"1. Синус",
+        {WORDING_NOOP("Waveforms", "1. Синус"),
          Sine,
          nullptr,
          {{S::skMax, 1, 24},
           {S::skMin, 1, 1},
           {S::skPosition, 1, 1},
           {S::skShowBar, 1},
-          {S::skCaption, 1, 0, "Частота"},
+          {S::skCaption, 1, 0, WORDING_NOOP("Waveforms", "Частота")},
           {S::skShowLabel, 1},
           LastHarmonic(TLastHarmonic::Sine)},
          false,
          false,
          false},
-        {"2. Прямоугольник",
+        {WORDING_NOOP("Waveforms", "2. Прямоугольник"),
          nullptr,
          Square,
          {LastHarmonic(TLastHarmonic::Sine)},
          false,
          true,
          false},
-        {"3. Треугольник",
+        {WORDING_NOOP("Waveforms", "3. Треугольник"),
          nullptr,
          Triangle,
          {LastHarmonic(TLastHarmonic::Sine)},
          false,
          false,
          false},
-        {"4. Трапеция",
+        {WORDING_NOOP("Waveforms", "4. Трапеция"),
          nullptr,
          Trapezoid,
          {{S::skMax, 1, 31},
           {S::skPosition, 1, 1},
           {S::skShowBar, 1},
-          {S::skCaption, 1, 0, "Ширина верхнего основания"},
+          {S::skCaption, 1, 0, WORDING_NOOP("Waveforms", "Ширина верхнего основания")},
           {S::skShowLabel, 1},
           LastHarmonic(TLastHarmonic::Sine)},
          false,
          false,
          false},
         // The delta keeps the user's last-harmonic mode.
-        {"5. Дельта-функция",
+        {WORDING_NOOP("Waveforms", "5. Дельта-функция"),
          nullptr,
          Delta,
          {{S::skMax, 1, 15},
           {S::skPosition, 1, 1},
-          {S::skCaption, 1, 0, "Сдвиг от начала координат"},
+          {S::skCaption, 1, 0, WORDING_NOOP("Waveforms", "Сдвиг от начала координат")},
           {S::skShowBar, 1},
           {S::skShowLabel, 1}},
          false,
@@ -134,7 +135,7 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
          true},
         // Beats remember two positions: the amplitude ratio (TrackBar2) and the frequency
         // difference (TrackBar3).
-        {"6. Биения",
+        {WORDING_NOOP("Waveforms", "6. Биения"),
          Beats,
          nullptr,
          {LastHarmonic(TLastHarmonic::Cosine),
@@ -145,14 +146,14 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
           {S::skMax, 3, 4},
           {S::skPosition, 3, 2},
           {S::skPageSize, 3, 1},
-          {S::skCaption, 2, 0, "Отношение амплитуд"},
-          {S::skCaption, 3, 0, "Разность частот"},
+          {S::skCaption, 2, 0, WORDING_NOOP("Waveforms", "Отношение амплитуд")},
+          {S::skCaption, 3, 0, WORDING_NOOP("Waveforms", "Разность частот")},
           {S::skShowLabel, 2},
           {S::skShowLabel, 3}},
          true,
          false,
          false},
-        {"7. Амплитудная Модуляция",
+        {WORDING_NOOP("Waveforms", "7. Амплитудная Модуляция"),
          Modulation,
          nullptr,
          {LastHarmonic(TLastHarmonic::Cosine),
@@ -166,20 +167,20 @@ const std::array<TWaveform, WaveformCount>& Waveforms() {
           {S::skShowBar, 1},
           {S::skShowBar, 2},
           {S::skShowBar, 3},
-          {S::skCaption, 1, 0, "Несущая частота"},
-          {S::skCaption, 2, 0, "Глубина модуляции"},
-          {S::skCaption, 3, 0, "Частота модуляции"},
+          {S::skCaption, 1, 0, WORDING_NOOP("Waveforms", "Несущая частота")},
+          {S::skCaption, 2, 0, WORDING_NOOP("Waveforms", "Глубина модуляции")},
+          {S::skCaption, 3, 0, WORDING_NOOP("Waveforms", "Частота модуляции")},
           {S::skShowLabel, 1},
           {S::skShowLabel, 2},
           {S::skShowLabel, 3}},
          true,
          false,
          false},
-        {"8. Прямоугольный импульс",
+        {WORDING_NOOP("Waveforms", "8. Прямоугольный импульс"),
          nullptr,
          Pulse,
          {LastHarmonic(TLastHarmonic::Cosine),
-          {S::skCaption, 1, 0, "Ширина импульса"},
+          {S::skCaption, 1, 0, WORDING_NOOP("Waveforms", "Ширина импульса")},
           {S::skShowLabel, 1},
           {S::skPosition, 1, 1},
           {S::skMax, 1, 31},
@@ -216,17 +217,26 @@ std::string BarValueText(const TWaveform& waveform, int bar, int position,
             const auto at = std::find(samples.begin(), samples.end(), top) - samples.begin();
             value = "x = " + number(static_cast<double>(at - 256) * std::numbers::pi / 256);
         } else {
-            value = std::to_string(count) + " из 512 отсчётов";
+            value = Filled(Wording("Waveforms", "%1 из 512 отсчётов"), {std::to_string(count)});
         }
     } else if (waveform.Formula == Beats) {
         // Bar 3 moves the two frequencies 16 + d and 16 − d apart: they differ by 2d.
         value = bar == 2 ? number(BeatsRatio(position))
-                         : std::to_string(2 * position) + " (" + std::to_string(16 + position) +
-                               " и " + std::to_string(16 - position) + ")";
+                         : Filled(Wording("Waveforms", "%1 (%2 и %3)"),
+                                  {std::to_string(2 * position), std::to_string(16 + position),
+                                   std::to_string(16 - position)});
     } else if (waveform.Formula == Modulation && bar == 2) {
         value = number(ModulationDepth(position));
     }
-    return std::string(caption) + ": " + value;
+    return Wording("Waveforms", caption) + ": " + value;
+}
+
+std::string WaveformName(const TWaveform& waveform) {
+    return Wording("Waveforms", waveform.Name);
+}
+
+std::string CaptionText(const TSetupStep& step) {
+    return step.Text ? Wording("Waveforms", step.Text) : std::string();
 }
 
 const TWaveform* WaveformAt(int itemIndex) {

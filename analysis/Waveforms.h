@@ -64,6 +64,11 @@ const std::array<TWaveform, WaveformCount>& Waveforms();
 // The waveform of a list index, or null for none (-1 or out of range).
 const TWaveform* WaveformAt(int itemIndex);
 
+// The waveform's name («2. Прямоугольник») and a caption step's text (empty for another
+// step) in the program's language; the catalogue keeps them in Russian.
+std::string WaveformName(const TWaveform& waveform);
+std::string CaptionText(const TSetupStep& step);
+
 // What a track bar at `position` sets in the waveform, after the bar's caption, for a
 // reader: «Отношение амплитуд: 0,625». Empty for a bar the waveform does not use.
 std::string BarValueText(const TWaveform& waveform, int bar, int position,

@@ -1,6 +1,10 @@
 #pragma once
-// The help window: the program's manual in Russian, an HTML page kept as a Qt resource and
-// shown in a text browser. One help window serves every window of the program.
+// The help window: the program's manual, one HTML page per language kept as a Qt resource and
+// shown in a text browser. One help window serves every window of the program; it follows the
+// program's language at once, staying at the section the reader was at.
+#include "Language.h"
+
+#include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;
@@ -11,8 +15,12 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr const char* Page = "qrc:/help/help.html";
+    static constexpr const char* Page = "qrc:/help/help.html"; // Russian
+    static constexpr const char* EnglishPage = "qrc:/help/help_en.html";
     static constexpr int FirstWidth = 720, FirstHeight = 640; // at first opening
+
+    // Both pages have the same sections under the same anchors.
+    static QUrl PageOf(TLanguage language);
 
     // A window of its own that closes with owner's window.
     explicit HelpWindow(QWidget* owner);
@@ -22,7 +30,13 @@ class HelpWindow : public QWidget {
 
     QTextBrowser* Browser() const { return browser_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The title and the page of the program's language; a page changed keeps the reader's place.
+    void Retranslate();
+
     QTextBrowser* browser_;
 };
 

@@ -2,7 +2,6 @@
 // the user's moves of a track bar are remembered per waveform.
 #include "Unit1.h"
 #include "Waveforms.h"
-#include "Wording.h"
 
 #include <QCoreApplication>
 
@@ -71,7 +70,7 @@ void TForm1::ApplySetup(const Fourier::TWaveform& waveform,
             bar->SetVisible(true);
             break;
         case TSetupStep::skCaption:
-            label->SetCaption(Fourier::Wording("Waveforms", step.Text));
+            label->SetCaption(Fourier::CaptionText(step));
             break;
         case TSetupStep::skShowLabel:
             label->SetVisible(true);

@@ -2,7 +2,6 @@
 // with Russian every caption is the one the window has always had.
 #include "Unit1.h"
 #include "Waveforms.h"
-#include "Wording.h"
 
 #include <QCoreApplication>
 
@@ -22,8 +21,7 @@ void TForm1::WriteTexts() {
     WLabel->SetCaption(Text(tr("Ширина импульса")));
     ComboBox1->SetHint(Text(tr("Выберите функцию")));
     for (int i = 0; i < WaveformCount; ++i)
-        ComboBox1->SetItemText(i,
-                               Wording("Waveforms", Waveforms()[static_cast<std::size_t>(i)].Name));
+        ComboBox1->SetItemText(i, WaveformName(Waveforms()[static_cast<std::size_t>(i)]));
     CheckBox1->SetCaption(Text(tr("Строить автоматически")));
     Button2->SetCaption(Text(tr("Выход")));
     Button1->SetCaption(Text(tr("Построить")));
@@ -52,7 +50,7 @@ void TForm1::LanguageChanged() {
         TLabel* const labels[] = {Label1, Label2, Label3};
         for (const TSetupStep& step : waveform->Setup)
             if (step.Kind == TSetupStep::skCaption)
-                labels[step.Bar - 1]->SetCaption(Wording("Waveforms", step.Text));
+                labels[step.Bar - 1]->SetCaption(CaptionText(step));
     }
     NameControls();
     if (runShown_) UpdateSpokenSummaries(CurrentRun(synthesisShown_));

@@ -34,15 +34,19 @@ inline std::string Wording(const char* context, const char* source) {
 }
 
 // pattern with %1 … %9 replaced by the arguments in order, as QString::arg does, so that a
-// translation may put them in another order. A % before anything else stays as it is.
+// translation may put them in another order. A % before anything else stays as it is, and
+// so do %10 and longer numbers (QString::arg would read them as one placeholder), and a
+// placeholder without an argument.
 inline std::string Filled(std::string_view pattern,
                           std::initializer_list<std::string_view> arguments) {
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const char after = i + 2 < pattern.size() ? pattern[i + 2] : '\0';
         const std::size_t index = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < arguments.size()) {
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && !(after >= '0' && after <= '9') &&
+            index < arguments.size()) {
             text += *(arguments.begin() + index);
             ++i;
         } else {

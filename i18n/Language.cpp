@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
+#include <QTabBar>
+#include <QToolButton>
 #include <QTranslator>
 #include <QVariant>
 #include <QWidget>
@@ -69,6 +71,21 @@ class TextWriter : public QObject {
 
 void KeepTranslated(QWidget* widget, std::function<void()> writeTexts) {
     new TextWriter(widget, std::move(writeTexts));
+}
+
+void RenameQtParts(QWidget* window) {
+    // Qt's own names, looked up in Qt's catalogue (and so kept out of ours); the buttons are
+    // told apart by their arrows.
+    static const char* const left = "Scroll Left";
+    static const char* const right = "Scroll Right";
+    for (QTabBar* bar : window->findChildren<QTabBar*>())
+        for (QToolButton* button : bar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+            const Qt::ArrowType arrow = button->arrowType();
+            if (arrow == Qt::LeftArrow || arrow == Qt::UpArrow)
+                button->setAccessibleName(QCoreApplication::translate("QTabBar", left));
+            else if (arrow == Qt::RightArrow || arrow == Qt::DownArrow)
+                button->setAccessibleName(QCoreApplication::translate("QTabBar", right));
+        }
 }
 
 QString LanguageCode(TLanguage language) {

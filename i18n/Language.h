@@ -41,6 +41,10 @@ void RememberLanguage(TLanguage language);
 // long as widget.
 void KeepTranslated(QWidget* widget, std::function<void()> writeTexts);
 
+// Qt names some parts of its widgets only once, when it makes them (a tab bar's scroll
+// buttons): their names again, in the language now installed, for everything under window.
+void RenameQtParts(QWidget* window);
+
 // «Язык / Language»: each language named in itself, so that a student finds the way back
 // from a language they cannot read. Choosing one uses and remembers it.
 QMenu* MakeLanguageMenu(QWidget* parent);

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "Subscript.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,13 +15,22 @@ namespace Fourier {
 namespace {
 
 const TGameLevel Levels[GameLevelCount] = {
-    {"Одна гармоника", "Цель — синусоида bₖ sin kx, |bₖ| от 0,2 до 1 через 0,1.", 0.05, true, true},
-    {"Две гармоники", "Цель — две синусоиды разных гармоник с 1 по 6.", 0.05, true, true},
-    {"Амплитуда и фаза", "Цель — гармоника aₖ cos kx + bₖ sin kx; столбики могут быть Aₖ и φₖ.",
+    {WORDING_NOOP("GuessGame", "Одна гармоника"),
+     WORDING_NOOP("GuessGame", "Цель — синусоида bₖ sin kx, |bₖ| от 0,2 до 1 через 0,1."), 0.05,
+     true, true},
+    {WORDING_NOOP("GuessGame", "Две гармоники"),
+     WORDING_NOOP("GuessGame", "Цель — две синусоиды разных гармоник с 1 по 6."), 0.05, true, true},
+    {WORDING_NOOP("GuessGame", "Амплитуда и фаза"),
+     WORDING_NOOP("GuessGame",
+                  "Цель — гармоника aₖ cos kx + bₖ sin kx; столбики могут быть Aₖ и φₖ."),
      0.05, true, true},
-    {"До пяти гармоник", "Цель — 3–5 гармоник с 1 по 8, косинус или синус; номера не подсказаны.",
+    {WORDING_NOOP("GuessGame", "До пяти гармоник"),
+     WORDING_NOOP("GuessGame",
+                  "Цель — 3–5 гармоник с 1 по 8, косинус или синус; номера не подсказаны."),
      0.08, true, false},
-    {"На слух", "Цель только звучит: 1–3 синусоиды с 1 по 5 гармонику.", 0.15, false, false},
+    {WORDING_NOOP("GuessGame", "На слух"),
+     WORDING_NOOP("GuessGame", "Цель только звучит: 1–3 синусоиды с 1 по 5 гармонику."), 0.15,
+     false, false},
 };
 
 // splitmix64's finaliser: every input bit reaches every output bit, so neighbouring seeds,
@@ -79,14 +89,23 @@ std::string Whole(int n) {
 
 } // namespace
 
+std::string GameLevelName(int level) {
+    return Wording("GuessGame", GameLevel(level).Name);
+}
+
+std::string GameLevelRule(int level) {
+    return Wording("GuessGame", GameLevel(level).Rule);
+}
+
 const TGameLevel& GameLevel(int level) {
-    if (level < 1 || level > GameLevelCount) throw std::out_of_range("Нет такого уровня игры");
+    if (level < 1 || level > GameLevelCount)
+        throw std::out_of_range(Wording("GuessGame", "Нет такого уровня игры"));
     return Levels[level - 1];
 }
 
 TGameRound MakeRound(std::uint64_t seed, int level, int round) {
     const TGameLevel& rule = GameLevel(level);
-    if (round < 1) throw std::out_of_range("Раунды игры считаются с 1");
+    if (round < 1) throw std::out_of_range(Wording("GuessGame", "Раунды игры считаются с 1"));
     std::mt19937_64 engine(Mix(Mix(Mix(seed) ^ static_cast<std::uint64_t>(level)) ^
                                static_cast<std::uint64_t>(round)));
 
@@ -157,7 +176,7 @@ std::string AnswerText(const TGameRound& round, std::string_view decimalSeparato
         add("a", k, round.Target.Cos[k]);
         add("b", k, round.Target.Sin[k]);
     }
-    return text.empty() ? "все коэффициенты равны 0" : text;
+    return text.empty() ? Wording("GuessGame", "все коэффициенты равны 0") : text;
 }
 
 bool IsBetter(const TGameScore& score, const TGameScore& than) {
@@ -184,7 +203,8 @@ TGamePlay::TCheck TGamePlay::Check(const TCoefficients& attempt, double secondsS
 }
 
 std::string MatchedText(const TGameScore& score) {
-    return "Совпало! Попыток: " + Whole(score.Tries) + ", время: " + Whole(score.Seconds) + " с";
+    return Filled(Wording("GuessGame", "Совпало! Попыток: %1, время: %2 с"),
+                  {Whole(score.Tries), Whole(score.Seconds)});
 }
 
 std::string MissedText(double difference, double tolerance, std::string_view decimalSeparator) {
@@ -193,26 +213,30 @@ std::string MissedText(double difference, double tolerance, std::string_view dec
     std::string shown = Number(difference, decimalSeparator, 2);
     for (int digits = 3; shown == limit && digits <= 6; ++digits)
         shown = Number(difference, decimalSeparator, digits);
-    return "Ещё не совпадает: разница " + shown + " (нужно меньше " + limit + ")";
+    return Filled(Wording("GuessGame", "Ещё не совпадает: разница %1 (нужно меньше %2)"),
+                  {shown, limit});
 }
 
 std::string TriesText(int tries) {
+    // One try has a text of its own: English says "1 try" but "21 tries", where Russian
+    // uses the same form for both.
+    if (tries == 1) return Wording("GuessGame", "1 попытка");
     const int lastTwo = tries % 100;
     const int last = tries % 10;
-    const char* word = "попыток";
+    std::string pattern = Wording("GuessGame", "%1 попыток");
     if (last == 1 && lastTwo != 11)
-        word = "попытка";
+        pattern = Wording("GuessGame", "%1 попытка");
     else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        word = "попытки";
-    return Whole(tries) + " " + word;
+        pattern = Wording("GuessGame", "%1 попытки");
+    return Filled(pattern, {Whole(tries)});
 }
 
 std::string ProgressText(const TLevelProgress& progress) {
-    std::string text = "Выиграно раундов: " + Whole(progress.Won);
-    if (progress.Best)
-        text += "; лучший: " + TriesText(progress.Best->Tries) + ", " +
-                Whole(progress.Best->Seconds) + " с";
-    return text;
+    const std::string text =
+        Filled(Wording("GuessGame", "Выиграно раундов: %1"), {Whole(progress.Won)});
+    if (!progress.Best) return text;
+    return Filled(Wording("GuessGame", "%1; лучший: %2, %3 с"),
+                  {text, TriesText(progress.Best->Tries), Whole(progress.Best->Seconds)});
 }
 
 } // namespace Fourier

@@ -38,6 +38,10 @@ struct TGameLevel {
 // Level 1..5; std::out_of_range for any other.
 const TGameLevel& GameLevel(int level);
 
+// The level's name and rule in the program's language (the table keeps them in Russian).
+std::string GameLevelName(int level);
+std::string GameLevelRule(int level);
+
 struct TGameRound {
     int Level = 1;
     int Number = 1;         // 1, 2, … within a seed and level

@@ -1,6 +1,7 @@
 #include "HarmonicMask.h"
 
 #include "InverseTransform.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -63,7 +64,9 @@ std::string MaskText(const THarmonicMask& mask) {
             list += ", " + std::to_string(last);
         k = last;
     }
-    return solo ? "только гармоники " + list + " (соло)" : "выключены гармоники " + list;
+    return Filled(solo ? Wording("HarmonicMask", "только гармоники %1 (соло)")
+                       : Wording("HarmonicMask", "выключены гармоники %1"),
+                  {list});
 }
 
 void ApplyMask(const THarmonicMask& mask, TLines& re, TLines& im) {

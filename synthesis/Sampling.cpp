@@ -1,6 +1,7 @@
 #include "Sampling.h"
 
 #include "Harmonic.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +14,9 @@ namespace {
 
 void CheckSamplesPerPeriod(int samplesPerPeriod) {
     if (samplesPerPeriod < LeastSamplesPerPeriod || samplesPerPeriod > MostSamplesPerPeriod)
-        throw std::invalid_argument("Отсчётов на период должно быть от 4 до 512, а не " +
-                                    std::to_string(samplesPerPeriod));
+        throw std::invalid_argument(
+            Filled(Wording("Sampling", "Отсчётов на период должно быть от 4 до 512, а не %1"),
+                   {std::to_string(samplesPerPeriod)}));
 }
 
 // The last harmonic below the Nyquist line with a part other than 0: an interpolant through
@@ -37,7 +39,8 @@ double SignalAt(const TSeries& series, int highest, double t) {
 int ExcerptLength(int samplesPerPeriod, double periods) {
     CheckSamplesPerPeriod(samplesPerPeriod);
     if (!(periods >= LeastPeriods && periods <= MostPeriods))
-        throw std::invalid_argument("Окно должно быть длиной от 1 до 4 периодов");
+        throw std::invalid_argument(
+            Wording("Sampling", "Окно должно быть длиной от 1 до 4 периодов"));
     return static_cast<int>(std::lround(samplesPerPeriod * periods));
 }
 
@@ -96,7 +99,8 @@ TSeries Interpolant(std::span<const double> onePeriod) {
 }
 
 std::vector<double> SeriesCurve(const TSeries& series, double periods, int pointsPerPeriod) {
-    if (pointsPerPeriod < 1) throw std::invalid_argument("Нужна хотя бы одна точка на период");
+    if (pointsPerPeriod < 1)
+        throw std::invalid_argument(Wording("Sampling", "Нужна хотя бы одна точка на период"));
     const int last = static_cast<int>(std::lround(periods * pointsPerPeriod));
     const int highest = HighestPresent(series);
     std::vector<double> values(static_cast<std::size_t>(std::max(last, 0) + 1));

@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "Subscript.h"
 #include "Utf8.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,13 +37,15 @@ bool IsWhole(double value) {
 int WholeParameter(const TOperation& operation, int lowest, int highest, const char* what) {
     const double value = operation.Parameter;
     if (!IsWhole(value) || value < lowest || value > highest)
-        throw TOperationError(std::string(what) + " — целое число от " + std::to_string(lowest) +
-                              " до " + std::to_string(highest));
+        throw TOperationError(Filled(
+            Wording("SignalOperations", "%1 — целое число от %2 до %3"),
+            {Wording("SignalOperations", what), std::to_string(lowest), std::to_string(highest)}));
     return static_cast<int>(value);
 }
 
 TSamples Shifted(const TSamples& samples, double periods) {
-    if (!std::isfinite(periods)) throw TOperationError("Сдвиг — конечное число периодов");
+    if (!std::isfinite(periods))
+        throw TOperationError(Wording("SignalOperations", "Сдвиг — конечное число периодов"));
     if (IsWhole(periods)) return samples;
     TAnalysis analysis = AnalyseSamples(samples);
     TLines& re = analysis.Re;
@@ -120,30 +123,36 @@ TSamples Computed(const TSamples& samples, const TOperation& operation) {
     case TOperationKind::Clipping: {
         const double level = operation.Parameter;
         if (!std::isfinite(level) || !(level > 0.0))
-            throw TOperationError("Уровень ограничения — положительное число");
+            throw TOperationError(
+                Wording("SignalOperations", "Уровень ограничения — положительное число"));
         return EachSample(samples, [level](double s) { return std::clamp(s, -level, level); });
     }
     case TOperationKind::Quantisation:
-        return Quantised(samples, WholeParameter(operation, 2, MostLevels, "Число уровней"));
+        return Quantised(samples,
+                         WholeParameter(operation, 2, MostLevels,
+                                        WORDING_NOOP("SignalOperations", "Число уровней")));
     case TOperationKind::EvenHarmonics:
         return WithHalfTurn(samples, [](double s, double opposite) { return (s + opposite) / 2; });
     case TOperationKind::OddHarmonics:
         return WithHalfTurn(samples, [](double s, double opposite) { return (s - opposite) / 2; });
     case TOperationKind::LowPass: {
-        const int n = WholeParameter(operation, 0, NyquistLine, "Номер гармоники");
+        const int n = WholeParameter(operation, 0, NyquistLine,
+                                     WORDING_NOOP("SignalOperations", "Номер гармоники"));
         return n == NyquistLine ? samples : KeptHarmonics(samples, 0, n);
     }
     case TOperationKind::HighPass: {
-        const int n = WholeParameter(operation, 0, NyquistLine, "Номер гармоники");
+        const int n = WholeParameter(operation, 0, NyquistLine,
+                                     WORDING_NOOP("SignalOperations", "Номер гармоники"));
         return n == 0 ? samples : KeptHarmonics(samples, n, NyquistLine);
     }
     case TOperationKind::AddConstant: {
         const double constant = operation.Parameter;
-        if (!std::isfinite(constant)) throw TOperationError("Постоянная — конечное число");
+        if (!std::isfinite(constant))
+            throw TOperationError(Wording("SignalOperations", "Постоянная — конечное число"));
         return EachSample(samples, [constant](double s) { return s + constant; });
     }
     }
-    throw TOperationError("Неизвестная операция");
+    throw TOperationError(Wording("SignalOperations", "Неизвестная операция"));
 }
 
 // ----- the effect on the spectrum -----
@@ -172,23 +181,27 @@ class TSpectrumChange {
     }
 
     std::string Describe(const TOperation& operation) const {
-        if (largest_ == 0.0) return "спектр не изменился: сигнал равен нулю";
+        if (largest_ == 0.0)
+            return Wording("SignalOperations", "спектр не изменился: сигнал равен нулю");
         std::vector<std::string> parts;
         const bool amplitudesKept = std::ranges::all_of(Harmonics(), [this](int k) {
             return std::abs(now_[k].Amplitude - was_[k].Amplitude) <= noise_;
         });
         if (amplitudesKept) {
             if (const std::string phases = PhaseChange(operation); !phases.empty())
-                parts.push_back("Aₖ без изменений, " + phases);
+                parts.push_back(
+                    Filled(Wording("SignalOperations", "Aₖ без изменений, %1"), {phases}));
         } else {
             AmplitudeChanges(parts);
         }
         const double meanWas = was_[0].Cos / 2, meanNow = now_[0].Cos / 2;
-        if (std::abs(meanNow - meanWas) > noise_)
-            parts.push_back("среднее " + Number(meanWas) + " → " + Number(meanNow));
-        if (parts.empty()) return "спектр не изменился";
-        if (amplitudesKept && parts.size() == 1 && parts[0].starts_with("среднее"))
-            parts.insert(parts.begin(), "Aₖ и φₖ без изменений");
+        const bool meanMoved = std::abs(meanNow - meanWas) > noise_;
+        if (meanMoved)
+            parts.push_back(Filled(Wording("SignalOperations", "среднее %1 → %2"),
+                                   {Number(meanWas), Number(meanNow)}));
+        if (parts.empty()) return Wording("SignalOperations", "спектр не изменился");
+        if (amplitudesKept && parts.size() == 1 && meanMoved)
+            parts.insert(parts.begin(), Wording("SignalOperations", "Aₖ и φₖ без изменений"));
         return Joined(parts, "; ");
     }
 
@@ -217,14 +230,14 @@ class TSpectrumChange {
         if (EveryHarmonic([](int, std::complex<double> c) { return c; })) return {};
         if (operation.Kind == TOperationKind::TimeShift) {
             if (const auto shift = MeasuredShift(operation.Parameter))
-                return "φₖ повёрнута на kτ (τ = " + ReadableNumber(*shift, 4, separator_) +
-                       " периода)";
+                return Filled(Wording("SignalOperations", "φₖ повёрнута на kτ (τ = %1 периода)"),
+                              {ReadableNumber(*shift, 4, separator_)});
         }
         if (EveryHarmonic([](int, std::complex<double> c) { return std::conj(c); }))
             return "φₖ → −φₖ";
         if (EveryHarmonic([](int, std::complex<double> c) { return -c; }))
-            return "φₖ повёрнута на π";
-        return "φₖ изменились";
+            return Wording("SignalOperations", "φₖ повёрнута на π");
+        return Wording("SignalOperations", "φₖ изменились");
     }
 
     // The shift t, in periods, that turns the strongest harmonic k as it turned, if it turns
@@ -278,7 +291,8 @@ class TSpectrumChange {
                 items.push_back(Change(changed[i]));
             std::string text = Joined(items, ", ");
             if (changed.size() > Listed)
-                text += ", … (всего " + std::to_string(changed.size()) + ")";
+                text = Filled(Wording("SignalOperations", "%1, … (всего %2)"),
+                              {text, std::to_string(changed.size())});
             parts.push_back(text);
         }
         if (!removed.empty()) parts.push_back(Removed(removed, left));
@@ -288,36 +302,49 @@ class TSpectrumChange {
                 items.push_back(Amplitude(appeared[i], now_));
             if (appeared.size() > Listed) items.push_back("…");
             if (appeared.size() == 1) {
-                parts.push_back("появилась гармоника " + items[0]);
+                parts.push_back(
+                    Filled(Wording("SignalOperations", "появилась гармоника %1"), {items[0]}));
             } else {
-                parts.push_back("появились " + ParityWord(appeared) +
-                                "гармоники: " + Joined(items, ", "));
+                const TParity parity = ParityOf(appeared);
+                parts.push_back(
+                    Filled(parity == TParity::Even
+                               ? Wording("SignalOperations", "появились чётные гармоники: %1")
+                           : parity == TParity::Odd
+                               ? Wording("SignalOperations", "появились нечётные гармоники: %1")
+                               : Wording("SignalOperations", "появились гармоники: %1"),
+                           {Joined(items, ", ")}));
             }
         }
     }
 
-    // "чётные ", "нечётные " or "" for a set of harmonics.
-    static std::string ParityWord(const std::vector<int>& harmonics) {
-        if (std::ranges::all_of(harmonics, [](int k) { return k % 2 == 0; })) return "чётные ";
-        if (std::ranges::all_of(harmonics, [](int k) { return k % 2 == 1; })) return "нечётные ";
-        return {};
+    enum class TParity { Even, Odd, Mixed };
+
+    static TParity ParityOf(const std::vector<int>& harmonics) {
+        if (std::ranges::all_of(harmonics, [](int k) { return k % 2 == 0; })) return TParity::Even;
+        if (std::ranges::all_of(harmonics, [](int k) { return k % 2 == 1; })) return TParity::Odd;
+        return TParity::Mixed;
     }
 
     std::string Removed(const std::vector<int>& removed, const std::vector<int>& left) const {
-        if (left.empty()) return "все гармоники убраны";
+        if (left.empty()) return Wording("SignalOperations", "все гармоники убраны");
         if (removed.front() > left.back())
-            return "гармоники выше " + std::to_string(left.back()) + " убраны";
+            return Filled(Wording("SignalOperations", "гармоники выше %1 убраны"),
+                          {std::to_string(left.back())});
         if (removed.back() < left.front())
-            return "гармоники ниже " + std::to_string(left.front()) + " убраны";
-        const std::string parity = ParityWord(removed);
+            return Filled(Wording("SignalOperations", "гармоники ниже %1 убраны"),
+                          {std::to_string(left.front())});
+        const TParity parity = ParityOf(removed);
         const bool noneOfThemLeft =
             std::ranges::none_of(left, [&removed](int k) { return k % 2 == removed.front() % 2; });
-        if (!parity.empty() && noneOfThemLeft) return parity + "гармоники убраны";
+        if (parity == TParity::Even && noneOfThemLeft)
+            return Wording("SignalOperations", "чётные гармоники убраны");
+        if (parity == TParity::Odd && noneOfThemLeft)
+            return Wording("SignalOperations", "нечётные гармоники убраны");
         std::vector<std::string> items;
         for (std::size_t i = 0; i < std::min<std::size_t>(3, removed.size()); ++i)
             items.push_back("A" + Subscript(removed[i]));
         if (removed.size() > 3) items.push_back("…");
-        return "убраны " + Joined(items, ", ");
+        return Filled(Wording("SignalOperations", "убраны %1"), {Joined(items, ", ")});
     }
 
     THarmonics was_;
@@ -334,10 +361,17 @@ std::string Cut(std::string_view text, std::size_t length) {
     return std::string(text.substr(0, starts[length - 1])) + "…";
 }
 
-std::string LevelsWord(int n) {
-    if (n % 10 == 1 && n % 100 != 11) return "уровень";
-    if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) return "уровня";
-    return "уровней";
+// «квантование на 5 уровней»: one level has a text of its own, since English says "1 level"
+// but "21 levels", where Russian uses the same form for both.
+std::string QuantisationName(long long n) {
+    const std::string count = std::to_string(n);
+    if (n == 1) return Wording("SignalOperations", "квантование на 1 уровень");
+    const long long last = n % 10, lastTwo = n % 100;
+    if (last == 1 && lastTwo != 11)
+        return Filled(Wording("SignalOperations", "квантование на %1 уровень"), {count});
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        return Filled(Wording("SignalOperations", "квантование на %1 уровня"), {count});
+    return Filled(Wording("SignalOperations", "квантование на %1 уровней"), {count});
 }
 
 } // namespace
@@ -345,8 +379,9 @@ std::string LevelsWord(int n) {
 TSamples ApplyOperation(const TSamples& samples, const TOperation& operation) {
     TSamples result = Computed(samples, operation);
     if (!std::ranges::all_of(result, [](double s) { return std::abs(s) <= LargestMeasuredValue; }))
-        throw TOperationError(
-            "Результат больше 10¹⁵⁰ по модулю: программа не может сосчитать его энергию");
+        throw TOperationError(Wording("SignalOperations",
+                                      "Результат больше 10¹⁵⁰ по модулю: "
+                                      "программа не может сосчитать его энергию"));
     return result;
 }
 
@@ -359,30 +394,33 @@ std::string OperationName(const TOperation& operation, std::string_view decimalS
     };
     switch (operation.Kind) {
     case TOperationKind::TimeShift:
-        return "сдвиг";
+        return Wording("SignalOperations", "сдвиг");
     case TOperationKind::TimeReversal:
-        return "обращение времени";
+        return Wording("SignalOperations", "обращение времени");
     case TOperationKind::Inversion:
-        return "инверсия";
+        return Wording("SignalOperations", "инверсия");
     case TOperationKind::FullWave:
-        return "выпрямление";
+        return Wording("SignalOperations", "выпрямление");
     case TOperationKind::HalfWave:
-        return "однополупериодное выпрямление";
+        return Wording("SignalOperations", "однополупериодное выпрямление");
     case TOperationKind::Clipping:
-        return "ограничение ±" + number(operation.Parameter);
+        return Filled(Wording("SignalOperations", "ограничение ±%1"),
+                      {number(operation.Parameter)});
     case TOperationKind::Quantisation:
-        return "квантование на " + whole() + " " +
-               LevelsWord(static_cast<int>(operation.Parameter));
+        return QuantisationName(static_cast<long long>(operation.Parameter));
     case TOperationKind::EvenHarmonics:
-        return "только чётные гармоники";
+        return Wording("SignalOperations", "только чётные гармоники");
     case TOperationKind::OddHarmonics:
-        return "только нечётные гармоники";
+        return Wording("SignalOperations", "только нечётные гармоники");
     case TOperationKind::LowPass:
-        return operation.Parameter == 0 ? "только среднее" : "гармоники 0–" + whole();
+        return operation.Parameter == 0
+                   ? Wording("SignalOperations", "только среднее")
+                   : Filled(Wording("SignalOperations", "гармоники 0–%1"), {whole()});
     case TOperationKind::HighPass:
         return operation.Parameter == NyquistLine
-                   ? "только гармоника " + whole()
-                   : "гармоники " + whole() + "–" + std::to_string(NyquistLine);
+                   ? Filled(Wording("SignalOperations", "только гармоника %1"), {whole()})
+                   : Filled(Wording("SignalOperations", "гармоники %1–%2"),
+                            {whole(), std::to_string(NyquistLine)});
     case TOperationKind::AddConstant:
         return operation.Parameter < 0 ? std::string(Minus) + " " + number(-operation.Parameter)
                                        : "+ " + number(operation.Parameter);
@@ -415,7 +453,8 @@ std::string ChainCaption(std::string_view source, const std::vector<std::string>
 }
 
 std::string FractionText(int numerator, int denominator) {
-    if (denominator == 0) throw TOperationError("Дробь со знаменателем 0");
+    if (denominator == 0)
+        throw TOperationError(Wording("SignalOperations", "Дробь со знаменателем 0"));
     if (denominator < 0) {
         numerator = -numerator;
         denominator = -denominator;

@@ -1,6 +1,7 @@
 #include "SoundFile.h"
 
 #include "FileSaving.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,10 +70,12 @@ std::string WavBytes(const std::string& path, std::span<const float> samples, in
     SF_VIRTUAL_IO io = TMemoryFile::Io();
     SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
     if (!file)
-        throw TFileSaveError(path, std::string("ошибка записи звука: ") + sf_strerror(nullptr));
+        throw TFileSaveError(
+            path, Filled(Wording("FileSaving", "ошибка записи звука: %1"), {sf_strerror(nullptr)}));
     const sf_count_t written =
         sf_write_short(file, steps.data(), static_cast<sf_count_t>(steps.size()));
-    const std::string reason = std::string("ошибка записи звука: ") + sf_strerror(file);
+    const std::string reason =
+        Filled(Wording("FileSaving", "ошибка записи звука: %1"), {sf_strerror(file)});
     if (sf_close(file) != 0 || written != static_cast<sf_count_t>(steps.size()))
         throw TFileSaveError(path, reason);
     return std::move(memory.Bytes);

@@ -3,6 +3,7 @@
 // remembered, and the command line's --language.
 #include "Language.h"
 #include "CommandLine.h"
+#include "Form.h"
 #include "LabFixture.h"
 #include "LabWindow.h"
 #include "LanguageChoice.h"
@@ -34,6 +35,11 @@ bool WaitUntil(const std::function<bool()>& done) {
 
 class LanguageTest : public LabFixture {
   protected:
+    // Qt's own texts in Russian, as the program starts.
+    void SetUp() override {
+        Toolkit::Application::UseQtTranslations(QLocale(QLocale::Russian));
+        LabFixture::SetUp();
+    }
     void TearDown() override {
         UseLanguage(TLanguage::Russian);
         QCoreApplication::processEvents();

@@ -17,7 +17,7 @@ void CheckParentheses(std::string_view text) {
     int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         depth += DepthChange(text[i]);
-        if (depth < 0) Reject(text.substr(i), "нет пары для «)»");
+        if (depth < 0) Reject(text.substr(i), WORDING_NOOP("Translator", "нет пары для «)»"));
     }
     if (depth == 0) return;
     // From the right, the first "(" with no ")" left over for it is the last one open.
@@ -26,7 +26,7 @@ void CheckParentheses(std::string_view text) {
         if (text[i] == ')')
             ++closings;
         else if (text[i] == '(' && closings-- == 0)
-            Reject(text.substr(i), "нет пары для «(»");
+            Reject(text.substr(i), WORDING_NOOP("Translator", "нет пары для «(»"));
     }
 }
 

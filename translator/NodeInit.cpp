@@ -15,7 +15,7 @@ namespace {
 // Within the grammar and 255 characters the pools cannot run out; this keeps any
 // other text from taking a node beyond them.
 uint8_t HandOut(uint8_t& count, std::string_view text) {
-    if (count == PoolSize) Reject(text, "формула слишком сложна");
+    if (count == PoolSize) Reject(text, WORDING_NOOP("Translator", "формула слишком сложна"));
     return ++count;
 }
 
@@ -43,7 +43,7 @@ void Classify(std::string_view text, TOperandKind& kind, double& value, uint8_t&
 std::string_view WithoutParens(std::string_view operand) {
     if (operand.front() != '(') return operand;
     const std::string_view inner = StripEnclosingParens(operand);
-    if (inner.empty()) Reject(operand, "пустые скобки");
+    if (inner.empty()) Reject(operand, WORDING_NOOP("Translator", "пустые скобки"));
     return inner;
 }
 
@@ -57,25 +57,25 @@ bool IsPrintable(char c) {
     return c > ' ' && c <= '~';
 }
 
-std::string Quoted(std::string_view name) {
-    return "«" + std::string(name) + "»";
-}
-
 // text is neither a number, nor "x", nor an operation, nor a well-formed call.
 [[noreturn]] void RejectNonCall(std::string_view text, std::string_view name) {
     if (const std::size_t blank = FirstTopLevelBlank(text); blank != std::string_view::npos)
-        Reject(text.substr(blank), "пробел допустим только перед числом");
+        Reject(text.substr(blank),
+               WORDING_NOOP("Translator", "пробел допустим только перед числом"));
     if (text.front() == '(') {
         const std::size_t close = ClosingParen(text, 0);
-        if (close + 1 == text.size()) Reject(text, "лишние скобки");
-        Reject(text.substr(close + 1), "пропущен знак операции");
+        if (close + 1 == text.size()) Reject(text, WORDING_NOOP("Translator", "лишние скобки"));
+        Reject(text.substr(close + 1), WORDING_NOOP("Translator", "пропущен знак операции"));
     }
-    if (name == "x") Reject(text.substr(1), "пропущен знак операции");
-    if (!name.empty()) Reject(text, "неизвестное имя " + Quoted(name));
+    if (name == "x") Reject(text.substr(1), WORDING_NOOP("Translator", "пропущен знак операции"));
+    if (!name.empty())
+        Reject(text, WORDING_NOOP("Translator", "неизвестное имя «%1»"), std::string(name));
     const char c = text.front();
-    if (IsDigit(c) || c == '.') Reject(text, "неверная запись числа");
-    if (IsPrintable(c)) Reject(text, "недопустимый символ " + Quoted(text.substr(0, 1)));
-    Reject(text, "недопустимый символ с кодом " + std::to_string(static_cast<unsigned char>(c)));
+    if (IsDigit(c) || c == '.') Reject(text, WORDING_NOOP("Translator", "неверная запись числа"));
+    if (IsPrintable(c))
+        Reject(text, WORDING_NOOP("Translator", "недопустимый символ «%1»"), std::string(1, c));
+    Reject(text, WORDING_NOOP("Translator", "недопустимый символ с кодом %1"),
+           std::to_string(static_cast<unsigned char>(c)));
 }
 
 } // namespace
@@ -88,14 +88,16 @@ void TOperatorNode::Init(std::string_view text) {
     const std::string_view right = text.substr(position);
     // Both sides are checked before either is built, so a run of bare operators
     // cannot hand out a node per character.
-    if (left.empty()) Reject(sign, "нет операнда перед " + Quoted(sign));
-    if (right.empty()) Reject(sign, "нет операнда после " + Quoted(sign));
+    if (left.empty())
+        Reject(sign, WORDING_NOOP("Translator", "нет операнда перед «%1»"), std::string(sign));
+    if (right.empty())
+        Reject(sign, WORDING_NOOP("Translator", "нет операнда после «%1»"), std::string(sign));
     Classify(WithoutParens(left), LeftKind, LeftValue, LeftFunc, LeftOp);
     Classify(WithoutParens(right), RightKind, RightValue, RightFunc, RightOp);
 }
 
 void TFunctionNode::Init(std::string_view text) {
-    if (text.empty()) Reject(text, "нет операнда");
+    if (text.empty()) Reject(text, WORDING_NOOP("Translator", "нет операнда"));
     const std::string_view name =
         text.substr(0, std::ranges::find_if_not(text, IsLetter) - text.begin());
     const auto known = std::ranges::find(FunctionNames, name);
@@ -105,11 +107,15 @@ void TFunctionNode::Init(std::string_view text) {
 
     const std::size_t open = name.size();
     if (open == text.size() || text[open] != '(')
-        Reject(text.substr(open), "после " + Quoted(name) + " нужна «(»");
+        Reject(text.substr(open), WORDING_NOOP("Translator", "после «%1» нужна «(»"),
+               std::string(name));
     const std::size_t close = ClosingParen(text, open);
-    if (close + 1 != text.size()) Reject(text.substr(close + 1), "пропущен знак операции");
+    if (close + 1 != text.size())
+        Reject(text.substr(close + 1), WORDING_NOOP("Translator", "пропущен знак операции"));
     const std::string_view argument = text.substr(open + 1, close - open - 1);
-    if (argument.empty()) Reject(text.substr(close), "нет аргумента у " + Quoted(name));
+    if (argument.empty())
+        Reject(text.substr(close), WORDING_NOOP("Translator", "нет аргумента у «%1»"),
+               std::string(name));
     Classify(argument, ArgKind, ArgValue, ArgFunc, ArgOp);
 }
 

@@ -47,8 +47,9 @@ void RestoreFormula(const TSavedFormula& saved) {
 
 void TranslateText(std::string_view text) {
     if (text.size() > MaxTextLength)
-        Reject(text.substr(MaxTextLength), "формула длиннее 255 символов");
-    if (text.empty()) Reject(text, "формула пуста");
+        Reject(text.substr(MaxTextLength),
+               WORDING_NOOP("Translator", "формула длиннее 255 символов"));
+    if (text.empty()) Reject(text, WORDING_NOOP("Translator", "формула пуста"));
     CheckParentheses(text);
 
     const auto number = ConvertNumber(text);
@@ -84,7 +85,7 @@ void Translate(const std::string& text) {
         TranslateText(text);
     } catch (const TSyntaxFault& fault) {
         RestoreFormula(saved);
-        throw FormulaSyntaxError(fault.Problem,
+        throw FormulaSyntaxError(fault.Pattern, fault.Argument,
                                  static_cast<std::size_t>(fault.At - text.data()) + 1);
     } catch (...) {
         RestoreFormula(saved);

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,33 +46,35 @@ QString ToldText(const std::vector<int>& told) {
     QStringList numbers;
     for (const int k : told)
         numbers << QString::number(k);
-    if (told.size() == 1) return QStringLiteral("гармоника ") + numbers.front();
+    if (told.size() == 1) return GamePane::tr("гармоника %1").arg(numbers.front());
     const QString last = numbers.takeLast();
-    return QStringLiteral("гармоники ") + numbers.join(QStringLiteral(", ")) +
-           QStringLiteral(" и ") + last;
+    return GamePane::tr("гармоники %1 и %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 TAnalysis AnalysisOf(const TCoefficients& coefficients) {
     return AnalyseSamples(SynthesiseSamples(coefficients));
 }
 
-QPushButton* Button(const char* name, const QString& text, const QString& tip) {
-    auto* button = new QPushButton(text);
+QPushButton* Button(const char* name) {
+    auto* button = new QPushButton;
     button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
     button->setAutoDefault(false);
     return button;
+}
+
+void SetTexts(QPushButton* button, const QString& text, const QString& tip) {
+    button->setText(text);
+    button->setToolTip(tip);
 }
 
 } // namespace
 
 GamePane::GamePane(QWidget* parent)
-    : QWidget(parent), levelBox_(new QComboBox), seedField_(new QLineEdit),
-      pairLabel_(new QLabel(QStringLiteral("Сто&лбики:"))), pairBox_(new QComboBox),
-      ruleLine_(new QLabel), plot_(new GamePlot), bars_(new CoefficientBars),
-      resultLine_(new QLabel), progressLine_(new QLabel), sound_(new SoundOutput(this)) {
+    : QWidget(parent), levelBox_(new QComboBox), seedField_(new QLineEdit), pairLabel_(new QLabel),
+      pairBox_(new QComboBox), ruleLine_(new QLabel), plot_(new GamePlot),
+      bars_(new CoefficientBars), resultLine_(new QLabel), progressLine_(new QLabel),
+      sound_(new SoundOutput(this)) {
     setObjectName("GamePane");
-    setWindowTitle(QStringLiteral("Угадай сигнал"));
 
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
@@ -79,32 +82,28 @@ GamePane::GamePane(QWidget* parent)
 
     levelBox_->setObjectName("GameLevel");
     for (int level = 1; level <= GameLevelCount; ++level)
-        levelBox_->addItem(QString::number(level) + QStringLiteral(". ") +
-                           QString::fromUtf8(GameLevel(level).Name));
-    auto* levelLabel = new QLabel(QStringLiteral("&Уровень:"));
-    levelLabel->setBuddy(levelBox_);
+        levelBox_->addItem(QString());
+    levelLabel_ = new QLabel;
+    levelLabel_->setBuddy(levelBox_);
 
     seedField_->setObjectName("GameSeed");
     // Up to 20 digits: every 64-bit seed; a larger number is refused when applied.
     seedField_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,20}")), this));
     seedField_->setMaxLength(20);
-    seedField_->setToolTip(QStringLiteral("Одно и то же зерно даёт одни и те же раунды: введите "
-                                          "число и нажмите Enter, чтобы начать заново"));
-    auto* seedLabel = new QLabel(QStringLiteral("&Зерно:"));
-    seedLabel->setBuddy(seedField_);
+    seedLabel_ = new QLabel;
+    seedLabel_->setBuddy(seedField_);
 
     pairBox_->setObjectName("GamePairChoice");
-    pairBox_->addItem(QStringLiteral("aₖ и bₖ"));
-    pairBox_->addItem(QStringLiteral("Aₖ и φₖ"));
+    pairBox_->addItems({QString(), QString()}); // a_k and b_k, A_k and phi_k
     pairBox_->setToolTip(QStringLiteral("aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ)"));
     pairLabel_->setBuddy(pairBox_);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(levelLabel);
+    top->addWidget(levelLabel_);
     top->addWidget(levelBox_);
     top->addSpacing(16);
-    top->addWidget(seedLabel);
+    top->addWidget(seedLabel_);
     top->addWidget(seedField_);
     top->addSpacing(16);
     top->addWidget(pairLabel_);
@@ -114,16 +113,11 @@ GamePane::GamePane(QWidget* parent)
     ruleLine_->setObjectName("GameRule");
     ruleLine_->setWordWrap(true);
 
-    checkButton_ = Button("GameCheck", QStringLiteral("П&роверить"),
-                          QStringLiteral("Сравнить свой сигнал с целью (Enter)"));
-    answerButton_ = Button("GameAnswer", QStringLiteral("По&казать ответ"),
-                           QStringLiteral("Показать коэффициенты цели; раунд не засчитывается"));
-    nextButton_ = Button("GameNext", QStringLiteral("&Следующий раунд"),
-                         QStringLiteral("Новая цель того же уровня"));
-    playTarget_ = Button("GamePlayTarget", QStringLiteral("▶ &Цель"),
-                         QStringLiteral("Послушать цель; ещё раз — остановить"));
-    playMine_ = Button("GamePlayMine", QStringLiteral("▶ &Мой сигнал"),
-                       QStringLiteral("Послушать свой сигнал; ещё раз — остановить"));
+    checkButton_ = Button("GameCheck");
+    answerButton_ = Button("GameAnswer");
+    nextButton_ = Button("GameNext");
+    playTarget_ = Button("GamePlayTarget");
+    playMine_ = Button("GamePlayMine");
     playTarget_->setCheckable(true);
     playMine_->setCheckable(true);
     auto* buttons = new QHBoxLayout;
@@ -138,10 +132,8 @@ GamePane::GamePane(QWidget* parent)
     resultLine_->setWordWrap(true);
     resultLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     progressLine_->setObjectName("GameProgress");
-    auto* hint = new QLabel(QStringLiteral(
-        "←/→ — выбрать столбик, ↑/↓ — изменить на 0,01, PageUp/PageDown — на 0,1, Delete — "
-        "обнулить; Enter — проверить."));
-    hint->setWordWrap(true);
+    hint_ = new QLabel;
+    hint_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -153,7 +145,7 @@ GamePane::GamePane(QWidget* parent)
     results->addWidget(resultLine_, 1);
     results->addWidget(progressLine_);
     layout->addLayout(results);
-    layout->addWidget(hint);
+    layout->addWidget(hint_);
 
     setTabOrder(levelBox_, seedField_);
     setTabOrder(seedField_, pairBox_);
@@ -188,15 +180,55 @@ GamePane::GamePane(QWidget* parent)
     connect(playTarget_, &QPushButton::clicked, this, [this] { Toggle(TSound::Target); });
     connect(playMine_, &QPushButton::clicked, this, [this] { Toggle(TSound::Mine); });
     // Without a sound device the buttons stay: pressed, they say there is none.
-    connect(sound_, &SoundOutput::failed, this, [this](const QString& message) {
+    connect(sound_, &SoundOutput::failed, this, [this](TSoundFailure failure) {
         playing_ = TSound::None;
         ShowSoundButtons();
-        ShowResult(message);
+        ShowResult([failure] { return SoundOutput::FailureText(failure); });
     });
 
+    Retranslate();
     LoadProgress();
     std::random_device random;
     SetSeed(1 + random() % (RandomSeedLimit - 1));
+}
+
+void GamePane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+// Texts only: the round, the bars, the sound and the focus stay as they are.
+void GamePane::Retranslate() {
+    setWindowTitle(tr("Угадай сигнал"));
+    {
+        const QSignalBlocker quiet(levelBox_);
+        for (int level = 1; level <= GameLevelCount; ++level)
+            levelBox_->setItemText(level - 1, QString::number(level) + QStringLiteral(". ") +
+                                                  QString::fromStdString(GameLevelName(level)));
+    }
+    levelLabel_->setText(tr("&Уровень:"));
+    seedField_->setToolTip(tr("Одно и то же зерно даёт одни и те же раунды: введите число и "
+                              "нажмите Enter, чтобы начать заново"));
+    seedLabel_->setText(tr("&Зерно:"));
+    pairLabel_->setText(tr("Сто&лбики:"));
+    {
+        const QSignalBlocker quiet(pairBox_);
+        pairBox_->setItemText(0, tr("aₖ и bₖ"));
+        pairBox_->setItemText(1, tr("Aₖ и φₖ"));
+    }
+    SetTexts(checkButton_, tr("П&роверить"), tr("Сравнить свой сигнал с целью (Enter)"));
+    SetTexts(answerButton_, tr("По&казать ответ"),
+             tr("Показать коэффициенты цели; раунд не засчитывается"));
+    SetTexts(nextButton_, tr("&Следующий раунд"), tr("Новая цель того же уровня"));
+    SetTexts(playTarget_, tr("▶ &Цель"), tr("Послушать цель; ещё раз — остановить"));
+    SetTexts(playMine_, tr("▶ &Мой сигнал"), tr("Послушать свой сигнал; ещё раз — остановить"));
+    hint_->setText(tr("←/→ — выбрать столбик, ↑/↓ — изменить на 0,01, PageUp/PageDown — на 0,1, "
+                      "Delete — обнулить; Enter — проверить."));
+    plot_->update();           // its legend
+    if (!State().Play) return; // before the first round
+    ShowRule();
+    resultLine_->setText(State().Result ? State().Result() : QString());
+    ShowProgress();
 }
 
 GamePane::~GamePane() {
@@ -249,7 +281,7 @@ void GamePane::StartRound() {
     state.Play.emplace(MakeRound(seed_, level_, state.Round));
     state.Attempt = TCoefficients{};
     state.Started = clock_();
-    state.Result = QStringLiteral("Сложите сигнал столбиками и нажмите «Проверить» (Enter).");
+    state.Result = [] { return tr("Сложите сигнал столбиками и нажмите «Проверить» (Enter)."); };
     ShowRound();
     bars_->SetFocused({1, 0});
 }
@@ -271,22 +303,26 @@ void GamePane::ShowRound() {
         bars_->SetPair(TBarPair::CosSin);
     }
     bars_->SetCoefficients(state.Attempt);
-
-    QString rule = QStringLiteral("Раунд %1. ").arg(round.Number) + QString::fromUtf8(level.Rule);
-    if (!round.Told.empty())
-        rule += QStringLiteral(" Подсказка: ") + ToldText(round.Told) + QStringLiteral(".");
-    ruleLine_->setText(rule);
+    ShowRule();
 
     const bool targetSeen = level.TargetDrawn || state.Play->AnswerShown();
     plot_->SetTarget(targetSeen ? std::optional(SynthesiseSamples(round.Target)) : std::nullopt);
     plot_->SetMine(SynthesiseSamples(state.Attempt));
-    resultLine_->setText(state.Result);
+    resultLine_->setText(state.Result ? state.Result() : QString());
     ShowProgress();
 }
 
-void GamePane::ShowResult(const QString& text) {
-    State().Result = text;
-    resultLine_->setText(text);
+void GamePane::ShowRule() {
+    const TGameRound& round = State().Play->Round();
+    QString rule =
+        tr("Раунд %1. %2").arg(round.Number).arg(QString::fromStdString(GameLevelRule(level_)));
+    if (!round.Told.empty()) rule += tr(" Подсказка: %1.").arg(ToldText(round.Told));
+    ruleLine_->setText(rule);
+}
+
+void GamePane::ShowResult(TResultText text) {
+    State().Result = std::move(text);
+    resultLine_->setText(State().Result());
 }
 
 void GamePane::ApplySeedText() {
@@ -315,22 +351,25 @@ void GamePane::Check() {
         SaveProgress(level_);
         ShowProgress();
     }
-    if (play.Score())
-        ShowResult(Text(MatchedText(*play.Score())));
+    if (const std::optional<TGameScore> score = play.Score())
+        ShowResult([score = *score] { return Text(MatchedText(score)); });
     else if (check.Matched)
-        ShowResult(QStringLiteral("Совпало, но ответ был показан: раунд не засчитан."));
+        ShowResult([] { return tr("Совпало, но ответ был показан: раунд не засчитан."); });
     else
-        ShowResult(Text(MissedText(check.Difference, play.Round().Tolerance,
-                                   DecimalSeparator().toStdString())));
+        ShowResult([this, difference = check.Difference, tolerance = play.Round().Tolerance] {
+            return Text(MissedText(difference, tolerance, DecimalSeparator().toStdString()));
+        });
 }
 
 void GamePane::ShowAnswer() {
     TGamePlay& play = *State().Play;
     play.ShowAnswer();
-    QString text = QStringLiteral("Ответ: ") +
-                   Text(AnswerText(play.Round(), DecimalSeparator().toStdString()));
-    if (!play.Score()) text += QStringLiteral(" — этот раунд не засчитывается.");
-    ShowResult(text);
+    // The line is written again on a language change: it keeps its own copy of the round.
+    ShowResult([this, round = play.Round(), scored = play.Score().has_value()] {
+        const QString answer = Text(AnswerText(round, DecimalSeparator().toStdString()));
+        return scored ? tr("Ответ: %1").arg(answer)
+                      : tr("Ответ: %1 — этот раунд не засчитывается.").arg(answer);
+    });
     plot_->SetTarget(SynthesiseSamples(play.Round().Target));
 }
 

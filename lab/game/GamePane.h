@@ -6,8 +6,9 @@
 //
 // Keys: Tab runs level → seed → bars → buttons; Alt+У the level, Alt+З the seed, Alt+Л the
 // bars' pair on level 3, Alt+Р «Проверить», Alt+К «Показать ответ», Alt+С «Следующий
-// раунд», Alt+Ц «▶ Цель», Alt+М «▶ Мой сигнал». Enter checks from anywhere in the pane, but
-// in the seed field it starts the typed seed.
+// раунд», Alt+Ц «▶ Цель», Alt+М «▶ Мой сигнал» (in English Alt+G, S, B, C, A, N, T, M: none
+// of them a letter of the lab's menus). Enter checks from anywhere in the pane, but in the
+// seed field it starts the typed seed.
 //
 // Rounds come from (seed, level, round number): a new seed starts every level at round 1;
 // each level keeps its own round, tries and bars while another level is played.
@@ -73,15 +74,18 @@ class GamePane : public QWidget {
 
   protected:
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The result line, written in the language of the moment it is shown.
+    using TResultText = std::function<QString()>;
     // A level's round in play, with the student's bars and the second it started.
     struct TLevelState {
         int Round = 1;
         std::optional<TGamePlay> Play;
         TCoefficients Attempt;
         double Started = 0.0;
-        QString Result; // the result line as the level left it
+        TResultText Result; // the result line as the level left it
     };
     enum class TSound { None, Target, Mine };
 
@@ -90,7 +94,9 @@ class GamePane : public QWidget {
     void SwitchLevel(int level);
     void StartRound();
     void ShowRound();
-    void ShowResult(const QString& text);
+    void ShowResult(TResultText text);
+    void Retranslate();
+    void ShowRule();
     void ApplySeedText();
     void AttemptEdited(const TCoefficients& coefficients);
     void Toggle(TSound what);
@@ -108,7 +114,9 @@ class GamePane : public QWidget {
     TSound playing_ = TSound::None;
 
     QComboBox* levelBox_;
+    QLabel* levelLabel_;
     QLineEdit* seedField_;
+    QLabel* seedLabel_;
     QLabel* pairLabel_;
     QComboBox* pairBox_;
     QLabel* ruleLine_;
@@ -121,6 +129,7 @@ class GamePane : public QWidget {
     QPushButton* playMine_;
     QLabel* resultLine_;
     QLabel* progressLine_;
+    QLabel* hint_;
     SoundOutput* sound_;
 };
 

@@ -96,10 +96,9 @@ void GamePlot::DrawLegend(QPainter& painter, const TPlotFrame& frame) const {
         Qt::PenStyle Style;
     };
     std::vector<TEntry> entries;
-    entries.push_back(
-        target_ ? TEntry{QStringLiteral("Цель"), TargetColor, Qt::SolidLine}
-                : TEntry{QStringLiteral("Цель — только на слух"), TargetColor, Qt::NoPen});
-    entries.push_back({QStringLiteral("Мой сигнал"), MineColor, Qt::DashLine});
+    entries.push_back(target_ ? TEntry{tr("Цель"), TargetColor, Qt::SolidLine}
+                              : TEntry{tr("Цель — только на слух"), TargetColor, Qt::NoPen});
+    entries.push_back({tr("Мой сигнал"), MineColor, Qt::DashLine});
 
     const QFontMetrics metrics = painter.fontMetrics();
     int textWidth = 0;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -14,32 +15,29 @@
 namespace Fourier {
 namespace {
 
-QToolButton* Button(const QString& name, const QString& text, const QString& tip) {
+QToolButton* Button(const QString& name) {
     auto* button = new QToolButton;
     button->setObjectName(name);
-    button->setText(text);
-    button->setToolTip(tip);
     return button;
+}
+
+QString PlayTip() {
+    return BuildUpPane::tr("Строить сумму гармоника за гармоникой");
 }
 
 } // namespace
 
 BuildUpPane::BuildUpPane(QWidget* parent)
-    : QWidget(parent), playPause_(Button("PlayButton", QStringLiteral("▶"),
-                                         QStringLiteral("Строить сумму гармоника за гармоникой"))),
-      back_(Button("BackButton", QStringLiteral("◀ Шаг"), QStringLiteral("На гармонику меньше"))),
-      forward_(
-          Button("ForwardButton", QStringLiteral("Шаг ▶"), QStringLiteral("На гармонику больше"))),
-      rate_(new QDoubleSpinBox), limit_(new QSpinBox), harmonicText_(new QLabel) {
+    : QWidget(parent), playPause_(Button("PlayButton")), back_(Button("BackButton")),
+      forward_(Button("ForwardButton")), rate_(new QDoubleSpinBox), limit_(new QSpinBox),
+      harmonicText_(new QLabel), rateName_(new QLabel), limitName_(new QLabel) {
     setObjectName("BuildUpPane");
-    setWindowTitle(QStringLiteral("Построение"));
 
     rate_->setObjectName("RateField");
     rate_->setRange(TBuildUp::SlowestRate, TBuildUp::FastestRate);
     rate_->setSingleStep(0.5);
     rate_->setDecimals(1);
     rate_->setValue(state_.Rate());
-    rate_->setSuffix(QStringLiteral(" шаг/с"));
     limit_->setObjectName("LimitField");
     limit_->setRange(1, TBuildUp::LargestLimit);
     limit_->setValue(state_.Limit());
@@ -54,9 +52,9 @@ BuildUpPane::BuildUpPane(QWidget* parent)
     controls->addWidget(harmonicText_);
     controls->addStretch();
     auto* pace = new QHBoxLayout;
-    pace->addWidget(new QLabel(QStringLiteral("Скорость:")));
+    pace->addWidget(rateName_);
     pace->addWidget(rate_);
-    pace->addWidget(new QLabel(QStringLiteral("до гармоники")));
+    pace->addWidget(limitName_);
     pace->addWidget(limit_);
     pace->addStretch();
 
@@ -74,16 +72,37 @@ BuildUpPane::BuildUpPane(QWidget* parent)
          {std::pair{playPause_, QKeySequence(Qt::CTRL | Qt::Key_P)},
           std::pair{back_, QKeySequence(Qt::ALT | Qt::Key_Left)},
           std::pair{forward_, QKeySequence(Qt::ALT | Qt::Key_Right)}}) {
-        auto* press = new QAction(button->toolTip(), this);
+        auto* press = new QAction(this);
         press->setShortcut(keys);
         connect(press, &QAction::triggered, button, &QToolButton::click);
         addAction(press);
+        keys_.append(press);
     }
     connect(playPause_, &QToolButton::clicked, this, &BuildUpPane::TogglePlay);
     connect(back_, &QToolButton::clicked, this, &BuildUpPane::StepBack);
     connect(forward_, &QToolButton::clicked, this, &BuildUpPane::StepForward);
     connect(rate_, &QDoubleSpinBox::valueChanged, this, &BuildUpPane::SetRate);
     connect(limit_, &QSpinBox::valueChanged, this, &BuildUpPane::SetLimit);
+    Retranslate();
+}
+
+void BuildUpPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+void BuildUpPane::Retranslate() {
+    setWindowTitle(tr("Построение"));
+    back_->setText(tr("◀ Шаг"));
+    back_->setToolTip(tr("На гармонику меньше"));
+    forward_->setText(tr("Шаг ▶"));
+    forward_->setToolTip(tr("На гармонику больше"));
+    keys_.at(0)->setText(PlayTip());
+    keys_.at(1)->setText(back_->toolTip());
+    keys_.at(2)->setText(forward_->toolTip());
+    rate_->setSuffix(tr(" шаг/с"));
+    rateName_->setText(tr("Скорость:"));
+    limitName_->setText(tr("до гармоники"));
     Show();
 }
 
@@ -160,9 +179,7 @@ void BuildUpPane::ScheduleNextTick() {
 
 void BuildUpPane::Show() {
     playPause_->setText(state_.Playing() ? QStringLiteral("❚❚") : QStringLiteral("▶"));
-    playPause_->setToolTip(state_.Playing()
-                               ? QStringLiteral("Пауза")
-                               : QStringLiteral("Строить сумму гармоника за гармоникой"));
+    playPause_->setToolTip(state_.Playing() ? tr("Пауза") : PlayTip());
     harmonicText_->setText(QStringLiteral("k = %1").arg(state_.Harmonic()));
     const QSignalBlocker quietLimit(limit_);
     limit_->setValue(state_.Limit());

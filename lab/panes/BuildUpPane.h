@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QAction;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
@@ -42,7 +43,11 @@ class BuildUpPane : public QWidget {
     void SetLimit(int limit);
     void SetRate(double stepsPerSecond);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
     void Tick();
     void ScheduleNextTick();
     void Show();
@@ -56,6 +61,9 @@ class BuildUpPane : public QWidget {
     QDoubleSpinBox* rate_ = nullptr;
     QSpinBox* limit_ = nullptr;
     QLabel* harmonicText_ = nullptr;
+    QLabel* rateName_ = nullptr;
+    QLabel* limitName_ = nullptr;
+    QList<QAction*> keys_; // Play, back, forward: named as their buttons' tooltips
 };
 
 } // namespace Fourier

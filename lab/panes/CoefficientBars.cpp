@@ -186,9 +186,9 @@ void CoefficientBars::paintEvent(QPaintEvent*) {
         const TPlotFrame frame = FrameOf({1, part});
         const bool phase = pair_ == TBarPair::MagnitudePhase && part == 1;
         DrawValueGrid(painter, frame, phase ? PiTicks() : RoundTicks(frame.YMin, frame.YMax));
-        const QString title = pair_ == TBarPair::CosSin ? QStringLiteral("aₖ (cos) и bₖ (sin)")
-                              : phase                   ? QStringLiteral("фаза φₖ")
-                                                        : QStringLiteral("амплитуда Aₖ");
+        const QString title = pair_ == TBarPair::CosSin ? tr("aₖ (cos) и bₖ (sin)")
+                              : phase                   ? tr("фаза φₖ")
+                                                        : tr("амплитуда Aₖ");
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(frame.Area.topLeft() + QPointF(0, -metrics.descent() - 2), title);
     }

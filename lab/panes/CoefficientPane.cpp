@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -21,7 +22,7 @@ namespace Fourier {
 namespace {
 
 QString Caption() {
-    return QStringLiteral("Сигнал из коэффициентов гармоник 1–32");
+    return CoefficientPane::tr("Сигнал из коэффициентов гармоник 1–32");
 }
 
 } // namespace
@@ -31,27 +32,24 @@ CoefficientPane::CoefficientPane(QWidget* parent)
       fieldName_(new QLabel), meanText_(new QLabel), pairBox_(new QComboBox),
       report_(Toolkit::MessageBoxReporter(this)) {
     setObjectName("CoefficientPane");
-    setWindowTitle(QStringLiteral("Коэффициенты"));
 
     pairBox_->setObjectName("PairChoice");
-    pairBox_->addItem(QStringLiteral("cos и sin"));
-    pairBox_->addItem(QStringLiteral("Амплитуда и фаза"));
-    pairBox_->setToolTip(QStringLiteral("cos и sin — столбики aₖ и bₖ; амплитуда и фаза — Aₖ и φₖ: "
-                                        "aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ)"));
-    takeMain_ = new QAction(QStringLiteral("Из главного окна"), this);
+    pairBox_->addItems({QString(), QString()});
+    takeMain_ = new QAction(this);
     takeMain_->setEnabled(false);
     takeMain_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M)); // as in «Нарисовать»
-    auto* zero = new QAction(QStringLiteral("С нуля"), this);
+    auto* zero = zero_ = new QAction(this);
     zero->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
-    QAction* save = SaveAction(this, QStringLiteral("коэффициенты.fourier"),
-                               [this](const QString& path) { SaveFile(path); });
+    QAction* save =
+        SaveAction(this, QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "коэффициенты.fourier"),
+                   [this](const QString& path) { SaveFile(path); });
     connect(takeMain_, &QAction::triggered, this, &CoefficientPane::StartFromMainSignal);
     connect(zero, &QAction::triggered, this, &CoefficientPane::StartFromZero);
 
     auto* tools = new QToolBar;
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->addWidget(new QLabel(QStringLiteral("Вид: ")));
+    tools->addWidget(pairName_ = new QLabel);
     tools->addWidget(pairBox_);
     tools->addActions({takeMain_, zero});
     tools->addWidget(Spacer());
@@ -66,10 +64,7 @@ CoefficientPane::CoefficientPane(QWidget* parent)
     bottom->addWidget(field_);
     bottom->addWidget(meanText_);
     bottom->addStretch();
-    auto* hint = new QLabel(
-        QStringLiteral("Тяните столбик мышью вверх или вниз. ←/→ — выбрать столбик, ↑/↓ — изменить "
-                       "(PageUp/PageDown — крупнее, Delete — обнулить). aₖ cos kx + bₖ sin kx = "
-                       "Aₖ cos(kx − φₖ)."));
+    auto* hint = hint_ = new QLabel;
     hint->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -88,6 +83,27 @@ CoefficientPane::CoefficientPane(QWidget* parent)
     connect(bars_, &CoefficientBars::focusedChanged, this, &CoefficientPane::ShowFocused);
     connect(field_, &QDoubleSpinBox::valueChanged, this, &CoefficientPane::FieldEdited);
     ShowFocused();
+    Retranslate();
+}
+
+void CoefficientPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+void CoefficientPane::Retranslate() {
+    setWindowTitle(tr("Коэффициенты"));
+    pairBox_->setItemText(0, tr("cos и sin"));
+    pairBox_->setItemText(1, tr("Амплитуда и фаза"));
+    pairBox_->setToolTip(tr("cos и sin — столбики aₖ и bₖ; амплитуда и фаза — Aₖ и φₖ: "
+                            "aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ)"));
+    takeMain_->setText(tr("Из главного окна"));
+    zero_->setText(tr("С нуля"));
+    pairName_->setText(tr("Вид: "));
+    hint_->setText(tr("Тяните столбик мышью вверх или вниз. ←/→ — выбрать столбик, ↑/↓ — "
+                      "изменить (PageUp/PageDown — крупнее, Delete — обнулить). aₖ cos kx + bₖ "
+                      "sin kx = Aₖ cos(kx − φₖ)."));
+    ShowMean();
 }
 
 void CoefficientPane::StartFrom(const TCoefficients& coefficients) {
@@ -156,13 +172,17 @@ void CoefficientPane::ShowFocused() {
         field_->setSingleStep(bars_->Step(bar));
         field_->setValue(bars_->Value(bar));
     }
-    // Rounding noise next to the largest coefficient reads 0.
+    ShowMean();
+}
+
+// Rounding noise next to the largest coefficient reads 0.
+void CoefficientPane::ShowMean() {
     const TCoefficients& coefficients = bars_->Coefficients();
     double scale = 0.0;
     for (std::size_t k = 0; k < coefficients.Cos.size(); ++k)
         scale = std::max({scale, std::abs(coefficients.Cos[k]), std::abs(coefficients.Sin[k])});
     meanText_->setText(
-        QStringLiteral("   среднее a₀/2 = ") +
+        tr("   среднее a₀/2 = ") +
         QString::fromStdString(ReadableNumber(coefficients.Cos[0] / 2, 6,
                                               QLocale().decimalPoint().toStdString(), scale)));
 }

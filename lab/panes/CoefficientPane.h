@@ -46,9 +46,14 @@ class CoefficientPane : public QWidget {
     void OpenFile(const QString& path);
     void SaveFile(const QString& path);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
     void Rebuild(const TCoefficients& coefficients);
     void ShowFocused();
+    void ShowMean();
     void FieldEdited(double value);
 
     CoefficientBars* bars_ = nullptr;
@@ -57,6 +62,9 @@ class CoefficientPane : public QWidget {
     QLabel* meanText_ = nullptr;
     QComboBox* pairBox_ = nullptr;
     QAction* takeMain_ = nullptr;
+    QAction* zero_ = nullptr;
+    QLabel* pairName_ = nullptr;
+    QLabel* hint_ = nullptr;
     TCoefficients mainSignal_;
     bool haveMainSignal_ = false;
     bool touched_ = false; // the student has changed the coefficients

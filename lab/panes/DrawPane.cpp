@@ -8,6 +8,7 @@
 #include "SavedWorkFile.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QSplitter>
@@ -36,12 +37,14 @@ QString DrawnCaption() {
 // One change of the samples, which then are the drawn signal. Undone, the samples go back
 // with the caption they had (the result of an operation keeps its name). A stroke is already
 // drawn when it is pushed, so its first redo has nothing to do.
-class TSamplesStep : public QUndoCommand {
+class TSamplesStep : public TNamedStep {
   public:
     TSamplesStep(DrawPane& pane, const TSamples& before, const QString& beforeCaption,
-                 const TSamples& after, const QString& name, bool alreadyDone)
-        : QUndoCommand(name), pane_(pane), before_(before), beforeCaption_(beforeCaption),
-          after_(after), skip_(alreadyDone) {}
+                 const TSamples& after, const char* name, bool alreadyDone)
+        : TNamedStep(DrawPane::tr(name)), pane_(pane), before_(before),
+          beforeCaption_(beforeCaption), after_(after), name_(name), skip_(alreadyDone) {}
+
+    QString NameNow() const override { return DrawPane::tr(name_); }
 
     void undo() override { pane_.Show(before_, beforeCaption_); }
     void redo() override {
@@ -54,6 +57,7 @@ class TSamplesStep : public QUndoCommand {
     TSamples before_;
     QString beforeCaption_;
     TSamples after_;
+    const char* name_;
     bool skip_;
 };
 
@@ -62,13 +66,12 @@ DrawPane::DrawPane(QWidget* parent)
       bars_(new CoefficientBars), stack_(new QUndoStack(this)),
       report_(Toolkit::MessageBoxReporter(this)) {
     setObjectName("DrawPane");
-    setWindowTitle(QStringLiteral("Нарисовать"));
 
     // Fixed texts keep the buttons' width; what would be undone is in the tooltip.
-    undo_ = new QAction(QStringLiteral("Отменить"), this);
+    undo_ = new QAction(this);
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo_->setEnabled(false);
-    redo_ = new QAction(QStringLiteral("Повторить"), this);
+    redo_ = new QAction(this);
     redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redo_->setEnabled(false);
     connect(undo_, &QAction::triggered, stack_, &QUndoStack::undo);
@@ -76,19 +79,18 @@ DrawPane::DrawPane(QWidget* parent)
     connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
     connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
     // The stack also speaks while the pane is being destroyed: only the actions are used.
-    connect(stack_, &QUndoStack::undoTextChanged, undo_, [undo = undo_](const QString& text) {
-        undo->setToolTip(QStringLiteral("Отменить ") + text);
-    });
+    connect(stack_, &QUndoStack::undoTextChanged, undo_,
+            [undo = undo_](const QString& text) { undo->setToolTip(tr("Отменить %1").arg(text)); });
     connect(stack_, &QUndoStack::redoTextChanged, redo_, [redo = redo_](const QString& text) {
-        redo->setToolTip(QStringLiteral("Повторить ") + text);
+        redo->setToolTip(tr("Повторить %1").arg(text));
     });
-    auto* clear = new QAction(QStringLiteral("Очистить"), this);
+    auto* clear = clear_ = new QAction(this);
     clear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    takeMain_ = new QAction(QStringLiteral("Взять из главного окна"), this);
+    takeMain_ = new QAction(this);
     takeMain_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     takeMain_->setEnabled(false);
     QAction* open = OpenAction(this, [this](const QString& path) { OpenFile(path); });
-    QAction* save = SaveAction(this, QStringLiteral("сигнал.fourier"),
+    QAction* save = SaveAction(this, QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "сигнал.fourier"),
                                [this](const QString& path) { SaveFile(path); });
     for (QAction* action : {undo_, redo_, clear, takeMain_, open, save}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -103,14 +105,7 @@ DrawPane::DrawPane(QWidget* parent)
     tools->addWidget(Spacer());
     tools->addActions({open, save});
 
-    auto* hint = new QLabel(
-        QStringLiteral("Рисуйте левой кнопкой мыши: штрих заменяет отсчёты, над которыми проходит. "
-                       "Правая кнопка — очистить; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить.") +
-        QLatin1Char(' ') +
-        tr("С клавиатуры: ←, → — курсор на отсчёт (с Ctrl, PageUp, PageDown — на 16), Home, End — "
-           "к краям; ↑, ↓ — значение; Пробел — начало отрезка, следующий Пробел рисует отрезок "
-           "до курсора; Enter — закончить. Ctrl+Delete — очистить, Ctrl+M — взять из главного "
-           "окна."));
+    auto* hint = hint_ = new QLabel;
     hint->setWordWrap(true);
     cursorLine_ = new QLabel;
     cursorLine_->setObjectName("DrawCursorLine");
@@ -144,6 +139,37 @@ DrawPane::DrawPane(QWidget* parent)
     connect(surface_, &DrawingArea::cursorChanged, this, &DrawPane::ShowCursor);
     surface_->SetHalfRange(SmallestHalfRange);
     setFocusProxy(surface_); // the tab opens with the keys on the drawing
+    Retranslate();
+}
+
+void DrawPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+void DrawPane::Retranslate() {
+    // A tooltip differs from its action's text once the stack has named a step in it.
+    const bool undoNamed = undo_->toolTip() != undo_->text();
+    const bool redoNamed = redo_->toolTip() != redo_->text();
+    setWindowTitle(tr("Нарисовать"));
+    undo_->setText(tr("Отменить"));
+    redo_->setText(tr("Повторить"));
+    clear_->setText(tr("Очистить"));
+    takeMain_->setText(tr("Взять из главного окна"));
+    hint_->setText(
+        tr("Рисуйте левой кнопкой мыши: штрих заменяет отсчёты, над которыми проходит. "
+           "Правая кнопка — очистить; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить.") +
+        QLatin1Char(' ') +
+        tr("С клавиатуры: ←, → — курсор на отсчёт (с Ctrl, PageUp, PageDown — на 16), Home, End — "
+           "к краям; ↑, ↓ — значение; Пробел — начало отрезка, следующий Пробел рисует отрезок "
+           "до курсора; Enter — закончить. Ctrl+Delete — очистить, Ctrl+M — взять из главного "
+           "окна."));
+    // The steps, whichever pane made them, and the tooltips that name them.
+    for (int i = 0; i < stack_->count(); ++i)
+        if (const auto* step = dynamic_cast<const TNamedStep*>(stack_->command(i)))
+            const_cast<TNamedStep*>(step)->setText(step->NameNow());
+    if (undoNamed) undo_->setToolTip(tr("Отменить %1").arg(stack_->undoText()));
+    if (redoNamed) redo_->setToolTip(tr("Повторить %1").arg(stack_->redoText()));
     ShowCursor();
 }
 
@@ -156,7 +182,7 @@ DrawPane::~DrawPane() {
     surface_->disconnect(this);
 }
 
-void DrawPane::ReplaceSamples(const TSamples& samples, const QString& stepName) {
+void DrawPane::ReplaceSamples(const TSamples& samples, const char* stepName) {
     stack_->push(new TSamplesStep(*this, current_, caption_, samples, stepName, false));
     FitRange();
 }
@@ -176,12 +202,11 @@ void DrawPane::ShowRun(const TRun& run) {
 }
 
 void DrawPane::Clear() {
-    ReplaceSamples(TSamples{}, QStringLiteral("очистку"));
+    ReplaceSamples(TSamples{}, QT_TR_NOOP("очистку"));
 }
 
 void DrawPane::TakeMainSignal() {
-    if (haveMainSignal_)
-        ReplaceSamples(mainSignal_, QStringLiteral("взятие сигнала главного окна"));
+    if (haveMainSignal_) ReplaceSamples(mainSignal_, QT_TR_NOOP("взятие сигнала главного окна"));
 }
 
 void DrawPane::OpenFile(const QString& path) {
@@ -196,7 +221,7 @@ void DrawPane::OpenFile(const QString& path) {
         report_(Toolkit::WithFullStop(error.what()));
         return;
     }
-    ReplaceSamples(samples, QStringLiteral("открытие файла"));
+    ReplaceSamples(samples, QT_TR_NOOP("открытие файла"));
 }
 
 void DrawPane::SaveFile(const QString& path) {
@@ -248,7 +273,7 @@ void DrawPane::PenReleased() {
         return;
     }
     stack_->push(new TSamplesStep(*this, beforeStroke_, captionBeforeStroke_, current_,
-                                  QStringLiteral("штрих"), true));
+                                  QT_TR_NOOP("штрих"), true));
 }
 
 void DrawPane::DrawSegment(TPenPoint from, TPenPoint to) {
@@ -256,7 +281,7 @@ void DrawPane::DrawSegment(TPenPoint from, TPenPoint to) {
     TSamples after = current_;
     DrawStroke(after, from, to);
     if (after == current_) return;
-    stack_->push(new TSamplesStep(*this, current_, caption_, after, tr("отрезок"), false));
+    stack_->push(new TSamplesStep(*this, current_, caption_, after, QT_TR_NOOP("отрезок"), false));
 }
 
 void DrawPane::ShowCursor() {

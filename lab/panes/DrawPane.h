@@ -13,6 +13,7 @@
 #include "Stroke.h"
 
 #include <QString>
+#include <QUndoCommand>
 #include <QWidget>
 
 class QUndoStack;
@@ -23,6 +24,14 @@ namespace Fourier {
 
 class CoefficientBars;
 class DrawingArea;
+
+// A step of the drawing's undo stack (the panes that share it push theirs too), named again
+// in the program's language when that changes.
+class TNamedStep : public QUndoCommand {
+  public:
+    using QUndoCommand::QUndoCommand;
+    virtual QString NameNow() const = 0;
+};
 
 class DrawPane : public QWidget {
     Q_OBJECT
@@ -44,8 +53,9 @@ class DrawPane : public QWidget {
     QAction* RedoAction() const { return redo_; }
     void SetErrorReporter(Toolkit::TErrorReporter reporter) { report_ = std::move(reporter); }
 
-    // The samples as one undoable step, the drawing's range fitted to them.
-    void ReplaceSamples(const TSamples& samples, const QString& stepName);
+    // The samples as one undoable step, the drawing's range fitted to them. The step's name is
+    // a source text of this class's context (QT_TRANSLATE_NOOP("Fourier::DrawPane", …)).
+    void ReplaceSamples(const TSamples& samples, const char* stepName);
     // Shows the samples with their caption, the range fitted to them, as neither a step nor a
     // change sent out: the step of another pane that made them does both.
     void Hold(const TSamples& samples, const QString& caption);
@@ -63,8 +73,12 @@ class DrawPane : public QWidget {
     void OpenFile(const QString& path);
     void SaveFile(const QString& path);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     friend class TSamplesStep;
+    void Retranslate();
     void Show(const TSamples& samples, const QString& caption); // and sends them out
     void FitRange();
     void PenPressed(TPenPoint point);
@@ -89,6 +103,8 @@ class DrawPane : public QWidget {
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* takeMain_ = nullptr;
+    QAction* clear_ = nullptr;
+    QLabel* hint_ = nullptr;
     Toolkit::TErrorReporter report_;
 };
 

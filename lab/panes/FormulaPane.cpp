@@ -3,10 +3,12 @@
 #include "FileSaving.h"
 #include "FormulaFrontEnd.h"
 #include "OwnFormula.h"
+#include "Wording.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -36,10 +38,11 @@ struct TExample {
     const char* name;
 };
 constexpr TExample Examples[] = {
-    {"x", "пила"},
-    {"x^2", "парабола"},
-    {"(sin(x)^2)^0.5", "выпрямленный синус"},
-    {"sin(x)+sin(3*x)/3+sin(5*x)/5", "сумма трёх гармоник"},
+    {"x", QT_TRANSLATE_NOOP("Fourier::FormulaPane", "пила")},
+    {"x^2", QT_TRANSLATE_NOOP("Fourier::FormulaPane", "парабола")},
+    {"(sin(x)^2)^0.5", QT_TRANSLATE_NOOP("Fourier::FormulaPane", "выпрямленный синус")},
+    {"sin(x)+sin(3*x)/3+sin(5*x)/5",
+     QT_TRANSLATE_NOOP("Fourier::FormulaPane", "сумма трёх гармоник")},
 };
 
 // A formula shown in a caption or beside an error is cut to about this many characters, so
@@ -75,10 +78,10 @@ QString Shortened(const QString& text) {
 
 QString ReminderText() {
     return DecimalSeparator() == ','
-               ? QObject::tr("Можно: числа (2,5 или 2.5), x, + - * / ^, скобки, sin( ) cos( ) "
-                             "tg( ) ln( ); минус впереди (-x^2, 2*-x); пробелы между частями.")
-               : QObject::tr("Можно: числа (2.5), x, + - * / ^, скобки, sin( ) cos( ) tg( ) "
-                             "ln( ); минус впереди (-x^2, 2*-x); пробелы между частями.");
+               ? FormulaPane::tr("Можно: числа (2,5 или 2.5), x, + - * / ^, скобки, sin( ) cos( ) "
+                                 "tg( ) ln( ); минус впереди (-x^2, 2*-x); пробелы между частями.")
+               : FormulaPane::tr("Можно: числа (2.5), x, + - * / ^, скобки, sin( ) cos( ) tg( ) "
+                                 "ln( ); минус впереди (-x^2, 2*-x); пробелы между частями.");
 }
 
 QSettings LabSettings() {
@@ -135,22 +138,19 @@ FormulaPane::FormulaPane(QWidget* parent) : QWidget(parent) {
     field_->lineEdit()->installEventFilter(this);
     field_->view()->installEventFilter(this);
     field_->lineEdit()->setMaxLength(1000); // the translator itself says where 255 ends
-    field_->lineEdit()->setPlaceholderText(tr("формула от x, например x^2"));
 
-    auto* build = new QPushButton(tr("Построить"), this);
+    auto* build = build_ = new QPushButton(this);
     build->setObjectName("FormulaBuild");
     examples_ = new QComboBox(this);
     examples_->setObjectName("FormulaExamples");
-    examples_->addItem(tr("Примеры…"));
+    examples_->addItem(QString());
     for (const TExample& example : Examples)
-        examples_->addItem(QStringLiteral("%1  — %2").arg(example.formula, tr(example.name)),
-                           QString::fromUtf8(example.formula));
+        examples_->addItem(QString(), QString::fromUtf8(example.formula));
     // Narrow when closed, the whole examples when open.
     examples_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     examples_->setMinimumContentsLength(9);
-    examples_->view()->setMinimumWidth(examples_->view()->sizeHintForColumn(0) + 24);
 
-    auto* reminder = new QLabel(ReminderText(), this);
+    auto* reminder = reminder_ = new QLabel(this);
     reminder->setObjectName("FormulaReminder");
     reminder->setWordWrap(true);
     understood_ = new QLabel(this);
@@ -164,7 +164,7 @@ FormulaPane::FormulaPane(QWidget* parent) : QWidget(parent) {
     // Lines that follow the typed text take the width they are given, never ask for more.
     for (QLabel* line : {understood_, error_})
         line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* follow = new QPushButton(tr("Следовать за главным окном"), this);
+    auto* follow = follow_ = new QPushButton(this);
     follow->setObjectName("FollowMainWindow");
 
     auto* row = new QHBoxLayout;
@@ -197,6 +197,33 @@ FormulaPane::FormulaPane(QWidget* parent) : QWidget(parent) {
     });
     connect(follow, &QPushButton::clicked, this, &FormulaPane::followMainWindow);
     ReportError = Toolkit::MessageBoxReporter(this);
+    Retranslate();
+}
+
+void FormulaPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+// The lines under the field speak of the text last built, not of what is typed since.
+void FormulaPane::Retranslate() {
+    field_->lineEdit()->setPlaceholderText(tr("формула от x, например x^2"));
+    build_->setText(tr("Построить"));
+    examples_->setItemText(0, tr("Примеры…"));
+    for (int i = 0; i < int(std::size(Examples)); ++i)
+        examples_->setItemText(
+            i + 1, QStringLiteral("%1  — %2").arg(Examples[i].formula, tr(Examples[i].name)));
+    examples_->view()->setMinimumWidth(examples_->view()->sizeHintForColumn(0) + 24);
+    reminder_->setText(ReminderText());
+    follow_->setText(tr("Следовать за главным окном"));
+    if (built_.isNull()) return;
+    ShowUnderstood(built_);
+    // The error is found again to be said in the new language; nothing is sent.
+    if (failed_) try {
+            AnalyseOwnFormula(built_.toUtf8().toStdString(), DecimalSeparator());
+        } catch (const TOwnFormulaError& e) {
+            ShowError(built_, e);
+        }
 }
 
 QString FormulaPane::Formula() const {
@@ -211,17 +238,19 @@ void FormulaPane::Build() {
     const QString text = Formula();
     const std::string typed = text.toUtf8().toStdString();
     const char separator = DecimalSeparator();
+    built_ = text;
     ShowUnderstood(text);
     try {
         const TAnalysis analysis = AnalyseOwnFormula(typed, separator);
+        failed_ = false;
         error_->clear();
         Remember(text);
         emit ownSignalReady(analysis, tr("Своя функция: f(x) = %1").arg(Shortened(text)));
     } catch (const TOwnFormulaError& e) {
-        int position = -1;
-        if (e.Kind() == TOwnFormulaError::oeSyntax && e.Position() > 0)
-            position = Utf16Index(text, e.Position() - 1);
-        ShowError(QString::fromUtf8(e.what()), position);
+        failed_ = true;
+        if (const int position = ShowError(text, e); position >= 0)
+            field_->lineEdit()->setSelection(position, position < int(text.size()) ? 1 : 0);
+        field_->setFocus();
     }
 }
 
@@ -243,13 +272,17 @@ void FormulaPane::ShowUnderstood(const QString& text) {
                                   said.join(QStringLiteral("; "))));
 }
 
-// The message, and under it the formula (or its part around the mark, when it is long) with
-// the character at position (0-based; the end when the text stops short) marked.
-void FormulaPane::ShowError(const QString& message, int position) {
+// The message in the program's language, and under it the formula (or its part around the
+// mark, when it is long) with the character at the error's position (the end when the text
+// stops short) marked.
+int FormulaPane::ShowError(const QString& text, const TOwnFormulaError& error) {
+    const QString message = QString::fromStdString(ShownMessage(error));
+    int position = -1;
+    if (error.Kind() == TOwnFormulaError::oeSyntax && error.Position() > 0)
+        position = Utf16Index(text, error.Position() - 1);
     QString html =
         QStringLiteral("<span style='color:#b00000'>%1</span>").arg(message.toHtmlEscaped());
     if (position >= 0) {
-        const QString text = Formula();
         const auto size = static_cast<int>(text.size());
         int from = 0, to = size;
         if (size > ShownLength) {
@@ -266,10 +299,9 @@ void FormulaPane::ShowError(const QString& message, int position) {
             QStringLiteral(
                 "<br><tt>%1<span style='background:#ffb0b0; color:#b00000'><u>%2</u></span>%3</tt>")
                 .arg(before.toHtmlEscaped(), mark, after.toHtmlEscaped());
-        field_->lineEdit()->setSelection(position, position < size ? 1 : 0);
     }
     error_->setText(html);
-    field_->setFocus();
+    return position;
 }
 
 // In the history list Escape closes the list alone, not the lab around it (whose Escape
@@ -312,13 +344,16 @@ void FormulaPane::SaveHistory() {
     }
     if (historyFailureReported_ || !ReportError) return;
     historyFailureReported_ = true;
-    const std::string reason = HistoryWriteError != 0
-                                   ? WriteFailureReason(HistoryWriteError)
-                                   : "папка недоступна для записи или на диске нет места";
+    const std::string reason =
+        HistoryWriteError != 0
+            ? WriteFailureReason(HistoryWriteError)
+            : tr("папка недоступна для записи или на диске нет места").toStdString();
     const TFileSaveError error(QFile::encodeName(settings.fileName()).toStdString(), reason);
     ReportError(Toolkit::WithFullStop(
-        error.what() + std::string(". Формула построена, но после перезапуска программы её не "
-                                   "будет в списке прежних формул")));
+        tr("%1. Формула построена, но после перезапуска программы её не будет в списке прежних "
+           "формул")
+            .arg(QString::fromStdString(ShownMessage(error)))
+            .toStdString()));
 }
 
 void FormulaPane::FillHistory() {

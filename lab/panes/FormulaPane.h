@@ -6,6 +6,7 @@
 // there with the offending character marked; the last formulas built are remembered as typed.
 #include "Analysis.h"
 #include "ErrorReport.h"
+#include "OwnFormula.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace Fourier {
 
@@ -46,18 +48,26 @@ class FormulaPane : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void Retranslate();
     void ShowUnderstood(const QString& text);
-    void ShowError(const QString& message, int position);
+    // Shows the error of building text; returns the position it marks, or -1.
+    int ShowError(const QString& text, const TOwnFormulaError& error);
     void Remember(const QString& text);
     void SaveHistory();
     void FillHistory();
 
     QComboBox* field_;
     QComboBox* examples_;
+    QPushButton* build_;
+    QPushButton* follow_;
+    QLabel* reminder_;
     QLabel* understood_;
     QLabel* error_;
+    QString built_;       // the text last built, which the lines under the field speak of
+    bool failed_ = false; // and whose error they show
     QStringList history_;
     bool historyFailureReported_ = false;
 };

@@ -1,6 +1,7 @@
 #include "HarmonicMaskPane.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,12 +14,11 @@ namespace {
 
 constexpr int KeyedHarmonics = 10; // digits 1..9 and 0
 
-QToolButton* Switch(const QString& name, int k, const QString& tip) {
+QToolButton* Switch(const QString& name, int k) {
     auto* button = new QToolButton;
     button->setObjectName(name + QString::number(k));
     button->setCheckable(true);
     button->setText(QString::number(k));
-    button->setToolTip(tip.arg(k));
     button->setFocusPolicy(Qt::TabFocus);
     button->setMinimumWidth(24);
     button->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
@@ -29,7 +29,6 @@ QToolButton* Switch(const QString& name, int k, const QString& tip) {
 
 HarmonicMaskPane::HarmonicMaskPane(QWidget* parent) : QWidget(parent) {
     setObjectName("HarmonicMaskPane");
-    setWindowTitle(QStringLiteral("Выключить и соло"));
 
     setStyleSheet(
         QStringLiteral("QToolButton[objectName^=\"Mute\"]:checked { background: #f3a6a6; }"
@@ -40,13 +39,14 @@ HarmonicMaskPane::HarmonicMaskPane(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(1);
     for (int block = 0; block < THarmonicMask::Count / PerBlock; ++block) {
-        grid->addWidget(new QLabel(QStringLiteral("Выключить")), 2 * block, 0);
-        grid->addWidget(new QLabel(QStringLiteral("Соло")), 2 * block + 1, 0);
+        for (int part = 0; part < 2; ++part) {
+            rowNames_.append(new QLabel);
+            grid->addWidget(rowNames_.back(), 2 * block + part, 0);
+        }
     }
     for (int k = 1; k <= THarmonicMask::Count; ++k) {
-        mutes_[k - 1] = Switch("Mute", k, QStringLiteral("Выключить гармонику %1"));
-        solos_[k - 1] = Switch(
-            "Solo", k, QStringLiteral("Слушать и смотреть только гармонику %1 (и другие с соло)"));
+        mutes_[k - 1] = Switch("Mute", k);
+        solos_[k - 1] = Switch("Solo", k);
         const int row = 2 * ((k - 1) / PerBlock), column = 1 + (k - 1) % PerBlock;
         grid->addWidget(mutes_[k - 1], row, column);
         grid->addWidget(solos_[k - 1], row + 1, column);
@@ -54,25 +54,22 @@ HarmonicMaskPane::HarmonicMaskPane(QWidget* parent) : QWidget(parent) {
         connect(solos_[k - 1], &QToolButton::clicked, this, [this, k] { ToggleSolo(k); });
     }
 
-    auto* clear = new QPushButton(QStringLiteral("Включить все"));
+    auto* clear = clear_ = new QPushButton;
     clear->setObjectName("ClearMask");
     connect(clear, &QPushButton::clicked, this, &HarmonicMaskPane::ClearAll);
 
     for (int k = 1; k <= KeyedHarmonics; ++k) {
         const auto digit = static_cast<Qt::Key>(Qt::Key_0 + k % 10);
-        auto* mute = new QAction(QStringLiteral("Выключить гармонику %1").arg(k), this);
+        auto* mute = new QAction(this);
         mute->setShortcut(QKeySequence(digit));
         connect(mute, &QAction::triggered, this, [this, k] { ToggleMute(k); });
-        auto* solo = new QAction(QStringLiteral("Соло гармоники %1").arg(k), this);
+        auto* solo = new QAction(this);
         solo->setShortcut(QKeySequence(Qt::SHIFT | digit));
         connect(solo, &QAction::triggered, this, [this, k] { ToggleSolo(k); });
         keys_ << mute << solo;
     }
 
-    auto* help = new QLabel(
-        KeyHelp() +
-        QStringLiteral("\nС соло звучат и видны только гармоники с соло (соло сильнее выключения); "
-                       "гармоники выше 32 при соло молчат."));
+    auto* help = help_ = new QLabel;
     help->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -80,11 +77,34 @@ HarmonicMaskPane::HarmonicMaskPane(QWidget* parent) : QWidget(parent) {
     layout->addWidget(clear, 0, Qt::AlignLeft);
     layout->addWidget(help);
     layout->addStretch();
+    Retranslate();
 }
 
 QString HarmonicMaskPane::KeyHelp() {
-    return QStringLiteral("Клавиши 1…9, 0 — выключить или включить гармонику 1…10; "
-                          "Shift+цифра — соло.");
+    return tr("Клавиши 1…9, 0 — выключить или включить гармонику 1…10; Shift+цифра — соло.");
+}
+
+void HarmonicMaskPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+void HarmonicMaskPane::Retranslate() {
+    setWindowTitle(tr("Выключить и соло"));
+    for (int row = 0; row < rowNames_.size(); ++row)
+        rowNames_.at(row)->setText(row % 2 == 0 ? tr("Выключить") : tr("Соло"));
+    for (int k = 1; k <= THarmonicMask::Count; ++k) {
+        mutes_[k - 1]->setToolTip(tr("Выключить гармонику %1").arg(k));
+        solos_[k - 1]->setToolTip(
+            tr("Слушать и смотреть только гармонику %1 (и другие с соло)").arg(k));
+    }
+    clear_->setText(tr("Включить все"));
+    // keys_ holds the mute and the solo of harmonics 1…10 in turn.
+    for (int i = 0; i < keys_.size(); ++i)
+        keys_.at(i)->setText(i % 2 == 0 ? tr("Выключить гармонику %1").arg(i / 2 + 1)
+                                        : tr("Соло гармоники %1").arg(i / 2 + 1));
+    help_->setText(KeyHelp() + tr("\nС соло звучат и видны только гармоники с соло (соло "
+                                  "сильнее выключения); гармоники выше 32 при соло молчат."));
 }
 
 void HarmonicMaskPane::ToggleMute(int k) {

@@ -11,6 +11,8 @@
 #include <array>
 
 class QAction;
+class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace Fourier {
@@ -36,13 +38,20 @@ class HarmonicMaskPane : public QWidget {
     void ToggleSolo(int k);
     void ClearAll();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
     void Show();
 
     THarmonicMask mask_;
     std::array<QToolButton*, THarmonicMask::Count> mutes_{};
     std::array<QToolButton*, THarmonicMask::Count> solos_{};
     QList<QAction*> keys_;
+    QList<QLabel*> rowNames_; // «Выключить», «Соло», «Выключить», «Соло»
+    QPushButton* clear_ = nullptr;
+    QLabel* help_ = nullptr;
 };
 
 } // namespace Fourier

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -30,10 +32,9 @@ std::string DecimalSeparator() {
     return QLocale().decimalPoint().toStdString();
 }
 
-QPushButton* Button(const QString& name, const QString& text, const QString& tip) {
-    auto* button = new QPushButton(text);
+QPushButton* Button(const QString& name) {
+    auto* button = new QPushButton;
     button->setObjectName(name);
-    button->setToolTip(tip);
     // Space plays the sound everywhere in the lab, so a focused button takes Enter.
     button->setAutoDefault(true);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -51,7 +52,7 @@ void PressOnEnter(QAbstractSpinBox* field, QPushButton* button) {
 // One operation on the lab's signal. A shift of the slider keeps the signal it started from
 // (its base): the shifts of one gesture merge into one step, which redoes the last of them on
 // the base; a gesture that ends where it began leaves no step.
-class TOperationStep : public QUndoCommand {
+class TOperationStep : public TNamedStep {
   public:
     using TShown = OperationsPane::TShown;
     using TDrawn = OperationsPane::TDrawn;
@@ -66,15 +67,22 @@ class TOperationStep : public QUndoCommand {
 
     TStates States;
 
-    TOperationStep(OperationsPane& pane, TStates states, const TOperation& operation,
-                   const QString& effect, int gesture)
-        : QUndoCommand(QString::fromStdString(OperationName(operation, DecimalSeparator()))),
-          States(std::move(states)), pane_(pane), operation_(operation), effect_(effect),
+    TOperationStep(OperationsPane& pane, TStates states, const TOperation& operation, int gesture)
+        : TNamedStep(QString::fromStdString(OperationName(operation, DecimalSeparator()))),
+          States(std::move(states)), pane_(pane), operation_(operation), named_(operation),
           gesture_(gesture) {}
 
+    // The name stays the first operation's when later shifts of its gesture merge into it.
+    QString NameNow() const override {
+        return QString::fromStdString(OperationName(named_, DecimalSeparator()));
+    }
     int id() const override { return gesture_ ? ShiftStepId : -1; }
     int Gesture() const { return gesture_; }
-    const QString& Effect() const { return effect_; }
+    // What the operation did to the spectrum, in the program's language.
+    QString Effect() const {
+        return QString::fromStdString(OperationEffect(States.Base.Samples, States.After.Samples,
+                                                      operation_, DecimalSeparator()));
+    }
     double Shift() const { return operation_.Parameter; }
     // A shift by whole periods gives the base back as it was, following the main window too.
     bool BackToBase() const {
@@ -95,7 +103,6 @@ class TOperationStep : public QUndoCommand {
         if (!gesture_ || next->gesture_ != gesture_) return false;
         States.After = next->States.After;
         operation_ = next->operation_;
-        effect_ = next->effect_;
         // Back where it began: nothing is left to undo.
         setObsolete(BackToBase() && States.Before.Samples == States.Base.Samples &&
                     States.Before.Caption == States.Base.Caption);
@@ -105,7 +112,7 @@ class TOperationStep : public QUndoCommand {
   private:
     OperationsPane& pane_;
     TOperation operation_;
-    QString effect_;
+    TOperation named_;
     int gesture_;
 };
 
@@ -114,7 +121,10 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
       shiftText_(new QLabel), effect_(new QLabel), controls_(new QWidget),
       report_(Toolkit::MessageBoxReporter(this)) {
     setObjectName("OperationsPane");
-    setWindowTitle(QStringLiteral("Операции"));
+    const auto written = [this](QWidget* widget, const char* text, const char* tip = nullptr) {
+        written_.push_back({widget, text, tip});
+        return widget;
+    };
 
     slider_->setObjectName("ShiftSlider");
     slider_->setRange(-ShiftSteps / 2, ShiftSteps / 2);
@@ -122,14 +132,12 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
     slider_->setTickInterval(ShiftSteps / 8);
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setFocusPolicy(Qt::StrongFocus);
-    slider_->setToolTip(
-        QStringLiteral("f(x − τ): сдвиг на долю периода, от −½ до ½ шагами по 1/64; "
+    written(slider_, nullptr,
+            QT_TR_NOOP("f(x − τ): сдвиг на долю периода, от −½ до ½ шагами по 1/64; "
                        "←/→ — на 1/64, PageUp/PageDown — на 1/8"));
     shiftText_->setObjectName("ShiftText");
-    shiftText_->setMinimumWidth(
-        shiftText_->fontMetrics().horizontalAdvance(QStringLiteral("τ = −31/64 периода  ")));
     auto* shiftRow = new QHBoxLayout;
-    shiftRow->addWidget(new QLabel(QStringLiteral("Сдвиг во времени")));
+    shiftRow->addWidget(written(new QLabel, QT_TR_NOOP("Сдвиг во времени")));
     shiftRow->addWidget(slider_, 1);
     shiftRow->addWidget(shiftText_);
 
@@ -137,26 +145,27 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
     auto* shapes = new QGridLayout;
     const struct {
         const char* name;
-        QString text, tip;
+        const char *text, *tip;
         TOperationKind kind;
     } shapeButtons[] = {
-        {"ReverseButton", QStringLiteral("Обратить время: f(−x)"),
-         QStringLiteral("Сигнал задом наперёд: φₖ меняют знак"), TOperationKind::TimeReversal},
-        {"InvertButton", QStringLiteral("Перевернуть: −f"),
-         QStringLiteral("Каждый отсчёт с обратным знаком"), TOperationKind::Inversion},
-        {"FullWaveButton", QStringLiteral("Выпрямить: |f|"),
-         QStringLiteral("Двухполупериодное выпрямление"), TOperationKind::FullWave},
-        {"HalfWaveButton", QStringLiteral("Срезать минус: max(f, 0)"),
-         QStringLiteral("Однополупериодное выпрямление"), TOperationKind::HalfWave},
-        {"EvenButton", QStringLiteral("Только чётные гармоники"),
-         QStringLiteral("(f(x) + f(x + π))/2: среднее и гармоники 2, 4, 6, …"),
+        {"ReverseButton", QT_TR_NOOP("Обратить время: f(−x)"),
+         QT_TR_NOOP("Сигнал задом наперёд: φₖ меняют знак"), TOperationKind::TimeReversal},
+        {"InvertButton", QT_TR_NOOP("Перевернуть: −f"),
+         QT_TR_NOOP("Каждый отсчёт с обратным знаком"), TOperationKind::Inversion},
+        {"FullWaveButton", QT_TR_NOOP("Выпрямить: |f|"),
+         QT_TR_NOOP("Двухполупериодное выпрямление"), TOperationKind::FullWave},
+        {"HalfWaveButton", QT_TR_NOOP("Срезать минус: max(f, 0)"),
+         QT_TR_NOOP("Однополупериодное выпрямление"), TOperationKind::HalfWave},
+        {"EvenButton", QT_TR_NOOP("Только чётные гармоники"),
+         QT_TR_NOOP("(f(x) + f(x + π))/2: среднее и гармоники 2, 4, 6, …"),
          TOperationKind::EvenHarmonics},
-        {"OddButton", QStringLiteral("Только нечётные гармоники"),
-         QStringLiteral("(f(x) − f(x + π))/2: гармоники 1, 3, 5, …"), TOperationKind::OddHarmonics},
+        {"OddButton", QT_TR_NOOP("Только нечётные гармоники"),
+         QT_TR_NOOP("(f(x) − f(x + π))/2: гармоники 1, 3, 5, …"), TOperationKind::OddHarmonics},
     };
     int index = 0;
     for (const auto& shape : shapeButtons) {
-        QPushButton* button = Button(shape.name, shape.text, shape.tip);
+        auto* button = Button(shape.name);
+        written(button, shape.text, shape.tip);
         connect(button, &QPushButton::clicked, this, plain(shape.kind));
         shapes->addWidget(button, index / 2, index % 2);
         ++index;
@@ -165,12 +174,15 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
     // Operations with a parameter: the button, then its field, in the tab order as on screen.
     auto* measured = new QGridLayout;
     int row = 0;
-    const auto addRow = [&](QPushButton* button, const QString& label, QAbstractSpinBox* field,
-                            const char* fieldName, std::function<TOperation()> operation) {
+    const auto addRow = [&](const char* name, const char* text, const char* tip, const char* label,
+                            QAbstractSpinBox* field, const char* fieldName,
+                            std::function<TOperation()> operation) {
+        QPushButton* button = Button(name);
+        written(button, text, tip);
         field->setObjectName(fieldName);
         field->setAccelerated(true);
         measured->addWidget(button, row, 0);
-        measured->addWidget(new QLabel(label), row, 1, Qt::AlignRight);
+        measured->addWidget(written(new QLabel, label), row, 1, Qt::AlignRight);
         measured->addWidget(field, row, 2);
         ++row;
         connect(button, &QPushButton::clicked, this, [this, operation] { Apply(operation()); });
@@ -195,31 +207,30 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
     QSpinBox* lowest = wholeField(0, NyquistLine, 5);
     QSpinBox* highest = wholeField(0, NyquistLine, 2);
     QDoubleSpinBox* constant = decimalField(-1e6, 1e6, 0.5);
-    addRow(Button("ClipButton", QStringLiteral("Ограничить"),
-                  QStringLiteral("Отсчёты за пределами ±c становятся ±c")),
-           QStringLiteral("уровнем ±c, c ="), level, "ClipLevel", [level] {
+    addRow("ClipButton", QT_TR_NOOP("Ограничить"),
+           QT_TR_NOOP("Отсчёты за пределами ±c становятся ±c"), QT_TR_NOOP("уровнем ±c, c ="),
+           level, "ClipLevel", [level] {
                return TOperation{TOperationKind::Clipping, level->value()};
            });
-    addRow(Button("QuantiseButton", QStringLiteral("Квантовать"),
-                  QStringLiteral("Каждый отсчёт — к ближайшему из n уровней, поровну "
-                                 "расставленных от наименьшего отсчёта до наибольшего")),
-           QStringLiteral("уровней n ="), levels, "QuantiseLevels", [levels] {
+    addRow("QuantiseButton", QT_TR_NOOP("Квантовать"),
+           QT_TR_NOOP("Каждый отсчёт — к ближайшему из n уровней, поровну расставленных от "
+                      "наименьшего отсчёта до наибольшего"),
+           QT_TR_NOOP("уровней n ="), levels, "QuantiseLevels", [levels] {
                return TOperation{TOperationKind::Quantisation, double(levels->value())};
            });
-    addRow(Button("LowPassButton", QStringLiteral("Оставить гармоники 0…n"),
-                  QStringLiteral("Фильтр нижних частот: гармоники выше n убираются")),
-           QStringLiteral("n ="), lowest, "LowPassHarmonic", [lowest] {
+    addRow("LowPassButton", QT_TR_NOOP("Оставить гармоники 0…n"),
+           QT_TR_NOOP("Фильтр нижних частот: гармоники выше n убираются"), "n =", lowest,
+           "LowPassHarmonic", [lowest] {
                return TOperation{TOperationKind::LowPass, double(lowest->value())};
            });
-    addRow(Button("HighPassButton", QStringLiteral("Оставить гармоники n…256"),
-                  QStringLiteral("Фильтр верхних частот: гармоники ниже n убираются, "
-                                 "при n ≥ 1 и среднее")),
-           QStringLiteral("n ="), highest, "HighPassHarmonic", [highest] {
+    addRow("HighPassButton", QT_TR_NOOP("Оставить гармоники n…256"),
+           QT_TR_NOOP("Фильтр верхних частот: гармоники ниже n убираются, при n ≥ 1 и среднее"),
+           "n =", highest, "HighPassHarmonic", [highest] {
                return TOperation{TOperationKind::HighPass, double(highest->value())};
            });
-    addRow(Button("AddConstantButton", QStringLiteral("Прибавить постоянную"),
-                  QStringLiteral("f + c: меняется только среднее")),
-           QStringLiteral("c ="), constant, "ConstantValue", [constant] {
+    addRow("AddConstantButton", QT_TR_NOOP("Прибавить постоянную"),
+           QT_TR_NOOP("f + c: меняется только среднее"), "c =", constant, "ConstantValue",
+           [constant] {
                return TOperation{TOperationKind::AddConstant, constant->value()};
            });
     measured->setColumnStretch(3, 1); // the fields keep their own width
@@ -232,10 +243,11 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
 
     // The drawing's stack, with keys and buttons of this pane's own.
     QUndoStack* stack = UndoStack();
-    auto* undo = Button("OperationsUndo", QStringLiteral("Отменить"),
-                        QStringLiteral("Отменить последний шаг операций или рисования (Ctrl+Z)"));
-    auto* redo = Button("OperationsRedo", QStringLiteral("Повторить"),
-                        QStringLiteral("Повторить отменённый шаг (Ctrl+Shift+Z)"));
+    auto* undo = Button("OperationsUndo");
+    written(undo, QT_TR_NOOP("Отменить"),
+            QT_TR_NOOP("Отменить последний шаг операций или рисования (Ctrl+Z)"));
+    auto* redo = Button("OperationsRedo");
+    written(redo, QT_TR_NOOP("Повторить"), QT_TR_NOOP("Повторить отменённый шаг (Ctrl+Shift+Z)"));
     undo->setEnabled(stack->canUndo());
     redo->setEnabled(stack->canRedo());
     connect(undo, &QPushButton::clicked, stack, &QUndoStack::undo);
@@ -259,17 +271,19 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
     effect_->setObjectName("OperationEffect");
     effect_->setWordWrap(true);
     effect_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* hint = new QLabel(QStringLiteral(
-        "Операции меняют сигнал, который показывают вкладки лаборатории, и складываются одна за "
-        "другой; результат можно подправить пером во вкладке «Нарисовать». Tab — к следующей "
-        "кнопке, Enter — нажать её, ↑/↓ — изменить число в поле; Ctrl+Z — отменить, "
-        "Ctrl+Shift+Z — повторить (здесь и при рисовании)."));
+    auto* hint = new QLabel;
+    written(hint,
+            QT_TR_NOOP("Операции меняют сигнал, который показывают вкладки лаборатории, и "
+                       "складываются одна за другой; результат можно подправить пером во вкладке "
+                       "«Нарисовать». Tab — к следующей кнопке, Enter — нажать её, ↑/↓ — изменить "
+                       "число в поле; Ctrl+Z — отменить, Ctrl+Shift+Z — повторить (здесь и при "
+                       "рисовании)."));
     hint->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(controls_);
     layout->addLayout(steps);
-    layout->addWidget(new QLabel(QStringLiteral("Что стало со спектром:")));
+    layout->addWidget(written(new QLabel, QT_TR_NOOP("Что стало со спектром:")));
     layout->addWidget(effect_);
     layout->addWidget(hint);
     layout->addStretch(1);
@@ -286,6 +300,33 @@ OperationsPane::OperationsPane(DrawPane& drawing, QWidget* parent)
     connect(stack, &QUndoStack::indexChanged, this, &OperationsPane::StackMoved);
     ShowShift(0);
     controls_->setEnabled(false);
+    Retranslate();
+}
+
+void OperationsPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+void OperationsPane::Retranslate() {
+    setWindowTitle(tr("Операции"));
+    for (const TWritten& written : written_) {
+        if (written.Text) {
+            if (auto* button = qobject_cast<QAbstractButton*>(written.Widget))
+                button->setText(tr(written.Text));
+            else if (auto* label = qobject_cast<QLabel*>(written.Widget))
+                label->setText(tr(written.Text));
+        }
+        if (written.Tip) written.Widget->setToolTip(tr(written.Tip));
+    }
+    // The slider's longest caption fits in either language.
+    shiftText_->setMinimumWidth(std::max(
+        shiftText_->fontMetrics().horizontalAdvance(QStringLiteral("τ = −31/64 периода  ")),
+        shiftText_->fontMetrics().horizontalAdvance(QStringLiteral("τ = −31/64") + tr(" периода") +
+                                                    QStringLiteral("  "))));
+    const TOperationStep* last = LastStep();
+    effect_->setText(last ? last->Effect() : QString());
+    ShowShift(slider_->value());
 }
 
 QUndoStack* OperationsPane::UndoStack() const {
@@ -353,9 +394,7 @@ void OperationsPane::Run(const TShown& base, const TDrawn& drawnAtBase, const TO
     after.Operations = base.Operations;
     after.Operations.push_back(OperationName(operation, DecimalSeparator()));
     after.Caption = ChainCaption(after.Source, after.Operations);
-    const QString effect = QString::fromStdString(
-        OperationEffect(base.Samples, after.Samples, operation, DecimalSeparator()));
-    UndoStack()->push(new TOperationStep(*this, std::move(states), operation, effect, gesture));
+    UndoStack()->push(new TOperationStep(*this, std::move(states), operation, gesture));
 }
 
 void OperationsPane::Present(const TShown& shown) {
@@ -387,7 +426,7 @@ void OperationsPane::StackMoved() {
 void OperationsPane::ShowShift(int position) {
     shiftText_->setText(QStringLiteral("τ = ") +
                         QString::fromStdString(FractionText(position, ShiftSteps)) +
-                        (position ? QStringLiteral(" периода") : QString()));
+                        (position ? tr(" периода") : QString()));
 }
 
 const TOperationStep* OperationsPane::LastStep() const {

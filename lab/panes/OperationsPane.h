@@ -57,8 +57,12 @@ class OperationsPane : public QWidget {
     // What the lab shows now; the operations apply to it.
     void ShowRun(const Fourier::TRun& run);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     friend class TOperationStep;
+    void Retranslate();
 
     // The lab's signal as this pane knows it.
     struct TShown {
@@ -95,6 +99,14 @@ class OperationsPane : public QWidget {
     QLabel* shiftText_ = nullptr;
     QLabel* effect_ = nullptr;
     QWidget* controls_ = nullptr;
+    // Buttons and labels with their source texts and tooltips (nullptr: none), for a new
+    // language.
+    struct TWritten {
+        QWidget* Widget;
+        const char* Text;
+        const char* Tip;
+    };
+    std::vector<TWritten> written_;
     Toolkit::TErrorReporter report_;
 };
 

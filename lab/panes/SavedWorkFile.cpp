@@ -1,8 +1,11 @@
 #include "SavedWorkFile.h"
 
 #include "FileSaving.h"
+#include "PaneParts.h"
+#include "Wording.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,9 +16,22 @@ namespace {
 // 512 shortest doubles take at most about 13 KB; anything far larger is not saved work.
 constexpr qint64 LargestFile = 1 << 20;
 
+constexpr char Context[] = "Fourier::SavedWorkFile";
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate(Context, text);
+}
+
+// Said at once in a message box: in the program's language.
 [[noreturn]] void FailWith(const QString& path, const QString& reason) {
-    throw TSavedWorkError(
-        QStringLiteral("Файл «%1»: %2").arg(QFileInfo(path).fileName(), reason).toStdString());
+    throw TSavedWorkError(Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Файл «%1»: %2"))
+                              .arg(QFileInfo(path).fileName(), reason)
+                              .toStdString());
+}
+
+QString TooLarge() {
+    return Tr(
+        QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "слишком велик для сохранённого сигнала"));
 }
 
 QString SuffixText() {
@@ -26,22 +42,21 @@ QString SuffixText() {
 } // namespace
 
 QString SavedWorkFilter() {
-    return QStringLiteral("Сигнал «Фурье» (*%1)").arg(SuffixText());
+    return Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Сигнал «Фурье» (*%1)"))
+        .arg(SuffixText());
 }
 
 TSavedWork ReadSavedWorkFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) FailWith(path, file.errorString());
-    if (file.size() > LargestFile)
-        FailWith(path, QStringLiteral("слишком велик для сохранённого сигнала"));
+    if (file.size() > LargestFile) FailWith(path, TooLarge());
     const QByteArray bytes = file.read(LargestFile + 1);
     if (file.error() != QFileDevice::NoError) FailWith(path, file.errorString());
-    if (bytes.size() > LargestFile)
-        FailWith(path, QStringLiteral("слишком велик для сохранённого сигнала"));
+    if (bytes.size() > LargestFile) FailWith(path, TooLarge());
     try {
         return ParseSavedWork(std::string_view(bytes.constData(), bytes.size()));
     } catch (const TSavedWorkError& error) {
-        FailWith(path, QString::fromUtf8(error.what()));
+        FailWith(path, QString::fromStdString(ShownMessage(error)));
     }
 }
 
@@ -51,29 +66,37 @@ void WriteSavedWorkFile(const QString& path, const TSavedWork& work) {
     try {
         SaveSavedWork(QFile::encodeName(path).toStdString(), work);
     } catch (const TFileSaveError& error) {
-        throw TSavedWorkError(error.what());
+        throw TSavedWorkError(ShownMessage(error));
     }
 }
 
 QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open) {
-    auto* action = new QAction(QStringLiteral("Открыть…"), pane);
+    auto* action = new QAction(pane);
+    FollowLanguage(pane, [action] {
+        action->setText(Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Открыть…")));
+    });
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O));
     QObject::connect(action, &QAction::triggered, pane, [pane, open = std::move(open)] {
-        const QString path = QFileDialog::getOpenFileName(pane, QStringLiteral("Открыть сигнал"),
-                                                          QString(), SavedWorkFilter());
+        const QString path = QFileDialog::getOpenFileName(
+            pane, Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Открыть сигнал")), QString(),
+            SavedWorkFilter());
         if (!path.isEmpty()) open(path);
     });
     return action;
 }
 
-QAction* SaveAction(QWidget* pane, const QString& suggestedName,
+QAction* SaveAction(QWidget* pane, const char* suggestedName,
                     std::function<void(const QString& path)> save) {
-    auto* action = new QAction(QStringLiteral("Сохранить…"), pane);
+    auto* action = new QAction(pane);
+    FollowLanguage(pane, [action] {
+        action->setText(Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Сохранить…")));
+    });
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     QObject::connect(
         action, &QAction::triggered, pane, [pane, suggestedName, save = std::move(save)] {
-            QString path = QFileDialog::getSaveFileName(pane, QStringLiteral("Сохранить сигнал"),
-                                                        suggestedName, SavedWorkFilter());
+            QString path = QFileDialog::getSaveFileName(
+                pane, Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Сохранить сигнал")),
+                Tr(suggestedName), SavedWorkFilter());
             if (path.isEmpty()) return;
             if (QFileInfo(path).suffix().isEmpty()) path += SuffixText();
             save(path);

@@ -26,8 +26,10 @@ void WriteSavedWorkFile(const QString& path, const TSavedWork& work);
 
 // A pane's «Открыть…» and «Сохранить…»: each asks for a path with the platform's file
 // dialog (the suffix added when the user typed none) and hands it on unless cancelled.
+// Their texts follow the language; suggestedName is a source text of the context
+// "Fourier::SavedWorkFile", offered in the program's language.
 QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open);
-QAction* SaveAction(QWidget* pane, const QString& suggestedName,
+QAction* SaveAction(QWidget* pane, const char* suggestedName,
                     std::function<void(const QString& path)> save);
 
 } // namespace Fourier

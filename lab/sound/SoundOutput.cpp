@@ -17,6 +17,18 @@ SoundOutput::SoundOutput(QObject* parent) : QObject(parent), worker_(new SoundWo
     QMetaObject::invokeMethod(worker_, &SoundWorker::CheckDevice, Qt::QueuedConnection);
 }
 
+QString SoundOutput::FailureText(TSoundFailure failure) {
+    switch (failure) {
+    case TSoundFailure::NoDevice:
+        return tr("Нет устройства вывода звука.");
+    case TSoundFailure::Interrupted:
+        return tr("Вывод звука прервался: устройство недоступно.");
+    case TSoundFailure::CannotOpen:
+        return tr("Не удалось открыть вывод звука.");
+    }
+    return {};
+}
+
 SoundOutput::~SoundOutput() {
     thread_.quit();
     thread_.wait();

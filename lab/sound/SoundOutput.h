@@ -13,6 +13,9 @@ namespace Fourier {
 
 class SoundWorker;
 
+// Why the output could not play, or stopped: said in the language of the moment it is shown.
+enum class TSoundFailure { NoDevice, Interrupted, CannotOpen };
+
 class SoundOutput : public QObject {
     Q_OBJECT
   public:
@@ -25,11 +28,14 @@ class SoundOutput : public QObject {
     void Play();
     void Stop(); // fades out, then closes the output
 
+    // The failure as a sentence for the student, in the program's language.
+    static QString FailureText(TSoundFailure failure);
+
   signals:
     // Once, after the look-up: whether there is an output, and its name.
     void deviceChecked(bool available, const QString& description);
     void playingChanged(bool playing);
-    void failed(const QString& message);
+    void failed(Fourier::TSoundFailure failure);
     // Per change heard while playing: seconds from the call to the middle of the crossfade
     // reaching the speaker, as the output reports its playing position.
     void latencyMeasured(double seconds);

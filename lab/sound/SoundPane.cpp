@@ -3,6 +3,7 @@
 #include "SoundFile.h"
 #include "SoundOutput.h"
 #include "Subscript.h"
+#include "Wording.h"
 
 #include <QAction>
 #include <QAudio>
@@ -40,7 +41,7 @@ QString VolumeText(int percent) {
 }
 
 QString Hertz(double f) {
-    return QString::number(std::round(f)) + QStringLiteral(" Гц");
+    return SoundPane::tr("%1 Гц").arg(QString::number(std::round(f)));
 }
 
 } // namespace
@@ -53,13 +54,10 @@ SoundPane::SoundPane(QWidget* parent)
     : QWidget(parent), output_(new SoundOutput(this)), saving_(new QFutureWatcher<QString>(this)) {
     setObjectName("SoundPane");
 
-    auto* caption =
-        new QLabel(tr("Звук: период, сложенный из гармоник ниже 24 кГц, звучит непрерывно; "
-                      "громкости сигнала, Sₖ и гармоник сравнимы между собой."),
-                   this);
-    caption->setWordWrap(true);
+    caption_ = new QLabel(this);
+    caption_->setWordWrap(true);
 
-    signalButton_ = new QRadioButton(tr("Сигнал"), this);
+    signalButton_ = new QRadioButton(this);
     signalButton_->setObjectName("SoundSignal");
     partialSumButton_ = new QRadioButton(this);
     partialSumButton_->setObjectName("SoundPartialSum");
@@ -80,7 +78,6 @@ SoundPane::SoundPane(QWidget* parent)
         std::lround(StepsPerOctave * std::log2(DefaultFundamental / LowestFundamental))));
     fundamentalText_ = new QLabel(this);
     fundamentalText_->setObjectName("SoundFundamentalText");
-    fundamentalText_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("1760 Гц")));
 
     volume_ = new QSlider(Qt::Horizontal, this);
     volume_->setObjectName("SoundVolume");
@@ -91,7 +88,7 @@ SoundPane::SoundPane(QWidget* parent)
     // As wide as its widest text, so the slider keeps its length as the number changes.
     volumeText_->setMinimumWidth(fontMetrics().horizontalAdvance(VolumeText(100)));
 
-    playAction_ = new QAction(tr("Играть"), this);
+    playAction_ = new QAction(this);
     playAction_->setObjectName("SoundPlay");
     playAction_->setCheckable(true);
     playAction_->setShortcut(Qt::Key_Space);
@@ -106,15 +103,14 @@ SoundPane::SoundPane(QWidget* parent)
     length_->setObjectName("SoundLength");
     length_->setRange(static_cast<int>(ShortestSoundFile), static_cast<int>(LongestSoundFile));
     length_->setValue(DefaultSoundSeconds);
-    length_->setSuffix(tr(" с"));
-    saveAction_ = new QAction(tr("Сохранить звук…"), this);
+    saveAction_ = new QAction(this);
     saveAction_->setObjectName("SoundSave");
     // As the panes' «Сохранить…»: the tool button takes no Space, which plays.
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     auto* saveButton = new QToolButton(this);
     saveButton->setDefaultAction(saveAction_);
 
-    deviceLine_ = new QLabel(tr("Звук: ищу устройство вывода…"), this);
+    deviceLine_ = new QLabel(this);
     deviceLine_->setObjectName("SoundDevice");
     contentLine_ = new QLabel(this);
     contentLine_->setObjectName("SoundContent");
@@ -132,16 +128,20 @@ SoundPane::SoundPane(QWidget* parent)
     saveRow->addWidget(saveButton);
     saveRow->addStretch();
     auto* form = new QFormLayout;
-    form->addRow(tr("Звучит:"), sourceRow);
-    form->addRow(tr("Основной тон:"), fundamentalRow);
+    sourceLabel_ = new QLabel(this);
+    fundamentalLabel_ = new QLabel(this);
+    volumeLabel_ = new QLabel(this);
+    lengthLabel_ = new QLabel(this);
+    form->addRow(sourceLabel_, sourceRow);
+    form->addRow(fundamentalLabel_, fundamentalRow);
     auto* volumeRow = new QHBoxLayout;
     volumeRow->addWidget(volume_, 1);
     volumeRow->addWidget(volumeText_);
-    form->addRow(tr("Громкость:"), volumeRow);
+    form->addRow(volumeLabel_, volumeRow);
     form->addRow(QString(), playButton);
-    form->addRow(tr("Длина файла:"), saveRow);
+    form->addRow(lengthLabel_, saveRow);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(caption);
+    layout->addWidget(caption_);
     layout->addLayout(form);
     layout->addWidget(contentLine_);
     layout->addWidget(deviceLine_);
@@ -163,7 +163,7 @@ SoundPane::SoundPane(QWidget* parent)
         volumeText_->setText(VolumeText(volume_->value()));
     });
     connect(playAction_, &QAction::toggled, this, [this](bool play) {
-        playAction_->setText(play ? tr("Стоп") : tr("Играть"));
+        ShowPlayText();
         if (play)
             output_->Play();
         else
@@ -172,24 +172,67 @@ SoundPane::SoundPane(QWidget* parent)
     connect(saveAction_, &QAction::triggered, this, &SoundPane::SaveSound);
     connect(saving_, &QFutureWatcher<QString>::finished, this, &SoundPane::SaveFinished);
 
-    connect(
-        output_, &SoundOutput::deviceChecked, this, [this](bool available, const QString& name) {
-            playAction_->setEnabled(available);
-            deviceLine_->setText(
-                available ? tr("Вывод звука: %1, 48 кГц.").arg(name)
-                          : tr("Нет устройства вывода звука: звук можно только сохранить в файл."));
-        });
+    connect(output_, &SoundOutput::deviceChecked, this,
+            [this](bool available, const QString& name) {
+                playAction_->setEnabled(available);
+                device_.Available = available;
+                device_.Name = name;
+                device_.Failure.reset();
+                ShowDevice();
+            });
     connect(output_, &SoundOutput::playingChanged, this, [this](bool playing) {
         const QSignalBlocker blocker(playAction_);
         playAction_->setChecked(playing);
-        playAction_->setText(playing ? tr("Стоп") : tr("Играть"));
+        ShowPlayText();
     });
-    connect(output_, &SoundOutput::failed, this,
-            [this](const QString& message) { deviceLine_->setText(message); });
+    connect(output_, &SoundOutput::failed, this, [this](TSoundFailure failure) {
+        device_.Failure = failure;
+        ShowDevice();
+    });
 
     output_->SetVolume(Volume());
     volumeText_->setText(VolumeText(volume_->value()));
+    Retranslate();
     ChoiceChanged();
+}
+
+void SoundPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
+// Texts only: what plays, and whether it plays, stays as it is.
+void SoundPane::Retranslate() {
+    caption_->setText(tr("Звук: период, сложенный из гармоник ниже 24 кГц, звучит непрерывно; "
+                         "громкости сигнала, Sₖ и гармоник сравнимы между собой."));
+    signalButton_->setText(tr("Сигнал"));
+    sourceLabel_->setText(tr("Звучит:"));
+    fundamentalLabel_->setText(tr("Основной тон:"));
+    volumeLabel_->setText(tr("Громкость:"));
+    lengthLabel_->setText(tr("Длина файла:"));
+    length_->setSuffix(tr(" с"));
+    // As wide as the highest fundamental, so the slider keeps its length.
+    fundamentalText_->setMinimumWidth(fontMetrics().horizontalAdvance(Hertz(HighestFundamental)));
+    saveAction_->setText(tr("Сохранить звук…"));
+    ShowPlayText();
+    ShowDevice();
+    UpdateTexts();
+}
+
+void SoundPane::ShowPlayText() {
+    playAction_->setText(playAction_->isChecked() ? tr("Стоп") : tr("Играть"));
+}
+
+void SoundPane::ShowDevice() {
+    if (device_.Failure)
+        deviceLine_->setText(SoundOutput::FailureText(*device_.Failure));
+    else if (!device_.Available)
+        deviceLine_->setText(tr("Звук: ищу устройство вывода…"));
+    else if (*device_.Available)
+        deviceLine_->setText(tr("Вывод звука: %1, 48 кГц.").arg(device_.Name));
+    else
+        deviceLine_->setText(
+            tr("Нет устройства вывода звука: звук можно только сохранить в файл."));
 }
 
 SoundPane::~SoundPane() = default;
@@ -292,7 +335,7 @@ void SoundPane::SaveSound() {
                 Fourier::SaveSound(file, analysis, choice, seconds);
                 return QString();
             } catch (const std::exception& e) {
-                return QString::fromUtf8(e.what());
+                return QString::fromStdString(ShownMessage(e));
             }
         }));
 }

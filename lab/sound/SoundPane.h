@@ -4,11 +4,13 @@
 // 55..1760 Hz, volume, Play/Stop (Space) and «Сохранить звук…» as a WAV file.
 #include "ErrorReport.h"
 #include "Run.h"
+#include "SoundOutput.h"
 #include "SoundRender.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -19,8 +21,6 @@ class QSpinBox;
 template <typename T> class QFutureWatcher;
 
 namespace Fourier {
-
-class SoundOutput;
 
 class SoundPane : public QWidget {
     Q_OBJECT
@@ -53,9 +53,20 @@ class SoundPane : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // What is known of the output, for the line that tells it.
+    struct TDevice {
+        std::optional<bool> Available; // none while it is looked up
+        QString Name;
+        std::optional<TSoundFailure> Failure; // the latest, if any
+    };
+
+    void Retranslate();
+    void ShowDevice();
+    void ShowPlayText();
     void ChoiceChanged();
     void UpdateTexts();
     void SaveSound();
@@ -73,6 +84,12 @@ class SoundPane : public QWidget {
     QSlider* volume_;
     QLabel* volumeText_;
     QSpinBox* length_;
+    QLabel* caption_;
+    QLabel* sourceLabel_;
+    QLabel* fundamentalLabel_;
+    QLabel* volumeLabel_;
+    QLabel* lengthLabel_;
+    TDevice device_;
     QLabel* deviceLine_;
     QLabel* contentLine_;
     QAction* playAction_;

@@ -92,7 +92,7 @@ void SoundWorker::SetVolume(double volume) {
 void SoundWorker::Play() {
     CheckDevice();
     if (output_.isNull()) {
-        emit failed(tr("Нет устройства вывода звука."));
+        emit failed(TSoundFailure::NoDevice);
         emit playingChanged(false);
         return;
     }
@@ -112,7 +112,7 @@ void SoundWorker::Play() {
             if (state == QAudio::IdleState && error == QAudio::UnderrunError) emit underrun();
             if (error == QAudio::OpenError || error == QAudio::FatalError ||
                 error == QAudio::IOError) {
-                emit failed(tr("Вывод звука прервался: устройство недоступно."));
+                emit failed(TSoundFailure::Interrupted);
                 renderer_.Stop();
                 CloseSink();
             }
@@ -121,7 +121,7 @@ void SoundWorker::Play() {
         renderedAtStart_ = renderer_.SamplesRendered();
         sink_->start(&device_);
         if (sink_ && sink_->error() != QAudio::NoError) {
-            emit failed(tr("Не удалось открыть вывод звука."));
+            emit failed(TSoundFailure::CannotOpen);
             renderer_.Stop();
             CloseSink();
             return;

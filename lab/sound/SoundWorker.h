@@ -1,6 +1,7 @@
 #pragma once
 // The audio thread's half of SoundOutput: owns the renderer, the pull device and the sink.
 // Lives and runs on the audio thread only.
+#include "SoundOutput.h"
 #include "SoundRender.h"
 
 #include <QAudioDevice>
@@ -53,7 +54,7 @@ class SoundWorker : public QObject {
   signals:
     void deviceChecked(bool available, const QString& description);
     void playingChanged(bool playing);
-    void failed(const QString& message);
+    void failed(Fourier::TSoundFailure failure);
     void latencyMeasured(double seconds);
     void underrun();
 

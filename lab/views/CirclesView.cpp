@@ -174,7 +174,7 @@ void CirclesPicture::PaintStill(QPainter& painter, QSize size) const {
                                  layout.Trace.bottom() + 4 + metrics.ascent()),
                          label);
     }
-    const QString axis = QStringLiteral("t, рад");
+    const QString axis = CirclesView::tr("t, рад");
     painter.drawText(QPointF(layout.TraceX(3 * Pi / 4) - metrics.horizontalAdvance(axis) / 2,
                              layout.Trace.bottom() + 4 + metrics.ascent()),
                      axis);
@@ -214,8 +214,8 @@ void CirclesPicture::PaintStill(QPainter& painter, QSize size) const {
     // The legend above the trace: a short stroke of each colour and its name.
     const QString sum = QStringLiteral("S") + QString::fromStdString(Subscript(chain_.Harmonic()));
     const std::pair<QColor, QString> entries[] = {
-        {SignalColour, QStringLiteral("f — сигнал")},
-        {SumColour, sum + QStringLiteral(" — высота конца цепочки")}};
+        {SignalColour, CirclesView::tr("f — сигнал")},
+        {SumColour, CirclesView::tr("%1 — высота конца цепочки").arg(sum)}};
     double x = layout.Trace.left();
     const double y = layout.Trace.top() - 6;
     for (const auto& [colour, text] : entries) {
@@ -290,12 +290,8 @@ CirclesView::CirclesView(QWidget* parent) : LabView(parent), clock_(new QTimer(t
 }
 
 void CirclesView::Build(QVBoxLayout& layout) {
-    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
-        "Частичная сумма S<sub>k</sub> — цепочка вращающихся окружностей: гармоника j — "
-        "радиус-вектор длиной A<sub>j</sub>, повёрнутый от вертикали на угол "
-        "jt − φ<sub>j</sub>; цепочка начинается на высоте среднего a<sub>0</sub>/2. Высота "
-        "конца цепочки — S<sub>k</sub>(t); справа она же за период рядом с сигналом f, в том "
-        "же масштабе.")));
+    caption_ = Plotting::CaptionLabel({});
+    layout.addWidget(caption_);
     canvas_ = new CirclesCanvas(picture_, t_);
     layout.addWidget(canvas_, 1);
 
@@ -303,7 +299,6 @@ void CirclesView::Build(QVBoxLayout& layout) {
     play_->setObjectName(QStringLiteral("CirclesPlay"));
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setObjectName(QStringLiteral("CirclesTime"));
-    slider_->setAccessibleName(QStringLiteral("Время t за период"));
     slider_->setRange(0, SampleCount - 1);
     slider_->setSingleStep(2);
     slider_->setPageStep(SampleCount / PageSteps);
@@ -311,11 +306,10 @@ void CirclesView::Build(QVBoxLayout& layout) {
     canvas_->setFocusProxy(slider_); // a click on the picture puts the arrows on the time
     orderBox_ = new QComboBox;
     orderBox_->setObjectName(QStringLiteral("CirclesOrder"));
-    orderBox_->addItems({QStringLiteral("по частоте"), QStringLiteral("по величине")});
-    orderBox_->setAccessibleName(QStringLiteral("Порядок окружностей"));
-    circles_ = new QCheckBox(QStringLiteral("Окружности"));
+    orderBox_->addItems({QString(), QString()}); // by frequency, by size
+    circles_ = new QCheckBox;
     circles_->setObjectName(QStringLiteral("CirclesShowCircles"));
-    vectors_ = new QCheckBox(QStringLiteral("Радиус-векторы"));
+    vectors_ = new QCheckBox;
     vectors_->setObjectName(QStringLiteral("CirclesShowVectors"));
     for (QCheckBox* box : {circles_, vectors_})
         box->setChecked(true);
@@ -325,7 +319,8 @@ void CirclesView::Build(QVBoxLayout& layout) {
     controls->addWidget(new QLabel(QStringLiteral("t:")));
     controls->addWidget(slider_, 1);
     controls->addSpacing(8);
-    controls->addWidget(new QLabel(QStringLiteral("Порядок:")));
+    orderLabel_ = new QLabel;
+    controls->addWidget(orderLabel_);
     controls->addWidget(orderBox_);
     controls->addWidget(circles_);
     controls->addWidget(vectors_);
@@ -358,7 +353,27 @@ void CirclesView::Build(QVBoxLayout& layout) {
         picture_.ShowVectors(shown);
         canvas_->update();
     });
+}
+
+void CirclesView::Retranslate() {
+    if (!canvas_) return;
+    caption_->setText(
+        tr("Частичная сумма S<sub>k</sub> — цепочка вращающихся окружностей: гармоника j — "
+           "радиус-вектор длиной A<sub>j</sub>, повёрнутый от вертикали на угол "
+           "jt − φ<sub>j</sub>; цепочка начинается на высоте среднего a<sub>0</sub>/2. Высота "
+           "конца цепочки — S<sub>k</sub>(t); справа она же за период рядом с сигналом f, в том "
+           "же масштабе."));
+    slider_->setAccessibleName(tr("Время t за период"));
+    orderBox_->setItemText(0, tr("по частоте"));
+    orderBox_->setItemText(1, tr("по величине"));
+    orderBox_->setAccessibleName(tr("Порядок окружностей"));
+    orderLabel_->setText(tr("Порядок:"));
+    circles_->setText(tr("Окружности"));
+    vectors_->setText(tr("Радиус-векторы"));
     ShowPlayState();
+    picture_.Retranslate();
+    canvas_->update();
+    if (drawn_) ShowTime(); // the numbers line
 }
 
 void CirclesView::Draw(const TRun& run) {
@@ -434,7 +449,7 @@ void CirclesView::ShowTime() {
     const TRotatingCircles& chain = picture_.Chain();
     const TAxisRange heights = picture_.Heights();
     numbers_->setText(
-        QStringLiteral("k = %1;  t = %2 рад;  высота конца цепочки S%3(t) = %4")
+        tr("k = %1;  t = %2 рад;  высота конца цепочки S%3(t) = %4")
             .arg(chain.Harmonic())
             .arg(Plotting::Number(t_, 3, Pi), QString::fromStdString(Subscript(chain.Harmonic())),
                  Plotting::Number(chain.Tip(t_), 5,
@@ -443,10 +458,9 @@ void CirclesView::ShowTime() {
 
 void CirclesView::ShowPlayState() {
     if (!play_) return;
-    play_->setText(playing_ ? QStringLiteral("❚❚ Пауза") : QStringLiteral("▶ Пуск"));
-    play_->setToolTip(
-        playing_ ? QStringLiteral("Остановить вращение")
-                 : QStringLiteral("Вращать окружности: период за %1 с").arg(PeriodSeconds));
+    play_->setText(playing_ ? tr("❚❚ Пауза") : tr("▶ Пуск"));
+    play_->setToolTip(playing_ ? tr("Остановить вращение")
+                               : tr("Вращать окружности: период за %1 с").arg(PeriodSeconds));
 }
 
 } // namespace Fourier

@@ -34,6 +34,8 @@ class CirclesPicture {
     void SetOrder(TCircleOrder order);
     void ShowCircles(bool shown) { circlesShown_ = shown; }
     void ShowVectors(bool shown) { vectorsShown_ = shown; }
+    // The still part holds texts: painted again in the program's language.
+    void Retranslate() { still_ = QImage(); }
     const TRotatingCircles& Chain() const { return chain_; }
     // The heights f, S_k and the circles need; the picture shows at least these.
     TAxisRange Heights() const { return range_; }
@@ -70,6 +72,8 @@ class CirclesPicture {
 };
 
 class CirclesView : public LabView {
+    Q_DECLARE_TR_FUNCTIONS(CirclesView)
+
   public:
     explicit CirclesView(QWidget* parent = nullptr);
 
@@ -87,6 +91,7 @@ class CirclesView : public LabView {
   private:
     void Build(QVBoxLayout& layout) override;
     void Draw(const TRun& run) override;
+    void Retranslate() override;
     void Tick();
     void ShowTime(); // on the slider, in the picture and in the numbers line
     bool PictureShown() const;
@@ -101,6 +106,8 @@ class CirclesView : public LabView {
     QTimer* clock_;
     QElapsedTimer sinceTick_;
     QWidget* canvas_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QLabel* orderLabel_ = nullptr;
     QToolButton* play_ = nullptr;
     QSlider* slider_ = nullptr;
     QComboBox* orderBox_ = nullptr;

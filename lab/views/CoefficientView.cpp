@@ -20,12 +20,8 @@ const QColor IntegralColour(200, 0, 0);
 } // namespace
 
 void CoefficientView::Build(QVBoxLayout& layout) {
-    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
-        "Откуда берётся столбик k главного окна: подынтегральная функция f(x)·cos kx (или sin kx, "
-        "как у последней гармоники главного окна; штрихи, левая ось) и накопленный интеграл "
-        "(1/π)∫<sub>−π</sub><sup>x</sup> f(t)·cos kt dt (правая ось). В x = π он равен "
-        "коэффициенту a<sub>k</sub> (b<sub>k</sub>), а столбик равен √512/2·a<sub>k</sub> ≈ "
-        "11,31·a<sub>k</sub>.")));
+    caption_ = Plotting::CaptionLabel({});
+    layout.addWidget(caption_);
     plot_ = new LivePlot(QStringLiteral("CoefficientPlot"));
     layout.addWidget(plot_, 1);
     numbers_ = plot_->AddNumbersLine(QStringLiteral("CoefficientNumbers"));
@@ -37,11 +33,8 @@ void CoefficientView::Build(QVBoxLayout& layout) {
     for (int j = 0; j <= SampleCount; ++j)
         ends[j] = j == SampleCount ? std::numbers::pi : GridX(j);
 
-    plot_->xAxis->setLabel(QStringLiteral("x, рад"));
     Plotting::UseRadianTicks(plot_->xAxis);
-    plot_->yAxis->setLabel(QStringLiteral("подынтегральная функция, в единицах сигнала"));
     plot_->yAxis2->setVisible(true);
-    plot_->yAxis2->setLabel(QStringLiteral("накопленный интеграл, в единицах сигнала"));
     for (auto [axis, colour] :
          {std::pair{plot_->yAxis, IntegrandColour}, std::pair{plot_->yAxis2, IntegralColour}}) {
         axis->setLabelColor(colour);
@@ -60,6 +53,21 @@ void CoefficientView::Build(QVBoxLayout& layout) {
     Plotting::UseReadableTicks(plot_);
 }
 
+void CoefficientView::Retranslate() {
+    if (!plot_) return;
+    caption_->setText(tr(
+        "Откуда берётся столбик k главного окна: подынтегральная функция f(x)·cos kx (или sin kx, "
+        "как у последней гармоники главного окна; штрихи, левая ось) и накопленный интеграл "
+        "(1/π)∫<sub>−π</sub><sup>x</sup> f(t)·cos kt dt (правая ось). В x = π он равен "
+        "коэффициенту a<sub>k</sub> (b<sub>k</sub>), а столбик равен √512/2·a<sub>k</sub> ≈ "
+        "11,31·a<sub>k</sub>."));
+    plot_->xAxis->setLabel(tr("x, рад"));
+    plot_->yAxis->setLabel(tr("подынтегральная функция, в единицах сигнала"));
+    plot_->yAxis2->setLabel(tr("накопленный интеграл, в единицах сигнала"));
+    plot_->RedrawAll();
+    if (const TRun* run = DrawnRun()) Draw(*run); // its numbers line
+}
+
 void CoefficientView::Draw(const TRun& run) {
     const int k = LabHarmonic(run);
     const bool sine = run.LastHarmonic == TLastHarmonic::Sine;
@@ -72,13 +80,13 @@ void CoefficientView::Draw(const TRun& run) {
     // coefficient within twice it), the bar within that many times the bar scale.
     const auto [lowest, highest] = Extent({run.Analysis.Samples});
     const double scale = std::max(-lowest, highest);
-    numbers_->setText(QStringLiteral("%1 = %2 (конец интеграла);  столбик %3 = %4 = √512/2 · %5%6")
+    numbers_->setText(tr("%1 = %2 (конец интеграла);  столбик %3 = %4 = √512/2 · %5%6")
                           .arg(name, Plotting::Number(integral.Coefficient(), 8, scale))
                           .arg(k)
                           .arg(Plotting::Number(bar, 8, scale * CoefficientScale()),
                                Plotting::Number(bar / CoefficientScale(), 8, scale),
                                run.LastHarmonic == TLastHarmonic::None
-                                   ? QStringLiteral("  (в главном окне «Не рисовать»: показан cos)")
+                                   ? tr("  (в главном окне «Не рисовать»: показан cos)")
                                    : QString()));
 
     Plotting::SetValues(integrand_, integral.Integrand);

@@ -19,28 +19,19 @@ constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 } // namespace
 
 void ConvergenceView::Build(QVBoxLayout& layout) {
-    layout.addWidget(Plotting::CaptionLabel(
-        QStringLiteral("Как S<sub>k</sub> сходится к сигналу при k = 0…255: сверху СКО f − "
-                       "S<sub>k</sub> по 512 отсчётам "
-                       "(логарифмическая шкала), в середине доля энергии сигнала в гармониках 0…k "
-                       "(равенство Парсеваля), "
-                       "внизу выброс S<sub>k</sub> у скачка в % скачка, найденный между отсчётами "
-                       "(пунктир — предел "
-                       "непрерывного ряда 8,95 %). Коэффициенты взяты из 512 отсчётов, а не из "
-                       "непрерывного сигнала "
-                       "(наложение частот), поэтому к k = 255 выброс растёт.")));
+    caption_ = Plotting::CaptionLabel({});
+    layout.addWidget(caption_);
     plot_ = new LivePlot(QStringLiteral("ConvergencePlot"));
     layout.addWidget(plot_, 1);
 
     plot_->ClearLayout();
     numbers_ = plot_->AddNumbersLine(QStringLiteral("ConvergenceNumbers"));
     auto* margins = new QCPMarginGroup(plot_);
-    error_ = AddPanel(1, QStringLiteral("СКО f − Sₖ"), 0, QColor(0, 90, 200));
-    share_ = AddPanel(2, QStringLiteral("энергия 0…k, %"), 0, QColor(0, 130, 60));
-    overshoot_ = AddPanel(3, QStringLiteral("выброс, % скачка"), 1, QColor(200, 0, 0));
+    error_ = AddPanel(1, 0, QColor(0, 90, 200));
+    share_ = AddPanel(2, 0, QColor(0, 130, 60));
+    overshoot_ = AddPanel(3, 1, QColor(200, 0, 0));
     for (const TPanel* panel : {&error_, &share_, &overshoot_})
         panel->Rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
-    overshoot_.Rect->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("k (номер гармоники)"));
 
     QCPAxis* errorAxis = error_.Rect->axis(QCPAxis::atLeft);
     errorAxis->setScaleType(QCPAxis::stLogarithmic);
@@ -63,22 +54,41 @@ void ConvergenceView::Build(QVBoxLayout& layout) {
     noJump_->position->setAxisRect(overshoot_.Rect);
     noJump_->position->setType(QCPItemPosition::ptAxisRectRatio);
     noJump_->position->setCoords(0.5, 0.5);
-    noJump_->setText(QStringLiteral("у этого сигнала нет скачка (он не из двух уровней)"));
     Plotting::UseReadableTicks(plot_);
 }
 
-ConvergenceView::TPanel ConvergenceView::AddPanel(int row, const QString& valueLabel, int firstKey,
-                                                  const QColor& colour) {
+void ConvergenceView::Retranslate() {
+    if (!plot_) return;
+    caption_->setText(
+        tr("Как S<sub>k</sub> сходится к сигналу при k = 0…255: сверху СКО f − S<sub>k</sub> по "
+           "512 отсчётам (логарифмическая шкала), в середине доля энергии сигнала в гармониках "
+           "0…k (равенство Парсеваля), внизу выброс S<sub>k</sub> у скачка в % скачка, найденный "
+           "между отсчётами (пунктир — предел непрерывного ряда 8,95 %). Коэффициенты взяты из "
+           "512 отсчётов, а не из непрерывного сигнала (наложение частот), поэтому к k = 255 "
+           "выброс растёт."));
+    const std::pair<const TPanel*, QString> values[] = {{&error_, tr("СКО f − Sₖ")},
+                                                        {&share_, tr("энергия 0…k, %")},
+                                                        {&overshoot_, tr("выброс, % скачка")}};
+    for (const auto& [panel, label] : values) {
+        panel->Rect->axis(QCPAxis::atLeft)->setLabel(label);
+        panel->Curve->setName(label);
+    }
+    overshoot_.Rect->axis(QCPAxis::atBottom)->setLabel(tr("k (номер гармоники)"));
+    noJump_->setText(tr("у этого сигнала нет скачка (он не из двух уровней)"));
+    plot_->RedrawAll();
+    if (const TRun* run = DrawnRun()) Draw(*run); // its numbers line
+}
+
+ConvergenceView::TPanel ConvergenceView::AddPanel(int row, int firstKey, const QColor& colour) {
     TPanel panel;
     panel.Rect = plot_->AddAxisRect();
     plot_->plotLayout()->addElement(row, 0, panel.Rect);
     QCPAxis* keyAxis = panel.Rect->axis(QCPAxis::atBottom);
     QCPAxis* valueAxis = panel.Rect->axis(QCPAxis::atLeft);
     keyAxis->setRange(-2, HighestHarmonic + 2);
-    valueAxis->setLabel(valueLabel);
     std::vector<double> keys(HighestHarmonic + 1 - firstKey);
     std::iota(keys.begin(), keys.end(), firstKey);
-    panel.Curve = Plotting::AddCurve(keyAxis, valueAxis, keys, colour, valueLabel);
+    panel.Curve = Plotting::AddCurve(keyAxis, valueAxis, keys, colour, {});
     const double start[] = {0.0};
     panel.Current = Plotting::AddCurve(keyAxis, valueAxis, start, colour, {});
     panel.Current->setLineStyle(QCPGraph::lsNone);
@@ -135,14 +145,14 @@ void ConvergenceView::Draw(const TRun& run) {
 
     const QString sum = QStringLiteral("S") + QString::fromStdString(Subscript(k));
     numbers_->setText(
-        QStringLiteral("k = %1:  СКО f − %2 = %3;  энергия гармоник 0…%1: %4 %;  выброс %2: %5")
+        tr("k = %1:  СКО f − %2 = %3;  энергия гармоник 0…%1: %4 %;  выброс %2: %5")
             .arg(k)
             .arg(sum, Plotting::Number(convergence.RmsError[k], 5, largestError),
                  Plotting::Number(convergence.EnergyShare[k], 6, 100),
-                 !convergence.HasJump ? QStringLiteral("— (нет скачка)")
-                 : k == 0             ? QStringLiteral("— (S₀ — среднее)")
-                                      : Plotting::Number(convergence.OvershootPercent[k], 4, 100) +
-                                QStringLiteral(" % скачка")));
+                 !convergence.HasJump ? tr("— (нет скачка)")
+                 : k == 0             ? tr("— (S₀ — среднее)")
+                                      : tr("%1 % скачка")
+                                .arg(Plotting::Number(convergence.OvershootPercent[k], 4, 100))));
     plot_->Refresh();
 }
 

@@ -17,20 +17,24 @@ namespace Fourier {
 class LivePlot;
 
 class ConvergenceView : public LabView {
+    Q_DECLARE_TR_FUNCTIONS(ConvergenceView)
+
   public:
     using LabView::LabView;
 
   private:
     void Build(QVBoxLayout& layout) override;
     void Draw(const TRun& run) override;
+    void Retranslate() override;
     struct TPanel {
         QCPAxisRect* Rect = nullptr;
         QCPGraph* Curve = nullptr;
         QCPGraph* Current = nullptr; // the point at the current k
         QCPItemStraightLine* Marker = nullptr;
     };
-    TPanel AddPanel(int row, const QString& valueLabel, int firstKey, const QColor& colour);
+    TPanel AddPanel(int row, int firstKey, const QColor& colour);
 
+    QLabel* caption_;
     LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     TPanel error_, share_, overshoot_;

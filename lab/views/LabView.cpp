@@ -1,17 +1,23 @@
 #include "LabView.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace Fourier {
+namespace {
+
+QString UnmeasurableText() {
+    return LabView::tr("Значения сигнала слишком велики (больше 10¹⁵⁰ по модулю) или не конечны: "
+                       "их энергию и ошибку приближения не сосчитать, и здесь ничего не показано.");
+}
+
+} // namespace
 
 LabView::LabView(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    unmeasurable_ =
-        new QLabel(tr("Значения сигнала слишком велики (больше 10¹⁵⁰ по модулю) или не конечны: их "
-                      "энергию и ошибку приближения не сосчитать, и здесь ничего не показано."),
-                   this);
+    unmeasurable_ = new QLabel(UnmeasurableText(), this);
     unmeasurable_->setObjectName(QStringLiteral("UnmeasurableSignal"));
     unmeasurable_->setWordWrap(true);
     unmeasurable_->setAlignment(Qt::AlignCenter);
@@ -30,11 +36,24 @@ void LabView::showEvent(QShowEvent* event) {
     DrawPending(); // before the first paint, so no stale picture shows
 }
 
+void LabView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        unmeasurable_->setText(UnmeasurableText());
+        Retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+const TRun* LabView::DrawnRun() const {
+    return built_ && !pending_ && IsMeasurable(run_.Analysis) ? &run_ : nullptr;
+}
+
 void LabView::DrawPending() {
     if (!pending_) return;
     if (!built_) {
         Build(*static_cast<QVBoxLayout*>(layout()));
         built_ = true;
+        Retranslate();
     }
     pending_ = false;
     const bool measurable = IsMeasurable(run_.Analysis);

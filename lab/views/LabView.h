@@ -9,6 +9,7 @@
 // hides its content and says why, rather than keep the picture of an earlier run.
 #include "Run.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -19,6 +20,8 @@ class QVBoxLayout;
 namespace Fourier {
 
 class LabView : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(LabView)
+
   public:
     explicit LabView(QWidget* parent = nullptr);
     void ShowRun(const TRun& run);
@@ -26,7 +29,15 @@ class LabView : public QWidget {
   protected:
     virtual void Build(QVBoxLayout& layout) = 0; // once, before the first Draw
     virtual void Draw(const TRun& run) = 0;
+    // Writes the view's texts in the program's language: after Build, and on every change of
+    // the language (the view may not be built yet then). The texts that show the numbers of
+    // a run are written again from DrawnRun(), without touching what the student set.
+    virtual void Retranslate() {}
+    // The run in the picture, or none while nothing is drawn (a run waiting to be drawn is
+    // drawn later in the language of its time).
+    const TRun* DrawnRun() const;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void DrawPending();

@@ -12,10 +12,8 @@
 namespace Fourier {
 
 void ResidualView::Build(QVBoxLayout& layout) {
-    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
-        "Сигнал f (точки), частичная сумма S<sub>k</sub> = a<sub>0</sub>/2 + Σ<sub>i=1..k</sub>"
-        "(a<sub>i</sub> cos ix + b<sub>i</sub> sin ix) и остаток f − S<sub>k</sub> (заливка); "
-        "k — из главного окна, которое рисует √512/2·(S<sub>k</sub> − a<sub>0</sub>/2).")));
+    caption_ = Plotting::CaptionLabel({});
+    layout.addWidget(caption_);
     plot_ = new LivePlot(QStringLiteral("ResidualPlot"));
     layout.addWidget(plot_, 1);
     numbers_ = plot_->AddNumbersLine(QStringLiteral("ResidualNumbers"));
@@ -23,11 +21,8 @@ void ResidualView::Build(QVBoxLayout& layout) {
     std::array<double, SampleCount> keys;
     for (int j = 0; j < SampleCount; ++j)
         keys[j] = GridX(j);
-    plot_->xAxis->setLabel(QStringLiteral("x, рад"));
-    plot_->yAxis->setLabel(QStringLiteral("значение, в единицах сигнала"));
     Plotting::UseRadianTicks(plot_->xAxis);
-    signal_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::black,
-                                 QStringLiteral("f (отсчёты)"));
+    signal_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::black, {});
     signal_->setLineStyle(QCPGraph::lsNone);
     signal_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, Qt::black, Qt::black, 2));
     signal_->setAntialiasedScatters(false);
@@ -37,6 +32,19 @@ void ResidualView::Build(QVBoxLayout& layout) {
     sum_ = Plotting::AddCurve(plot_->xAxis, plot_->yAxis, keys, Qt::red, QStringLiteral("Sₖ"));
     Plotting::PutLegendAbove(plot_);
     Plotting::UseReadableTicks(plot_);
+}
+
+void ResidualView::Retranslate() {
+    if (!plot_) return;
+    caption_->setText(
+        tr("Сигнал f (точки), частичная сумма S<sub>k</sub> = a<sub>0</sub>/2 + Σ<sub>i=1..k</sub>"
+           "(a<sub>i</sub> cos ix + b<sub>i</sub> sin ix) и остаток f − S<sub>k</sub> (заливка); "
+           "k — из главного окна, которое рисует √512/2·(S<sub>k</sub> − a<sub>0</sub>/2)."));
+    plot_->xAxis->setLabel(tr("x, рад"));
+    plot_->yAxis->setLabel(tr("значение, в единицах сигнала"));
+    signal_->setName(tr("f (отсчёты)"));
+    plot_->RedrawAll();
+    if (const TRun* run = DrawnRun()) Draw(*run); // its numbers line
 }
 
 void ResidualView::Draw(const TRun& run) {
@@ -49,7 +57,7 @@ void ResidualView::Draw(const TRun& run) {
     Plotting::SetValues(residualArea_, residual.Residual);
     const auto [low, high] = Extent({analysis.Samples, residual.Sum, residual.Residual});
     plot_->FitRange(plot_->yAxis, low, high);
-    numbers_->setText(QStringLiteral("k = %1;  СКО остатка f − S%2 по 512 отсчётам: %3")
+    numbers_->setText(tr("k = %1;  СКО остатка f − S%2 по 512 отсчётам: %3")
                           .arg(k)
                           .arg(QString::fromStdString(Subscript(k)))
                           .arg(Plotting::Number(residual.Rms, 5, std::max(-low, high))));

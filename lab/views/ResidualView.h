@@ -10,12 +10,16 @@ namespace Fourier {
 class LivePlot;
 
 class ResidualView : public LabView {
+    Q_DECLARE_TR_FUNCTIONS(ResidualView)
+
   public:
     using LabView::LabView;
 
   private:
     void Build(QVBoxLayout& layout) override;
     void Draw(const TRun& run) override;
+    void Retranslate() override;
+    QLabel* caption_;
     LivePlot* plot_ = nullptr;
     QCPTextElement* numbers_;
     QCPGraph* signal_;

@@ -37,10 +37,10 @@ struct TWindowChoice {
     TWindowKind Kind;
 };
 constexpr std::array<TWindowChoice, 4> WindowChoices = {{
-    {"прямоугольное", TWindowKind::Rectangular},
-    {"Ханна", TWindowKind::Hann},
-    {"Хэмминга", TWindowKind::Hamming},
-    {"Блэкмана", TWindowKind::Blackman},
+    {QT_TRANSLATE_NOOP("SamplingView", "прямоугольное"), TWindowKind::Rectangular},
+    {QT_TRANSLATE_NOOP("SamplingView", "Ханна"), TWindowKind::Hann},
+    {QT_TRANSLATE_NOOP("SamplingView", "Хэмминга"), TWindowKind::Hamming},
+    {QT_TRANSLATE_NOOP("SamplingView", "Блэкмана"), TWindowKind::Blackman},
 }};
 
 const QColor KeptColour(0, 90, 200);
@@ -56,10 +56,9 @@ void SetPoints(QCPGraph* graph, std::size_t count, Key key, std::span<const doub
     graph->data()->set(points, true);
 }
 
-QCPGraph* NamedStems(QCPAxis* keyAxis, QCPAxis* valueAxis, const QColor& colour,
-                     const QString& name) {
+// Stems with an entry in the legend (named by Retranslate).
+QCPGraph* NamedStems(QCPAxis* keyAxis, QCPAxis* valueAxis, const QColor& colour) {
     QCPGraph* stems = Plotting::AddStems(keyAxis, valueAxis, {}, colour);
-    stems->setName(name);
     stems->addToLegend();
     return stems;
 }
@@ -70,23 +69,24 @@ void SetLabel(LivePlot* plot, QCPAxis* axis, const QString& label) {
     plot->RedrawAll();
 }
 
-void Labelled(QHBoxLayout& row, const QString& text, QWidget* control) {
-    auto* label = new QLabel(text);
+QLabel* Labelled(QHBoxLayout& row, QWidget* control) {
+    auto* label = new QLabel;
     label->setBuddy(control);
-    control->setAccessibleName(text);
     row.addWidget(label);
     row.addWidget(control);
+    return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->buddy()->setAccessibleName(text);
 }
 
 } // namespace
 
 void SamplingView::Build(QVBoxLayout& layout) {
-    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
-        "Сигнал, взятый заново в N точках за период t<sub>n</sub> = −π + 2πn/N, в окне из P "
-        "периодов. Отсчёты одного периода передают только гармоники ниже N/2 (и косинус "
-        "гармоники N/2); гармоника k выше N/2 даёт те же отсчёты, что гармоника "
-        "|k − N·round(k/N)|, и попадает туда («k → m»). Внизу — спектр отсчётов окна, "
-        "умноженных на оконную функцию, и утечка самого окна.")));
+    caption_ = Plotting::CaptionLabel({});
+    layout.addWidget(caption_);
     BuildControls(layout);
     BuildSignalPlot();
     BuildSpectrumPlot();
@@ -120,7 +120,6 @@ void SamplingView::BuildControls(QVBoxLayout& layout) {
     perPeriodSlider_->setRange(LeastSamplesPerPeriod, MostSamplesPerPeriod);
     perPeriodSlider_->setPageStep(16);
     perPeriodSlider_->setValue(StartingSamplesPerPeriod);
-    perPeriodSlider_->setAccessibleName(QStringLiteral("Отсчётов на период"));
     periods_ = new QDoubleSpinBox;
     periods_->setObjectName(QStringLiteral("PeriodsField"));
     periods_->setRange(LeastPeriods, MostPeriods);
@@ -129,20 +128,20 @@ void SamplingView::BuildControls(QVBoxLayout& layout) {
     periods_->setValue(LeastPeriods);
     window_ = new QComboBox;
     window_->setObjectName(QStringLiteral("WindowChoice"));
-    for (const TWindowChoice& choice : WindowChoices)
-        window_->addItem(QString::fromUtf8(choice.Name));
-    decibels_ = new QCheckBox(QStringLiteral("Спектр отсчётов в дБ"));
+    for (std::size_t i = 0; i < WindowChoices.size(); ++i)
+        window_->addItem(QString());
+    decibels_ = new QCheckBox;
     decibels_->setObjectName(QStringLiteral("ExcerptDecibelBox"));
 
     // Two rows, so that the lab still fits beside the main window.
     auto* sampling = new QHBoxLayout;
-    Labelled(*sampling, QStringLiteral("Отсчётов на период N:"), perPeriod_);
+    perPeriodLabel_ = Labelled(*sampling, perPeriod_);
     sampling->addWidget(perPeriodSlider_, 1);
     sampling->addSpacing(8);
-    Labelled(*sampling, QStringLiteral("Периодов в окне P:"), periods_);
+    periodsLabel_ = Labelled(*sampling, periods_);
     layout.addLayout(sampling);
     auto* windowing = new QHBoxLayout;
-    Labelled(*windowing, QStringLiteral("Окно:"), window_);
+    windowLabel_ = Labelled(*windowing, window_);
     windowing->addSpacing(8);
     windowing->addWidget(decibels_);
     windowing->addStretch(1);
@@ -165,13 +164,11 @@ void SamplingView::BuildSignalPlot() {
     signalNumbers_ = signalPlot_->AddNumbersLine(QStringLiteral("SamplingSignalNumbers"));
     QCPAxis* time = signalPlot_->xAxis;
     QCPAxis* value = signalPlot_->yAxis;
-    time->setLabel(QStringLiteral("t, рад"));
     value->setLabel(QStringLiteral("f(t)"));
     Plotting::UseRadianTicks(time);
-    signal_ = Plotting::AddCurve(time, value, {}, Qt::black, QStringLiteral("сигнал f(t)"));
-    rebuilt_ = Plotting::AddCurve(time, value, {}, LandedColour,
-                                  QStringLiteral("восстановленный по N отсчётам периода"));
-    samples_ = Plotting::AddCurve(time, value, {}, KeptColour, QStringLiteral("отсчёты f(tₙ)"));
+    signal_ = Plotting::AddCurve(time, value, {}, Qt::black, {});
+    rebuilt_ = Plotting::AddCurve(time, value, {}, LandedColour, {});
+    samples_ = Plotting::AddCurve(time, value, {}, KeptColour, {});
     samples_->setLineStyle(QCPGraph::lsNone);
     samples_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, KeptColour, 5));
     Plotting::PutLegendAbove(signalPlot_);
@@ -183,11 +180,10 @@ void SamplingView::BuildSpectrumPlot() {
     spectrumNumbers_ = spectrumPlot_->AddNumbersLine(QStringLiteral("SamplingSpectrumNumbers"));
     QCPAxis* harmonic = spectrumPlot_->xAxis;
     QCPAxis* amplitude = spectrumPlot_->yAxis;
-    harmonic->setLabel(QStringLiteral("k (номер гармоники)"));
     amplitude->setLabel(QStringLiteral("Aₖ"));
-    kept_ = NamedStems(harmonic, amplitude, KeptColour, QStringLiteral("до N/2"));
-    lost_ = NamedStems(harmonic, amplitude, LostColour, QStringLiteral("выше N/2"));
-    landed_ = NamedStems(harmonic, amplitude, LandedColour, QStringLiteral("куда они попадают"));
+    kept_ = NamedStems(harmonic, amplitude, KeptColour);
+    lost_ = NamedStems(harmonic, amplitude, LostColour);
+    landed_ = NamedStems(harmonic, amplitude, LandedColour);
     // Circles alone: a stem would hide the kept harmonic's stem on the same line.
     landed_->setLineStyle(QCPGraph::lsNone);
     landed_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, LandedColour, 5));
@@ -209,7 +205,6 @@ void SamplingView::BuildSpectrumPlot() {
 void SamplingView::BuildExcerptPlots() {
     excerptPlot_ = new LivePlot(QStringLiteral("SamplingExcerptPlot"));
     excerptNumbers_ = excerptPlot_->AddNumbersLine(QStringLiteral("SamplingExcerptNumbers"));
-    excerptPlot_->xAxis->setLabel(QStringLiteral("частота, в номерах гармоник"));
     excerptSpectrum_ =
         Plotting::AddCurve(excerptPlot_->xAxis, excerptPlot_->yAxis, {}, KeptColour, {});
     Plotting::UseReadableTicks(excerptPlot_);
@@ -227,8 +222,6 @@ void SamplingView::BuildExcerptPlots() {
     shapeRect_->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("n"));
     shapeRect_->axis(QCPAxis::atLeft)->setLabel(QStringLiteral("wₙ"));
     shapeRect_->axis(QCPAxis::atLeft)->setRange(-0.05, 1.1);
-    leakageRect_->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("сдвиг, бинов"));
-    leakageRect_->axis(QCPAxis::atLeft)->setLabel(QStringLiteral("дБ"));
     leakageRect_->axis(QCPAxis::atLeft)->setRange(LowestDecibels, HighestDecibels);
     shape_ = Plotting::AddCurve(shapeRect_->axis(QCPAxis::atBottom),
                                 shapeRect_->axis(QCPAxis::atLeft), {}, KeptColour, {});
@@ -242,6 +235,41 @@ void SamplingView::BuildExcerptPlots() {
         end->setAxes(leakageRect_->axis(QCPAxis::atBottom), leakageRect_->axis(QCPAxis::atLeft));
     }
     Plotting::UseReadableTicks(windowPlot_);
+}
+
+void SamplingView::Retranslate() {
+    if (!perPeriod_) return;
+    caption_->setText(
+        tr("Сигнал, взятый заново в N точках за период t<sub>n</sub> = −π + 2πn/N, в окне из P "
+           "периодов. Отсчёты одного периода передают только гармоники ниже N/2 (и косинус "
+           "гармоники N/2); гармоника k выше N/2 даёт те же отсчёты, что гармоника "
+           "|k − N·round(k/N)|, и попадает туда («k → m»). Внизу — спектр отсчётов окна, "
+           "умноженных на оконную функцию, и утечка самого окна."));
+    SetLabelText(perPeriodLabel_, tr("Отсчётов на период N:"));
+    SetLabelText(periodsLabel_, tr("Периодов в окне P:"));
+    SetLabelText(windowLabel_, tr("Окно:"));
+    perPeriodSlider_->setAccessibleName(tr("Отсчётов на период"));
+    {
+        const QSignalBlocker quiet(window_); // the choice stays, nothing is drawn for it
+        for (std::size_t i = 0; i < WindowChoices.size(); ++i)
+            window_->setItemText(static_cast<int>(i), tr(WindowChoices[i].Name));
+    }
+    decibels_->setText(tr("Спектр отсчётов в дБ"));
+
+    signalPlot_->xAxis->setLabel(tr("t, рад"));
+    signal_->setName(tr("сигнал f(t)"));
+    rebuilt_->setName(tr("восстановленный по N отсчётам периода"));
+    samples_->setName(tr("отсчёты f(tₙ)"));
+    spectrumPlot_->xAxis->setLabel(tr("k (номер гармоники)"));
+    kept_->setName(tr("до N/2"));
+    lost_->setName(tr("выше N/2"));
+    landed_->setName(tr("куда они попадают"));
+    excerptPlot_->xAxis->setLabel(tr("частота, в номерах гармоник"));
+    leakageRect_->axis(QCPAxis::atBottom)->setLabel(tr("сдвиг, бинов"));
+    leakageRect_->axis(QCPAxis::atLeft)->setLabel(tr("дБ"));
+    for (LivePlot* plot : {signalPlot_, spectrumPlot_, excerptPlot_, windowPlot_})
+        plot->RedrawAll();
+    Redraw(); // the numbers lines and the excerpt's axis
 }
 
 void SamplingView::Draw(const TRun& run) {
@@ -286,7 +314,7 @@ void SamplingView::DrawSignal(std::span<const double> excerpt, int perPeriod, do
                           QCPRange(start, start + 2 * std::numbers::pi * periods));
     const auto [low, high] = Extent({curve, rebuilt});
     signalPlot_->FitRange(signalPlot_->yAxis, low, high);
-    signalNumbers_->setText(QStringLiteral("N = %1, P = %2: M = round(N·P) = %3 отсчётов")
+    signalNumbers_->setText(tr("N = %1, P = %2: M = round(N·P) = %3 отсчётов")
                                 .arg(perPeriod)
                                 .arg(Plotting::Number(periods, 3))
                                 .arg(excerpt.size()));
@@ -334,13 +362,12 @@ void SamplingView::DrawSpectrum(int perPeriod) {
     }
     const QString halfRate = Plotting::Number(perPeriod / 2.0);
     spectrumNumbers_->setText(
-        aliased.empty()
-            ? QStringLiteral("N/2 = %1: выше нет заметных гармоник — наложения нет").arg(halfRate)
-            : QStringLiteral("N/2 = %1; заметных гармоник выше N/2 (больше %2 %\nнаибольшей): "
+        aliased.empty() ? tr("N/2 = %1: выше нет заметных гармоник — наложения нет").arg(halfRate)
+                        : tr("N/2 = %1; заметных гармоник выше N/2 (больше %2 %\nнаибольшей): "
                              "%3 — их отсчёты неотличимы от гармоник 0…%4")
-                  .arg(halfRate, Plotting::Number(100 * NegligibleAliasShare))
-                  .arg(aliased.size())
-                  .arg(half));
+                              .arg(halfRate, Plotting::Number(100 * NegligibleAliasShare))
+                              .arg(aliased.size())
+                              .arg(half));
 }
 
 void SamplingView::DrawExcerpt(std::span<const double> excerpt, int perPeriod) {
@@ -355,8 +382,7 @@ void SamplingView::DrawExcerpt(std::span<const double> excerpt, int perPeriod) {
         excerptSpectrum_, shown.size(), [&grid](std::size_t i) { return grid.At(int(i)); }, shown);
     excerptPlot_->SetRange(excerptPlot_->xAxis, QCPRange(0, perPeriod / 2.0));
     QCPAxis* level = excerptPlot_->yAxis;
-    SetLabel(excerptPlot_, level,
-             decibels ? QStringLiteral("дБ от наибольшего") : QStringLiteral("амплитуда"));
+    SetLabel(excerptPlot_, level, decibels ? tr("дБ от наибольшего") : tr("амплитуда"));
     if (decibels) {
         excerptPlot_->SetRange(level, QCPRange(LowestDecibels, HighestDecibels));
     } else {
@@ -365,8 +391,8 @@ void SamplingView::DrawExcerpt(std::span<const double> excerpt, int perPeriod) {
     }
     const std::vector<double> window = WindowShape(choice.Kind, length);
     excerptNumbers_->setText(
-        QStringLiteral("окно %1 из M = %2 отсчётов;\nбины через N/M = %3 (в номерах гармоник)")
-            .arg(QString::fromUtf8(choice.Name))
+        tr("окно %1 из M = %2 отсчётов;\nбины через N/M = %3 (в номерах гармоник)")
+            .arg(tr(choice.Name))
             .arg(length)
             .arg(Plotting::Number(double(perPeriod) / length, 4)));
 
@@ -385,10 +411,10 @@ void SamplingView::DrawExcerpt(std::span<const double> excerpt, int perPeriod) {
         sideLobe_->point2->setCoords(1, *leakage.HighestSideLobe);
     }
     windowNumbers_->setText(leakage.HighestSideLobe
-                                ? QStringLiteral("боковой лепесток: %1 дБ;\nусиление %2")
+                                ? tr("боковой лепесток: %1 дБ;\nусиление %2")
                                       .arg(Plotting::Number(*leakage.HighestSideLobe, 3),
                                            Plotting::Number(CoherentGain(window), 3))
-                                : QStringLiteral("боковых лепестков нет;\nусиление %1")
+                                : tr("боковых лепестков нет;\nусиление %1")
                                       .arg(Plotting::Number(CoherentGain(window), 3)));
 }
 

@@ -26,12 +26,15 @@ namespace Fourier {
 class LivePlot;
 
 class SamplingView : public LabView {
+    Q_DECLARE_TR_FUNCTIONS(SamplingView)
+
   public:
     using LabView::LabView;
 
   private:
     void Build(QVBoxLayout& layout) override;
     void Draw(const TRun& run) override;
+    void Retranslate() override;
     void BuildControls(QVBoxLayout& layout);
     void BuildSignalPlot();
     void BuildSpectrumPlot();
@@ -43,6 +46,10 @@ class SamplingView : public LabView {
     void DrawSpectrum(int perPeriod);
     void DrawExcerpt(std::span<const double> excerpt, int perPeriod);
 
+    QLabel* caption_;
+    QLabel* perPeriodLabel_;
+    QLabel* periodsLabel_;
+    QLabel* windowLabel_;
     QSpinBox* perPeriod_ = nullptr;
     QSlider* perPeriodSlider_;
     QDoubleSpinBox* periods_;

@@ -21,6 +21,10 @@ void SpectrumTableModel::SetHarmonics(const THarmonics& harmonics) {
                      {Qt::DisplayRole});
 }
 
+void SpectrumTableModel::Retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
 int SpectrumTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : HighestHarmonic + 1;
 }
@@ -61,17 +65,24 @@ QString SpectrumTableModel::Text(int row, int column) const {
 
 QVariant SpectrumTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
-    static const char* const headings[ColumnCount] = {"k", "aₖ", "bₖ", "Aₖ", "φₖ, рад"};
+    static const char* const headings[ColumnCount] = {
+        "k", "aₖ", "bₖ", "Aₖ", QT_TRANSLATE_NOOP("SpectrumTableModel", "φₖ, рад")};
     static const char* const tips[ColumnCount] = {
-        "Номер гармоники k; k = 0 — среднее a₀/2",
-        "aₖ: коэффициент при cos kx; в строке k = 0 — a₀, удвоенное среднее",
-        "bₖ: коэффициент при sin kx",
-        "Амплитуда Aₖ = √(aₖ² + bₖ²): aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ); "
-        "A₀ = |a₀|/2",
-        "Фаза φₖ в радианах: aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ); φ₀ = 0 или π по "
-        "знаку среднего; пусто, где Aₖ меньше 10⁻⁹ наибольшей"};
-    if (role == Qt::DisplayRole) return QString::fromUtf8(headings[section]);
-    if (role == Qt::ToolTipRole) return QString::fromUtf8(tips[section]);
+        QT_TRANSLATE_NOOP("SpectrumTableModel", "Номер гармоники k; k = 0 — среднее a₀/2"),
+        QT_TRANSLATE_NOOP("SpectrumTableModel",
+                          "aₖ: коэффициент при cos kx; в строке k = 0 — a₀, удвоенное среднее"),
+        QT_TRANSLATE_NOOP("SpectrumTableModel", "bₖ: коэффициент при sin kx"),
+        QT_TRANSLATE_NOOP("SpectrumTableModel",
+                          "Амплитуда Aₖ = √(aₖ² + bₖ²): aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ); "
+                          "A₀ = |a₀|/2"),
+        QT_TRANSLATE_NOOP("SpectrumTableModel",
+                          "Фаза φₖ в радианах: aₖ cos kx + bₖ sin kx = Aₖ cos(kx − φₖ); φ₀ = 0 "
+                          "или π по знаку среднего; пусто, где Aₖ меньше 10⁻⁹ наибольшей")};
+    if (section < 0 || section >= ColumnCount) return {};
+    // The symbols alone are the same in every language.
+    if (role == Qt::DisplayRole)
+        return section == colPhase ? tr(headings[section]) : QString::fromUtf8(headings[section]);
+    if (role == Qt::ToolTipRole) return tr(tips[section]);
     return {};
 }
 

@@ -5,16 +5,21 @@
 #include "Harmonic.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QModelIndexList>
 
 namespace Fourier {
 
 class SpectrumTableModel : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(SpectrumTableModel)
+
   public:
     enum TColumn { colHarmonic, colCosine, colSine, colAmplitude, colPhase, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
     void SetHarmonics(const THarmonics& harmonics);
+    // The headings and their tips are now in another language: the views ask again.
+    void Retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

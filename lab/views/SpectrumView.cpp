@@ -34,7 +34,7 @@ int ColumnWidth(const QFontMetrics& metrics, const QString& text) {
 SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
     // The actions exist from the start, for the window's menus; the rest is built when the
     // view is first shown.
-    decibels_ = new QAction(QStringLiteral("Амплитуда в дБ"), this);
+    decibels_ = new QAction(this);
     decibels_->setCheckable(true);
     decibels_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     addAction(decibels_);
@@ -43,26 +43,43 @@ SpectrumView::SpectrumView(QWidget* parent) : LabView(parent) {
         ShowMagnitudes();
         plot_->Refresh();
     });
-    copy_ = new QAction(QStringLiteral("Копировать таблицу"), this);
+    copy_ = new QAction(this);
     copy_->setShortcut(QKeySequence::Copy);
     addAction(copy_);
     connect(copy_, &QAction::triggered, this, &SpectrumView::CopyTable);
+    Retranslate();
+}
+
+void SpectrumView::Retranslate() {
+    decibels_->setText(tr("Амплитуда в дБ"));
+    copy_->setText(tr("Копировать таблицу"));
+    if (!plot_) return;
+    caption_->setText(
+        tr("Амплитуда и фаза гармоник 0…255: a<sub>k</sub> cos kx + b<sub>k</sub> sin kx = "
+           "A<sub>k</sub> cos(kx − φ<sub>k</sub>); гармоника 0 — среднее a<sub>0</sub>/2 "
+           "(A<sub>0</sub> — его модуль, φ<sub>0</sub> = 0 или π по знаку); фаза не показана, где "
+           "A<sub>k</sub> меньше 10<sup>−9</sup> наибольшей. "
+           "Строки таблицы можно выделить и скопировать (Ctrl+C)."));
+    decibelBox_->setText(decibels_->text() + QStringLiteral(" (Ctrl+D)"));
+    phaseRect_->axis(QCPAxis::atBottom)->setLabel(tr("k (номер гармоники)"));
+    phaseRect_->axis(QCPAxis::atLeft)->setLabel(tr("φₖ, рад"));
+    model_->Retranslate();
+    if (!DrawnRun()) return; // the first drawing labels the amplitudes
+    ShowMagnitudes();
+    plot_->RedrawAll();
+    plot_->Refresh();
 }
 
 void SpectrumView::Build(QVBoxLayout& layout) {
-    layout.addWidget(Plotting::CaptionLabel(QStringLiteral(
-        "Амплитуда и фаза гармоник 0…255: a<sub>k</sub> cos kx + b<sub>k</sub> sin kx = "
-        "A<sub>k</sub> cos(kx − φ<sub>k</sub>); гармоника 0 — среднее a<sub>0</sub>/2 "
-        "(A<sub>0</sub> — его модуль, φ<sub>0</sub> = 0 или π по знаку); фаза не показана, где "
-        "A<sub>k</sub> меньше 10<sup>−9</sup> наибольшей. "
-        "Строки таблицы можно выделить и скопировать (Ctrl+C).")));
+    caption_ = Plotting::CaptionLabel({});
+    layout.addWidget(caption_);
 
-    auto* decibelBox = new QCheckBox(decibels_->text() + QStringLiteral(" (Ctrl+D)"));
-    decibelBox->setObjectName(QStringLiteral("DecibelBox"));
-    connect(decibelBox, &QCheckBox::toggled, decibels_, &QAction::setChecked);
-    decibelBox->setChecked(decibels_->isChecked());
-    connect(decibels_, &QAction::toggled, decibelBox, &QCheckBox::setChecked);
-    layout.addWidget(decibelBox);
+    decibelBox_ = new QCheckBox;
+    decibelBox_->setObjectName(QStringLiteral("DecibelBox"));
+    connect(decibelBox_, &QCheckBox::toggled, decibels_, &QAction::setChecked);
+    decibelBox_->setChecked(decibels_->isChecked());
+    connect(decibels_, &QAction::toggled, decibelBox_, &QCheckBox::setChecked);
+    layout.addWidget(decibelBox_);
 
     auto* splitter = new QSplitter;
     layout.addWidget(splitter, 1);
@@ -78,7 +95,6 @@ void SpectrumView::Build(QVBoxLayout& layout) {
         rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
         rect->axis(QCPAxis::atBottom)->setRange(-2, HighestHarmonic + 2);
     }
-    phaseRect_->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("k (номер гармоники)"));
 
     std::array<double, HighestHarmonic + 1> keys;
     std::iota(keys.begin(), keys.end(), 0.0);
@@ -96,7 +112,6 @@ void SpectrumView::Build(QVBoxLayout& layout) {
         QCPScatterStyle(QCPScatterStyle::ssSquare, QColor(0, 130, 60), QColor(0, 130, 60), 3));
     phase_->setAntialiasedScatters(
         false); // 256 smooth discs would cost more than the rest of the plot
-    phaseAxis->setLabel(QStringLiteral("φₖ, рад"));
     Plotting::UseRadianTicks(phaseAxis);
     phaseAxis->setRange(-std::numbers::pi * 1.1, std::numbers::pi * 1.1);
     magnitudeMarker_ = Plotting::AddKeyMarker(plot_, magnitudeRect_, Qt::black);
@@ -163,8 +178,7 @@ void SpectrumView::ShowMagnitudes() {
     for (const THarmonic& harmonic : harmonics_)
         largest = std::max(largest, harmonic.Amplitude);
     QCPAxis* axis = magnitudeRect_->axis(QCPAxis::atLeft);
-    const QString label = decibels ? QStringLiteral("Aₖ, дБ от наибольшей")
-                                   : QStringLiteral("Aₖ, в единицах сигнала");
+    const QString label = decibels ? tr("Aₖ, дБ от наибольшей") : tr("Aₖ, в единицах сигнала");
     if (axis->label() != label) {
         axis->setLabel(label);
         plot_->RedrawAll();

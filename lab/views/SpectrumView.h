@@ -6,6 +6,7 @@
 #include "LabView.h"
 
 class QAction;
+class QCheckBox;
 class QCPAxisRect;
 class QCPGraph;
 class QCPItemStraightLine;
@@ -18,6 +19,8 @@ class LivePlot;
 class SpectrumTableModel;
 
 class SpectrumView : public LabView {
+    Q_DECLARE_TR_FUNCTIONS(SpectrumView)
+
   public:
     explicit SpectrumView(QWidget* parent = nullptr);
 
@@ -31,11 +34,14 @@ class SpectrumView : public LabView {
   private:
     void Build(QVBoxLayout& layout) override;
     void Draw(const TRun& run) override;
+    void Retranslate() override;
     void ShowMagnitudes();
     void FitColumns();
 
     QAction* decibels_;
     QAction* copy_;
+    QLabel* caption_ = nullptr;
+    QCheckBox* decibelBox_ = nullptr;
     LivePlot* plot_ = nullptr;
     QCPAxisRect* magnitudeRect_;
     QCPAxisRect* phaseRect_;

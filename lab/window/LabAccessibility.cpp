@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
@@ -43,6 +44,13 @@ namespace {
 constexpr char Context[] = "LabAccessibility";
 // Set on a widget whose name stood in for a caption it did not have yet.
 constexpr char StandInName[] = "fourierStandInName";
+// Set on a widget whose name or description was given here, to be given again in another
+// language.
+constexpr char GivenName[] = "fourierGivenName";
+constexpr char GivenDescription[] = "fourierGivenDescription";
+// Set on a widget whose given name is to be given again as it was first found, in the
+// language of now, whatever caption the widget has come to show since.
+constexpr char Renaming[] = "fourierRenaming";
 
 QString Tr(const char* text) {
     return QCoreApplication::translate(Context, text);
@@ -237,12 +245,14 @@ void NameWidget(const LabWindow& lab, QWidget* widget) {
     const TSpoken* spoken = SpokenControl(widget->objectName());
     const QString caption = CaptionOf(widget);
     const bool standIn = widget->property(StandInName).toBool();
-    if (standIn && !caption.isEmpty()) {
+    const bool renaming = widget->property(Renaming).toBool();
+    widget->setProperty(Renaming, false);
+    if (standIn && !caption.isEmpty() && !renaming) {
         // The caption has come: it names the widget from now on, as it changes.
         widget->setAccessibleName({});
         widget->setProperty(StandInName, false);
     }
-    if (widget->accessibleName().isEmpty() && (spoken || caption.isEmpty())) {
+    if (widget->accessibleName().isEmpty() && (spoken || caption.isEmpty() || renaming)) {
         QString name = spoken               ? Tr(spoken->Name)
                        : widget->isWindow() ? widget->windowTitle()
                                             : TabTitle(lab, widget);
@@ -253,6 +263,7 @@ void NameWidget(const LabWindow& lab, QWidget* widget) {
             widget->setProperty(StandInName, true);
         }
         widget->setAccessibleName(name);
+        widget->setProperty(GivenName, true);
     }
     if (widget->accessibleDescription().isEmpty()) {
         QString description = spoken ? Tr(spoken->Description) : widget->toolTip();
@@ -262,6 +273,21 @@ void NameWidget(const LabWindow& lab, QWidget* widget) {
                               .arg(TabTitle(lab, widget));
         if (description.isEmpty()) description = KindOf(widget);
         widget->setAccessibleDescription(description);
+        widget->setProperty(GivenDescription, true);
+    }
+}
+
+// Forgets the name and description given by NameWidget, for it to give them again.
+void ForgetGivenTexts(QWidget* widget) {
+    if (widget->property(GivenName).toBool()) {
+        widget->setAccessibleName({});
+        widget->setProperty(GivenName, false);
+        widget->setProperty(StandInName, false);
+        widget->setProperty(Renaming, true);
+    }
+    if (widget->property(GivenDescription).toBool()) {
+        widget->setAccessibleDescription({});
+        widget->setProperty(GivenDescription, false);
     }
 }
 
@@ -279,10 +305,7 @@ class LabSpeech : public QObject {
         status_->setObjectName(QStringLiteral("LabStatus"));
         lab.statusBar()->addWidget(status_, 1);
         lab.statusBar()->setObjectName(QStringLiteral("LabStatusBar"));
-        lab.statusBar()->setAccessibleName(
-            Tr(QT_TRANSLATE_NOOP("LabAccessibility", "Строка состояния")));
-        status_->setAccessibleDescription(
-            Tr(QT_TRANSLATE_NOOP("LabAccessibility", "Что показано: последний анализ или синтез")));
+        NameStatusBar();
 
         views_ = {
             {"ConvergenceView",
@@ -318,12 +341,10 @@ class LabSpeech : public QObject {
                               : std::string();
              }},
         };
-        for (const TViewSpeech& view : views_)
-            if (QWidget* page = lab.findChild<QWidget*>(QLatin1String(view.ObjectName)))
-                Toolkit::Accessibility::MarkPicture(page, QAccessible::Chart, TabTitle(lab, page));
-
+        MarkViews();
         FollowPainted();
         connect(&lab, &LabWindow::runChanged, this, [this] { Update(); });
+        connect(&lab, &LabWindow::languageChanged, this, &LabSpeech::Retranslate);
         // A view builds its plots when first shown: they are named once the tab is up.
         connect(lab.Tabs(), &QTabWidget::currentChanged, this,
                 [this] { QTimer::singleShot(0, this, [this] { Update(); }); });
@@ -331,35 +352,68 @@ class LabSpeech : public QObject {
     }
 
   private:
-    void FollowPainted() {
-        const std::string separator = QLocale().decimalPoint().toStdString();
-        for (DrawingArea* area : lab_.findChildren<DrawingArea*>()) {
-            Toolkit::Accessibility::MarkPicture(
-                area, QAccessible::Graphic,
-                Tr(QT_TRANSLATE_NOOP("LabAccessibility", "Рисунок сигнала")));
-            Toolkit::Accessibility::FollowPaint(area, [area, separator] {
-                return QString::fromStdString(
-                    DrawingSummary(area->Samples(), area->HalfRange(), separator));
-            });
-        }
-        for (CoefficientBars* bars : lab_.findChildren<CoefficientBars*>()) {
-            Toolkit::Accessibility::MarkPicture(
-                bars, QAccessible::Chart,
-                Tr(QT_TRANSLATE_NOOP("LabAccessibility", "Столбики коэффициентов")));
-            Toolkit::Accessibility::FollowPaint(bars, [bars, separator] {
-                return QString::fromStdString(BarsSummary(bars->Coefficients(), separator));
-            });
-        }
-        for (GamePlot* plot : lab_.findChildren<GamePlot*>()) {
-            Toolkit::Accessibility::MarkPicture(
-                plot, QAccessible::Chart, Tr(QT_TRANSLATE_NOOP("LabAccessibility", "График игры")));
-            Toolkit::Accessibility::FollowPaint(plot, [plot, separator] {
-                return QString::fromStdString(GameSummary(plot->Mine(), plot->Target(), separator));
-            });
-        }
+    void NameStatusBar() {
+        lab_.statusBar()->setAccessibleName(
+            Tr(QT_TRANSLATE_NOOP("LabAccessibility", "Строка состояния")));
+        status_->setAccessibleDescription(
+            Tr(QT_TRANSLATE_NOOP("LabAccessibility", "Что показано: последний анализ или синтез")));
     }
 
-    void Update() {
+    void MarkViews() {
+        for (const TViewSpeech& view : views_)
+            if (QWidget* page = lab_.findChild<QWidget*>(QLatin1String(view.ObjectName)))
+                Toolkit::Accessibility::MarkPicture(page, QAccessible::Chart, TabTitle(lab_, page));
+    }
+
+    // A painted picture's name, and its summary taken after each paint (and on a change of
+    // language, which a hidden picture does not paint).
+    void Follow(QWidget* picture, QAccessible::Role role, const char* name,
+                std::function<QString()> summary) {
+        Toolkit::Accessibility::MarkPicture(picture, role, Tr(name));
+        Toolkit::Accessibility::FollowPaint(picture, summary);
+        painted_.push_back({picture, name, role, std::move(summary)});
+    }
+
+    void FollowPainted() {
+        const std::string separator = QLocale().decimalPoint().toStdString();
+        for (DrawingArea* area : lab_.findChildren<DrawingArea*>())
+            Follow(area, QAccessible::Graphic,
+                   QT_TRANSLATE_NOOP("LabAccessibility", "Рисунок сигнала"), [area, separator] {
+                       return QString::fromStdString(
+                           DrawingSummary(area->Samples(), area->HalfRange(), separator));
+                   });
+        for (CoefficientBars* bars : lab_.findChildren<CoefficientBars*>())
+            Follow(bars, QAccessible::Chart,
+                   QT_TRANSLATE_NOOP("LabAccessibility", "Столбики коэффициентов"),
+                   [bars, separator] {
+                       return QString::fromStdString(BarsSummary(bars->Coefficients(), separator));
+                   });
+        for (GamePlot* plot : lab_.findChildren<GamePlot*>())
+            Follow(plot, QAccessible::Chart, QT_TRANSLATE_NOOP("LabAccessibility", "График игры"),
+                   [plot, separator] {
+                       return QString::fromStdString(
+                           GameSummary(plot->Mine(), plot->Target(), separator));
+                   });
+    }
+
+    // Everything said again in the new language; nothing else changes.
+    void Retranslate() {
+        ForgetGivenTexts(&lab_);
+        for (QWidget* widget : lab_.findChildren<QWidget*>())
+            ForgetGivenTexts(widget);
+        NameStatusBar();
+        MarkViews();
+        for (const TPainted& painted : painted_)
+            if (painted.Picture) {
+                Toolkit::Accessibility::MarkPicture(painted.Picture, painted.Role,
+                                                    Tr(painted.Name));
+                Toolkit::Accessibility::SetSummary(painted.Picture, painted.Summary());
+            }
+        Update(true);
+    }
+
+    // hiddenToo: also the views hidden now that have said a summary before.
+    void Update(bool hiddenToo = false) {
         const TRun& run = lab_.ShownRun();
         const std::string separator = QLocale().decimalPoint().toStdString();
         const QString status = QString::fromStdString(RunStatus(run, separator));
@@ -369,7 +423,9 @@ class LabSpeech : public QObject {
         const bool measurable = IsMeasurable(run.Analysis);
         for (const TViewSpeech& view : views_) {
             QWidget* page = lab_.findChild<QWidget*>(QLatin1String(view.ObjectName));
-            if (!page || !page->isVisible()) continue; // a hidden view says its summary when shown
+            if (!page || !(page->isVisible() || (hiddenToo && summarised_.contains(page))))
+                continue; // a hidden view says its summary when shown
+            summarised_.insert(page);
             const QString summary =
                 measurable ? QString::fromStdString(view.Summary(run, page, separator))
                            : Tr(QT_TRANSLATE_NOOP(
@@ -398,9 +454,18 @@ class LabSpeech : public QObject {
             if (!IsQtInternal(widget, &lab_)) NameWidget(lab_, widget);
     }
 
+    struct TPainted {
+        QPointer<QWidget> Picture;
+        const char* Name;
+        QAccessible::Role Role;
+        std::function<QString()> Summary;
+    };
+
     LabWindow& lab_;
     QLabel* status_;
     std::vector<TViewSpeech> views_;
+    std::vector<TPainted> painted_;
+    QSet<QWidget*> summarised_;
     std::optional<TConvergence> convergence_;
     TSamples measured_{};
     QList<QPointer<QSpinBox>> followedFields_;

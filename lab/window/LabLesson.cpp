@@ -9,6 +9,7 @@
 #include "HarmonicMaskPane.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <QUndoStack>
 #include <algorithm>
@@ -72,7 +73,7 @@ void LabWindow::ApplyLesson(const TLesson& lesson) {
     // Each pane sends its signal when it takes the lesson's data; the one shown goes last.
     formula.SetFormula(QString::fromStdString(lesson.Formula));
     if (lesson.Drawing && lesson.Shown != TLessonSource::Drawing)
-        draw.ReplaceSamples(*lesson.Drawing, QStringLiteral("урок"));
+        draw.ReplaceSamples(*lesson.Drawing, QT_TRANSLATE_NOOP("Fourier::DrawPane", "урок"));
     if (lesson.Coefficients && lesson.Shown != TLessonSource::Coefficients)
         coefficients.StartFrom(*lesson.Coefficients);
     switch (lesson.Shown) {
@@ -83,7 +84,7 @@ void LabWindow::ApplyLesson(const TLesson& lesson) {
         formula.Build();
         break;
     case TLessonSource::Drawing:
-        draw.ReplaceSamples(*lesson.Drawing, QStringLiteral("урок"));
+        draw.ReplaceSamples(*lesson.Drawing, QT_TRANSLATE_NOOP("Fourier::DrawPane", "урок"));
         break;
     case TLessonSource::Coefficients:
         coefficients.StartFrom(*lesson.Coefficients);

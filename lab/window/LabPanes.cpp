@@ -13,6 +13,7 @@
 #include "SoundPane.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -46,23 +47,23 @@ class StopOnHide : public QObject {
 
 void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
     auto* sound = new SoundPane;
-    lab.AddPane(sound, QStringLiteral("Звук"));
+    lab.AddPane(sound, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Звук"));
     lab.addAction(sound->PlayAction()); // Space on every tab
     QObject::connect(&lab, &LabWindow::runChanged, sound, &SoundPane::ShowRun);
 
     auto* formula = new FormulaPane;
-    lab.AddPane(formula, QStringLiteral("Своя функция"));
+    lab.AddPane(formula, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Своя функция"));
     formula->setFocusProxy(formula->findChild<QWidget*>(QStringLiteral("FormulaField")));
     QObject::connect(formula, &FormulaPane::ownSignalReady, &lab, &LabWindow::ShowOwnSignal);
     QObject::connect(formula, &FormulaPane::followMainWindow, &lab, &LabWindow::FollowMainWindow);
 
     auto* draw = new DrawPane;
-    lab.AddPane(draw, QStringLiteral("Нарисовать"));
+    lab.AddPane(draw, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Нарисовать"));
     QObject::connect(&lab, &LabWindow::runChanged, draw, &DrawPane::ShowRun);
     QObject::connect(draw, &DrawPane::signalDrawn, &lab, &LabWindow::ShowOwnSignal);
 
     auto* coefficients = new CoefficientPane;
-    lab.AddPane(coefficients, QStringLiteral("Коэффициенты"));
+    lab.AddPane(coefficients, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Коэффициенты"));
     QObject::connect(&lab, &LabWindow::runChanged, coefficients, &CoefficientPane::ShowRun);
     QObject::connect(coefficients, &CoefficientPane::signalDrawn, &lab, &LabWindow::ShowOwnSignal);
 
@@ -75,7 +76,7 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
     layout->addWidget(mask);
     layout->addWidget(buildUp);
     layout->addStretch(1);
-    lab.AddPane(controls, QStringLiteral("Гармоники"));
+    lab.AddPane(controls, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Гармоники"));
     lab.addActions(mask->KeyActions()); // digits mute, Shift+digits solo, on every tab
     QObject::connect(mask, &HarmonicMaskPane::maskChanged, &lab, &LabWindow::SetHarmonicMask);
     QObject::connect(buildUp, &BuildUpPane::harmonicChanged, &lab, [&lab, harmonicToMain](int k) {
@@ -85,7 +86,7 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
 
     // Operations on whatever is shown, undone on the drawing's stack.
     auto* operations = new OperationsPane(*draw);
-    lab.AddPane(operations, QStringLiteral("Операции"));
+    lab.AddPane(operations, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Операции"));
     QObject::connect(&lab, &LabWindow::runChanged, operations, &OperationsPane::ShowRun);
     QObject::connect(operations, &OperationsPane::ownSignalReady, &lab, &LabWindow::ShowOwnSignal);
     QObject::connect(operations, &OperationsPane::followMainWindow, &lab,
@@ -95,11 +96,11 @@ void AddLabPanes(LabWindow& lab, std::function<void(int)> harmonicToMain) {
     // keep their keys.
     auto* circles = new CirclesView;
     circles->setObjectName(QStringLiteral("CirclesView"));
-    lab.AddPane(circles, QStringLiteral("Круги"));
+    lab.AddPane(circles, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Круги"));
     auto* sampling = new SamplingView;
     sampling->setObjectName(QStringLiteral("SamplingView"));
-    lab.AddPane(sampling, QStringLiteral("Дискретизация"));
-    lab.AddPane(new GamePane, QStringLiteral("Угадай сигнал"));
+    lab.AddPane(sampling, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Дискретизация"));
+    lab.AddPane(new GamePane, QT_TRANSLATE_NOOP("Fourier::LabWindow", "Угадай сигнал"));
 
     new StopOnHide(lab, sound, buildUp);
 }

@@ -4,10 +4,13 @@
 #include "Convergence.h"
 #include "ConvergenceView.h"
 #include "LabView.h"
+#include "Language.h"
 #include "ResidualView.h"
 #include "SpectrumView.h"
+#include "Waveforms.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -23,7 +26,7 @@ QString LastHarmonicText(TLastHarmonic last) {
     case TLastHarmonic::Cosine:
         return QStringLiteral("cos");
     default:
-        return QStringLiteral("не рисуется");
+        return LabWindow::tr("не рисуется");
     }
 }
 
@@ -31,7 +34,6 @@ QString LastHarmonicText(TLastHarmonic last) {
 
 LabWindow::LabWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("LabWindow"));
-    setWindowTitle(QStringLiteral("Лаборатория"));
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -45,28 +47,29 @@ LabWindow::LabWindow(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
 
-    QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Окно"));
-    followAction_ = windowMenu->addAction(QStringLiteral("Следовать за главным окном"), this,
-                                          &LabWindow::FollowMainWindow);
+    windowMenu_ = menuBar()->addMenu(QString());
+    followAction_ = windowMenu_->addAction(QString(), this, &LabWindow::FollowMainWindow);
     followAction_->setEnabled(false);
-    windowMenu->addSeparator();
-    QAction* close = windowMenu->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
-    close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
-    viewMenu_ = menuBar()->addMenu(QStringLiteral("&Вид"));
+    windowMenu_->addSeparator();
+    closeAction_ = windowMenu_->addAction(QString(), this, &QWidget::close);
+    closeAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    viewMenu_ = menuBar()->addMenu(QString());
 
     // Pages are named so that a lesson can put one on top or hide it.
     const auto named = [](QWidget* page, const char* name) {
         page->setObjectName(QLatin1String(name));
         return page;
     };
-    AddPane(named(new ConvergenceView, "ConvergenceView"), QStringLiteral("Сходимость"));
-    AddPane(named(new ResidualView, "ResidualView"), QStringLiteral("Остаток"));
-    AddPane(named(new CoefficientView, "CoefficientView"), QStringLiteral("Коэффициент"));
+    AddPane(named(new ConvergenceView, "ConvergenceView"), QT_TR_NOOP("Сходимость"));
+    AddPane(named(new ResidualView, "ResidualView"), QT_TR_NOOP("Остаток"));
+    AddPane(named(new CoefficientView, "CoefficientView"), QT_TR_NOOP("Коэффициент"));
     spectrum_ = new SpectrumView;
     spectrum_->setObjectName(QStringLiteral("SpectrumView"));
-    AddPane(spectrum_, QStringLiteral("Спектр"));
-    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Правка"));
-    editMenu->addAction(spectrum_->CopyAction());
+    AddPane(spectrum_, QT_TR_NOOP("Спектр"));
+    editMenu_ = menuBar()->addMenu(QString());
+    editMenu_->addAction(spectrum_->CopyAction());
+    // Named in both languages, so that a student finds the way back.
+    menuBar()->addMenu(MakeLanguageMenu(this));
     viewMenu_->addSeparator();
     viewMenu_->addAction(spectrum_->DecibelAction());
 
@@ -77,6 +80,7 @@ LabWindow::LabWindow(QWidget* parent) : QMainWindow(parent) {
             [this] { spectrum_->CopyAction()->setEnabled(tabs_->currentWidget() == spectrum_); });
     spectrum_->CopyAction()->setEnabled(false);
     resize(900, 660);
+    Retranslate();
     Compose();
 }
 
@@ -86,11 +90,12 @@ QImage LabWindow::CurrentPicture() const {
     return tabs_->currentWidget()->grab().toImage();
 }
 
-int LabWindow::AddPane(QWidget* pane, const QString& title) {
-    const int index = tabs_->addTab(pane, title);
+int LabWindow::AddPane(QWidget* pane, const char* title) {
+    const int index = tabs_->addTab(pane, tr(title));
+    titles_.append(title);
     if (auto* view = dynamic_cast<LabView*>(pane))
         connect(this, &LabWindow::runChanged, view, &LabView::ShowRun);
-    QAction* show = viewMenu_->addAction(title, this, [this, pane] {
+    QAction* show = viewMenu_->addAction(tr(title), this, [this, pane] {
         tabs_->setCurrentWidget(pane);
         pane->setFocus(Qt::ShortcutFocusReason); // a pane with a field takes the typing
     });
@@ -165,21 +170,57 @@ void LabWindow::showEvent(QShowEvent* event) {
     UpdateViews(); // before the first paint, so no stale picture shows
 }
 
-void LabWindow::UpdateViews() {
-    updateTimer_.stop();
+void LabWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+// The widgets take a new language after the window itself: those who speak of them (the
+// accessibility) hear of it once all have.
+bool LabWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::LanguageChange) emit languageChanged();
+    return handled;
+}
+
+void LabWindow::Retranslate() {
+    // The main window's waveform by its name in the new language, as its list now shows it.
+    if (const TWaveform* waveform = WaveformAt(main_.WaveformIndex)) {
+        main_.WaveformName = WaveformName(*waveform);
+        if (!own_) shown_.WaveformName = main_.WaveformName;
+    }
+    setWindowTitle(tr("Лаборатория"));
+    RenameQtParts(this);
+    windowMenu_->setTitle(tr("&Окно"));
+    followAction_->setText(tr("Следовать за главным окном"));
+    closeAction_->setText(tr("Закрыть"));
+    viewMenu_->setTitle(tr("&Вид"));
+    editMenu_->setTitle(tr("&Правка"));
+    for (int i = 0; i < titles_.size(); ++i) {
+        tabs_->setTabText(i, tr(titles_.at(i)));
+        viewActions_.at(i)->setText(tr(titles_.at(i)));
+    }
+    if (!heading_->text().isEmpty()) WriteHeading(); // else the first showing writes it
+}
+
+void LabWindow::WriteHeading() {
     const QString name = QString::fromStdString(shown_.WaveformName);
-    QString settings = QStringLiteral("k = %1, последняя гармоника: %2")
+    QString settings = tr("k = %1, последняя гармоника: %2")
                            .arg(shown_.Harmonic)
                            .arg(LastHarmonicText(shown_.LastHarmonic));
     if (const std::string left = MaskText(mask_); !left.empty())
         settings += QStringLiteral("; ") + QString::fromStdString(left);
     if (own_)
-        heading_->setText(
-            QStringLiteral("Свой сигнал: %1; %2 (из главного окна)").arg(name, settings));
+        heading_->setText(tr("Свой сигнал: %1; %2 (из главного окна)").arg(name, settings));
     else if (shown_.WaveformIndex < 0)
-        heading_->setText(QStringLiteral("Сигнал не выбран: выберите функцию в главном окне."));
+        heading_->setText(tr("Сигнал не выбран: выберите функцию в главном окне."));
     else
-        heading_->setText(QStringLiteral("Сигнал: %1; %2").arg(name, settings));
+        heading_->setText(tr("Сигнал: %1; %2").arg(name, settings));
+}
+
+void LabWindow::UpdateViews() {
+    updateTimer_.stop();
+    WriteHeading();
     if (announcedRevision_ != revision_) {
         announcedRevision_ = revision_;
         emit runChanged(shown_);

@@ -15,7 +15,9 @@
 #include <QTimer>
 #include <optional>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTabWidget;
 
 namespace Fourier {
@@ -58,28 +60,39 @@ class LabWindow : public QMainWindow, public TLab {
     // The tab whose page has this object name, or -1.
     int TabNamed(const QString& name) const;
     // Adds a pane as a tab, with an entry in the «Вид» menu (Ctrl+1..9 and Ctrl+0 for the first
-    // ten); returns its index.
+    // ten); returns its index. The title is a source text of this class's context
+    // (QT_TRANSLATE_NOOP("Fourier::LabWindow", …)), shown in the program's language.
     // A LabView is joined to runChanged here; other panes connect the slots they need.
-    int AddPane(QWidget* pane, const QString& title);
+    int AddPane(QWidget* pane, const char* title);
 
   signals:
     // The one route of a new result to every view and pane.
     void runChanged(const Fourier::TRun& run);
+    // The language has changed and every widget of the window has taken it.
+    void languageChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    void Retranslate();
+    void WriteHeading();
     void Compose();        // shown_ from the main window's run and the own signal
     void ScheduleUpdate(); // at the end of this turn of the event loop, if shown
     void UpdateViews();    // the heading, runChanged
 
     QLabel* heading_;
     QTabWidget* tabs_;
-    class QMenu* viewMenu_;
-    class QAction* followAction_;
+    QMenu* windowMenu_;
+    QMenu* viewMenu_;
+    QMenu* editMenu_;
+    QAction* followAction_;
+    QAction* closeAction_;
     SpectrumView* spectrum_;
     QList<QAction*> viewActions_; // the «Вид» menu's entry of each tab
+    QList<const char*> titles_;   // the source text of each tab's title
     QPointer<QObject> ownSource_; // the pane whose signal own_ is
     QTimer updateTimer_;
 

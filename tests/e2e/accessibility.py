@@ -2,8 +2,9 @@
 """Both windows as a screen reader sees them over AT-SPI: the important controls by name and
 role, the graph's summary after a synthesis, and a slider moved through its Value interface
 changing what the graph says.
-    accessibility.py <step> where step is: main, synthesised, slider, lab
+    accessibility.py <step> where step is: main, synthesised, slider, lab, english
 Prints what it read; exits non-zero with FAIL: on the first mismatch."""
+import re
 import subprocess
 import sys
 import time
@@ -164,6 +165,29 @@ def step_lab(error):
     print("convergence: " + said(view))
 
 
+CYRILLIC = re.compile("[\u0400-\u04FF]")
+# Each language is named in itself in the language menu.
+BILINGUAL = {"Язык / Language", "Русский"}
+
+
+def step_english(error):
+    """Both windows in English after the language was switched: nothing a reader hears holds a
+    Cyrillic letter, and the pictures say the same numbers."""
+    main = window("Fourier analysis and synthesis")
+    lab = window("Lab")
+    graph = find(main, "Graph", "chart")
+    wait_for(lambda: graph.description, lambda d: "S₅) " + error in d, "the graph in English")
+    for root in (main, lab):
+        for node in walk(root):
+            for text in (node.name, node.description):
+                if text and text not in BILINGUAL and CYRILLIC.search(text):
+                    fail("%s %r says %r" % (node.getRoleName(), node.name, text))
+    print("graph: " + said(graph))
+    print("spectrum: " + said(find(main, "Spectrum", "chart")))
+    print("status: " + said(find(main, "Status", "status bar")))
+    print("convergence: " + said(find(lab, "Convergence", "chart")))
+
+
 if __name__ == "__main__":
     step = sys.argv[1]
     if step == "main":
@@ -174,5 +198,7 @@ if __name__ == "__main__":
         step_slider()
     elif step == "lab":
         step_lab(sys.argv[2])
+    elif step == "english":
+        step_english(sys.argv[2])
     else:
         fail("unknown step " + step)

@@ -3,8 +3,8 @@
 # a private accessibility bus, walked over AT-SPI by accessibility.py (Debian's python3 with
 # pyatspi). The main window's controls by name and role; a synthesis of the square wave to
 # k = 5 and what the graph, the spectrum (also as a table) and the status say; the lab opened
-# with F2 and its convergence view; a slider moved through its Value interface and the graph
-# saying something new.
+# with F2 and its convergence view; both windows in English and back; a slider moved through
+# its Value interface and the graph saying something new.
 #   run-accessibility-e2e.sh <path to fourier> <folder holding the default velmora.cfg>
 set -euo pipefail
 # A session bus of our own, so that no desktop's screen reader hears the test.
@@ -51,6 +51,14 @@ xdotool key Tab 5 Return # a synthesis up to harmonic 5
 
 xdotool key F2
 "$python" "$walker" lab "$error" || fail "the lab as spoken"
+
+# English from the language menu (F8 over the graph), every name and description of both
+# windows heard again; then Russian back the same way.
+xdotool windowfocus --sync "$wid"
+xdotool key F8 Down Down Return
+"$python" "$walker" english "$error" || fail "both windows in English"
+xdotool key F8 Down Return
+"$python" "$walker" synthesised "$error" || fail "the synthesis as spoken, back in Russian"
 
 # The last waveform, the pulse, whose width is the first slider; the graph redraws on every
 # step once «Перерисовывать» is on (the walker switches it on).

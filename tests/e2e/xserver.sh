@@ -25,3 +25,21 @@ start_xserver() {
     export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
     unset QT_FONT_DPI
 }
+
+# The whole screen as $work/<name>.png, kept in E2E_SHOTS (prefixed with $shot_prefix) when given.
+shot() {
+    sleep "${E2E_SETTLE:-0.4}"
+    import -window root "$work/$1.png"
+    [ -z "${E2E_SHOTS:-}" ] || cp "$work/$1.png" "$E2E_SHOTS/${shot_prefix:-}$1.png"
+}
+# The visible window of process $app with this title (Cyrillic titles are matched by the
+# program's process and the window's name, not by xdotool's --name); empty after the wait.
+window_named() {
+    local w
+    for _ in $(seq $((${wait_for:-20} * 10))); do
+        for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+            [ "$(xdotool getwindowname "$w")" = "$1" ] && { echo "$w"; return; }
+        done
+        sleep 0.1
+    done
+}
