@@ -6,8 +6,9 @@
 //
 // Worked example, the square wave «2. Прямоугольник» synthesised to k = 5: the graph says
 // «… скачки при x = 0 и x = 3,14 …; синтез до гармоники 5 …; ошибка (СКО f − S₅) 0,259», the
-// spectrum names A₁ = 1,27, φ₁ = 1,57 first, and the status reads «Синтез до гармоники 5:
-// ошибка 0,259», since sqrt(1 − (8/π²)(1 + 1/9 + 1/25)) ≈ 0,259.
+// spectrum names A₁ = 1,27, φ₁ = 1,56 first (π/2 less half a sample step, the sampled jump
+// lying half a step before x = 0), and the status reads «Синтез до гармоники 5: ошибка 0,259»,
+// since sqrt(1 − (8/π²)(1 + 1/9 + 1/25)) ≈ 0,259.
 #include "Analysis.h"
 #include "Coefficients.h"
 #include "Convergence.h"
@@ -53,7 +54,7 @@ std::string GraphSummary(const TRun& run, double a, double b, std::string_view s
 // SpokenHarmonics, leaving out those within rounding (RoundingShare) of the largest.
 std::vector<int> StrongestHarmonics(const TAnalysis& analysis, int harmonics);
 
-// «Сильнейшие гармоники: A₁ = 1,27, φ₁ = 1,57; A₃ = 0,424, φ₃ = 1,57; …» of harmonics
+// «Сильнейшие гармоники: A₁ = 1,27, φ₁ = 1,56; A₃ = 0,424, φ₃ = 1,55; …» of harmonics
 // 0..harmonics−1 (φ in radians; «φ не определена» for an amplitude that is rounding noise).
 std::string SpectrumSummary(const TAnalysis& analysis, int harmonics, std::string_view separator);
 

@@ -223,7 +223,7 @@ class LabLauncher : public QObject {
     // From now on every run reaches the lab, starting with the one the main window shows.
     void Follow() {
         form_.SetRunListener(lab_);
-        lab_->RunFinished(form_.CurrentRun(false));
+        lab_->RunFinished(form_.CurrentRun(form_.SynthesisShown()));
     }
 
     TForm1& form_;

@@ -157,6 +157,12 @@ TEST_F(AccessibilityTest, EveryWidgetOfBothWindowsHasANameADescriptionAndARole) 
     ExpectEveryWidgetSpoken(Main(), static_cast<int>(form->Controls().size()));
     LabWindow* lab = OpenLab();
     ASSERT_NE(lab, nullptr);
+    // Opened after the synthesis, the lab says the synthesis, not the analysis before it.
+    const auto* statusLine = lab->statusBar()->findChild<QLabel*>(QStringLiteral("LabStatus"));
+    ASSERT_NE(statusLine, nullptr);
+    EXPECT_EQ(statusLine->text(),
+              QStringLiteral("Синтез до гармоники 5: ошибка ") + Written(DirectRmsError(5), 3))
+        << statusLine->text().toStdString();
     // Every view builds its widgets when first shown.
     for (int tab = 0; tab < lab->Tabs()->count(); ++tab) {
         lab->Tabs()->setCurrentIndex(tab);
