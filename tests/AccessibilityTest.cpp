@@ -6,7 +6,6 @@
 #include "UserInput.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -15,7 +14,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -83,14 +81,6 @@ QString Description(QWidget* widget) {
     return Spoken(widget)->text(QAccessible::Description);
 }
 
-bool WaitUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 2000)
-        QTest::qWait(5);
-    return done();
-}
-
 class AccessibilityTest : public LabFixture {
   protected:
     QWidget* Main() { return form->Widget(); }
@@ -99,7 +89,7 @@ class AccessibilityTest : public LabFixture {
         auto* lab = qobject_cast<LabWindow*>(OpenedLab(Main()));
         EXPECT_NE(lab, nullptr);
         if (lab) {
-            EXPECT_TRUE(WaitUntil([lab] { return lab->isVisible(); }));
+            EXPECT_TRUE(QTest::qWaitFor([lab] { return lab->isVisible(); }));
         }
         return lab;
     }
@@ -298,7 +288,7 @@ TEST_F(AccessibilityTest, LabConvergenceViewAndStatusFollowTheSynthesis) {
     SynthesiseSquareTo(5);
     QWidget* convergence = UserInput::Find(lab, "ConvergenceView");
     ASSERT_NE(convergence, nullptr);
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         return Description(convergence).contains(QStringLiteral("k = 5"));
     })) << Description(convergence).toStdString();
     const QString said = Description(convergence);
@@ -319,7 +309,7 @@ TEST_F(AccessibilityTest, LabConvergenceViewAndStatusFollowTheSynthesis) {
     // The spectrum's table answers as a table under its name, one row per harmonic.
     lab->Tabs()->setCurrentIndex(lab->TabNamed(QStringLiteral("SpectrumView")));
     auto* table = lab->findChild<QTableView*>(QStringLiteral("SpectrumTable"));
-    ASSERT_TRUE(WaitUntil([&] { return table && table->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table && table->isVisible(); }));
     QAccessibleTableInterface* cells = Spoken(table)->tableInterface();
     ASSERT_NE(cells, nullptr);
     ASSERT_EQ(cells->rowCount(), table->model()->rowCount());

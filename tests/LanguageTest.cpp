@@ -13,25 +13,15 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
-#include <functional>
 
 using namespace Fourier;
 using FourierTest::TextsOf;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 2000)
-        QTest::qWait(5);
-    return done();
-}
 
 class LanguageTest : public LabFixture {
   protected:
@@ -51,7 +41,7 @@ class LanguageTest : public LabFixture {
         auto* lab = qobject_cast<LabWindow*>(OpenedLab(Main()));
         EXPECT_NE(lab, nullptr);
         if (lab) {
-            EXPECT_TRUE(WaitUntil([lab] { return lab->isVisible(); }));
+            EXPECT_TRUE(QTest::qWaitFor([lab] { return lab->isVisible(); }));
             // Every view builds its widgets when first shown.
             for (int tab = 0; tab < lab->Tabs()->count(); ++tab) {
                 lab->Tabs()->setCurrentIndex(tab);
@@ -74,7 +64,7 @@ class LanguageTest : public LabFixture {
         ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
         UserInput::PressKey(Main(), Qt::Key_F8);
         QMenu* menu = nullptr;
-        ASSERT_TRUE(WaitUntil([&menu] {
+        ASSERT_TRUE(QTest::qWaitFor([&menu] {
             menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             return menu != nullptr;
         }));

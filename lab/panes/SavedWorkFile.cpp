@@ -1,7 +1,7 @@
 #include "SavedWorkFile.h"
 
 #include "FileSaving.h"
-#include "PaneParts.h"
+#include "Language.h"
 #include "Wording.h"
 
 #include <QAction>
@@ -72,7 +72,7 @@ void WriteSavedWorkFile(const QString& path, const TSavedWork& work) {
 
 QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open) {
     auto* action = new QAction(pane);
-    FollowLanguage(pane, [action] {
+    KeepTranslated(pane, [action] {
         action->setText(Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Открыть…")));
     });
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_O));
@@ -88,7 +88,7 @@ QAction* OpenAction(QWidget* pane, std::function<void(const QString& path)> open
 QAction* SaveAction(QWidget* pane, const char* suggestedName,
                     std::function<void(const QString& path)> save) {
     auto* action = new QAction(pane);
-    FollowLanguage(pane, [action] {
+    KeepTranslated(pane, [action] {
         action->setText(Tr(QT_TRANSLATE_NOOP("Fourier::SavedWorkFile", "Сохранить…")));
     });
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
